@@ -75,7 +75,7 @@ bool SameModelContent(const ModelStore& a, const ModelStore& b) {
 }
 
 static bool PolygonIsValid(const PolygonRecord& p, int numPoints) {
-    if (p.CornerCount < 0 || p.CornerCount > MAX_CORNERS) return false;
+    if (p.CornerCount < 1 || p.CornerCount > MAX_CORNERS) return false;  // needs a first corner
     for (int j = 0; j < p.CornerCount; ++j)
         if (p.Corners[j] < 0 || p.Corners[j] >= numPoints) return false;
     return true;

@@ -87,7 +87,8 @@ int PolygonSubmodel(const ModelStore& m, int polygon);
 bool SameModelContent(const ModelStore& a, const ModelStore& b);
 
 // Brings counts and current items back into the tables and the items in use, and drops
-// corners that name no point, so that no view or command can read a stale slot.
+// polygons without corners or with corners that name no point, so that no view or command
+// can read a stale slot.
 void ClampToTables(ModelStore& m);
 
 // Recounts NumMarkedPoints / NumMarkedPolygons from the flags of the items in use.

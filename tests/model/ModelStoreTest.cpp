@@ -23,3 +23,83 @@ TEST(ModelStore, NewModelHasOnePointAtTheOriginAndOneSubmodel) {
 }
 
 }  // namespace fw
+
+namespace fw {
+
+namespace {
+
+// Two points and one triangle in a fresh store.
+ModelStore Triangle() {
+    ModelStore m;
+    m.NumPoints = 3;
+    m.Points[1] = {1, 0, 0};
+    m.Points[2] = {0, 1, 0};
+    m.NumPolygons = 1;
+    m.Polygons[0].CornerCount = 3;
+    m.Polygons[0].Corners = {0, 1, 2};
+    return m;
+}
+
+}  // namespace
+
+TEST(ModelStore, ContentCompareIgnoresMarksHidingAndCurrentItems) {
+    ModelStore a = Triangle();
+    ModelStore b = a;
+    b.PointMarked[1] = 1;
+    b.PolygonHidden[0] = 2;
+    b.CurrentPoint = 2;
+    b.Modified = true;
+    b.Points[300] = {9, 9, 9};  // beyond the points in use
+    b.Polygons[0].Corners[10] = 77;  // beyond the corners in use
+    EXPECT_TRUE(SameModelContent(a, b));
+
+    b.Points[2].Z = 0.5;
+    EXPECT_FALSE(SameModelContent(a, b));
+    b = a;
+    b.Polygons[0].CornerUVL[2].U = 1;
+    EXPECT_FALSE(SameModelContent(a, b));
+    b = a;
+    b.Submodels[3].Parent = 2;
+    EXPECT_FALSE(SameModelContent(a, b));
+    b = a;
+    b.FirstModelTexture = 4;
+    EXPECT_FALSE(SameModelContent(a, b));
+}
+
+TEST(ModelStore, ClampToTablesLeavesNoStaleReferences) {
+    ModelStore m = Triangle();
+    m.NumPolygons = 3;
+    m.Polygons[1].CornerCount = 3;
+    m.Polygons[1].Corners = {0, 1, 40};  // names a point that is not in use
+    m.Polygons[2].CornerCount = 25;      // more corners than a record holds
+    m.PolygonMarked[1] = 1;
+    m.PointMarked[0] = 1;
+    m.PointMarked[100] = 1;  // beyond the points in use: not counted
+    m.CurrentPoint = 400;
+    m.CurrentPolygon = -3;
+    m.CurrentSubmodel = 12;
+    m.NumSubmodels = 0;
+    m.PointSubmodel[1] = 200;
+
+    ClampToTables(m);
+
+    EXPECT_EQ(m.NumPolygons, 1);
+    EXPECT_EQ(m.NumMarkedPolygons, 0);
+    EXPECT_EQ(m.NumMarkedPoints, 1);
+    EXPECT_EQ(m.CurrentPoint, 2);
+    EXPECT_EQ(m.CurrentPolygon, 0);
+    EXPECT_EQ(m.NumSubmodels, 1);
+    EXPECT_EQ(m.CurrentSubmodel, 0);
+    EXPECT_EQ(m.PointSubmodel[1], MAX_SUBMODELS - 1);
+}
+
+TEST(ModelStore, ClampToTablesKeepsAtLeastOnePoint) {
+    ModelStore m;
+    m.NumPoints = 0;
+    m.NumPolygons = 600;
+    ClampToTables(m);
+    EXPECT_EQ(m.NumPoints, 1);
+    EXPECT_EQ(m.NumPolygons, 0);  // polygons without corners have no submodel: dropped
+}
+
+}  // namespace fw
