@@ -1,0 +1,143 @@
+#include "modelfile/ToolCommands.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <system_error>
+
+#include "model/EditorHost.h"
+#include "model/ModelStore.h"
+#include "modelfile/ModelFile.h"
+#include "modelfile/ModelJson.h"
+#include "modelfile/StreamChecker.h"
+
+namespace fw {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The submodel checker's warning box, as a line on the error stream.
+class StreamSink : public MessageSink {
+public:
+    explicit StreamSink(std::ostream& err) : err_(err) {}
+    void ShowMessage(const std::string& title, const std::string& text) override {
+        err_ << title << ": " << text << "\n";
+    }
+
+private:
+    std::ostream& err_;
+};
+
+// Far above any model file or its JSON form; keeps a wrong argument from filling memory.
+constexpr std::uintmax_t MAX_INPUT_SIZE = 64u << 20;
+
+// Reads a whole regular file; returns "" or the message for the user.
+std::string ReadInput(const std::string& path, std::string& text) {
+    std::error_code ec;
+    if (!fs::exists(path, ec)) return FileNotFoundMessage(path);
+    if (!fs::is_regular_file(path, ec)) return path + " is not a file.";
+    std::uintmax_t size = fs::file_size(path, ec);
+    if (ec) return "Cannot read " + path + ".";
+    if (size > MAX_INPUT_SIZE) return path + " is too large for a model.";
+    std::ifstream in(path, std::ios::binary);
+    text.resize(size);
+    if (!in || !in.read(text.data(), std::streamsize(size))) return "Cannot read " + path + ".";
+    return "";
+}
+
+// Writes beside the target and renames over it, so a failure leaves no partial file.
+bool ReplaceFileText(const std::string& path, const std::string& text) {
+    fs::path temp = fs::path(path);
+    temp += ".fwexport";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        out << text;
+        if (!out.flush()) {
+            std::error_code ec;
+            fs::remove(temp, ec);
+            return false;
+        }
+    }
+    std::error_code ec;
+    fs::rename(temp, path, ec);
+    if (ec) fs::remove(temp, ec);
+    return !ec;
+}
+
+// Reads a model file, reporting a failure on `err`; null when it could not be read.
+std::unique_ptr<ModelStore> ReadModel(const std::string& path, std::ostream& err) {
+    auto m = std::make_unique<ModelStore>();
+    if (std::string error = ReadModelFile(*m, path); !error.empty()) {
+        err << error << "\n";
+        return nullptr;
+    }
+    return m;
+}
+
+const ToolCommand COMMANDS[] = {
+    {"info", "FILE.pol", 1, RunInfo},
+    {"check", "FILE.pol", 1, RunCheck},
+    {"export", "FILE.pol OUT.json", 2, RunExport},
+    {"import", "IN.json OUT.pol", 2, RunImport},
+};
+
+}  // namespace
+
+std::span<const ToolCommand> ModelFileToolCommands() {
+    return COMMANDS;
+}
+
+int RunInfo(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    auto m = ReadModel(args.at(0), err);
+    if (!m) return 1;
+    out << "points: " << m->NumPoints << "\n"
+        << "polygons: " << m->NumPolygons << "\n"
+        << "submodels: " << m->NumSubmodels << "\n"
+        << "textures: " << m->FirstModelTexture << " " << int(m->NumberOfTextures) << "\n";
+    return 0;
+}
+
+int RunCheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::string bytes;
+    if (std::string error = ReadInput(args.at(0), bytes); !error.empty()) {
+        err << error << "\n";
+        return 1;
+    }
+    auto faults = CheckModelFileBytes(
+        std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
+    for (const auto& fault : faults) out << fault << "\n";
+    return faults.empty() ? 0 : 1;
+}
+
+int RunExport(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
+    auto m = ReadModel(args.at(0), err);
+    if (!m) return 1;
+    if (!ReplaceFileText(args.at(1), ExportModelJson(*m).dump(2) + "\n")) {
+        err << "Cannot write " << args.at(1) << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+int RunImport(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
+    std::string text;
+    if (std::string error = ReadInput(args.at(0), text); !error.empty()) {
+        err << error << "\n";
+        return 1;
+    }
+    auto m = std::make_unique<ModelStore>();
+    NewModel(*m);
+    if (std::string error = ImportModelJsonText(text, *m); !error.empty()) {
+        err << args.at(0) << ": " << error << "\n";
+        return 1;
+    }
+    StreamSink sink(err);
+    if (std::string error = WriteModelFile(*m, args.at(1), &sink); !error.empty()) {
+        err << error << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace fw
