@@ -1,0 +1,20 @@
+#pragma once
+
+#include "model/Editor.h"
+
+namespace fw {
+
+// Display state only: hiding and darkening never change the model's content. Hiding or
+// darkening an item also unmarks it, so hidden items are never marked.
+void UnhideAllPolygons(Editor& ed);
+void DarkenMarkedPolygons(Editor& ed);
+void HideMarkedPolygons(Editor& ed);
+void UnhideAllPoints(Editor& ed);
+void HideMarkedPoints(Editor& ed);
+
+// Values of PolygonHidden and PointHidden.
+inline constexpr uint8_t ITEM_SHOWN = 0;
+inline constexpr uint8_t ITEM_DARKENED = 1;
+inline constexpr uint8_t ITEM_HIDDEN = 2;
+
+}  // namespace fw

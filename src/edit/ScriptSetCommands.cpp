@@ -1,0 +1,153 @@
+// The script lines that stand for typing into the main window's boxes and lists: set,
+// point, parent and sort.
+#include <algorithm>
+#include <charconv>
+#include <span>
+
+#include "edit/ScriptRunner.h"
+#include "model/NumberText.h"
+
+namespace fw {
+
+namespace {
+
+// A whole-number word within [low, high]; "" or what is wrong with it.
+std::string ReadIndex(const std::string& what, const std::string& word, int low, int high,
+                      int& value) {
+    auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
+    if (ec != std::errc() || end != word.data() + word.size())
+        return what + " must be a whole number, not '" + word + "'";
+    if (value < low || value > high)
+        return what + " must be " + std::to_string(low) + " to " + std::to_string(high) + ", not " +
+               word;
+    return "";
+}
+
+// A number read the way the boxes read it: a leading number, anything else is 0. Only a
+// number too large to hold is refused.
+std::string ReadBoxNumber(const std::string& word, double& value) {
+    if (TryReadNumber(word, value)) return "";
+    return "number '" + word + "' is too large";
+}
+
+std::string CountError(const std::string& what, size_t wanted, size_t got) {
+    return what + " takes " + std::to_string(wanted) + (wanted == 1 ? " value" : " values") +
+           ", not " + std::to_string(got);
+}
+
+int LastCorner(const ModelStore& m) {
+    if (m.NumPolygons < 1) return 0;
+    return std::max(m.Polygons[m.CurrentPolygon].CornerCount - 1, 0);
+}
+
+}  // namespace
+
+std::string ScriptRunner::Set(const std::vector<std::string>& words) {
+    if (words.empty()) return "set needs a name and a value";
+    const std::string& name = words[0];
+    std::vector<std::string> values(words.begin() + 1, words.end());
+    ModelStore& m = ed_.Model();
+
+    auto setIndex = [&](int high, auto&& store) -> std::string {
+        if (values.size() != 1) return CountError(name, 1, values.size());
+        int value = 0;
+        std::string error = ReadIndex(name, values[0], 0, high, value);
+        if (!error.empty()) return error;
+        store(value);
+        ed_.RefreshAfterEdit(0);
+        return "";
+    };
+    if (name == "CurrentPoint")
+        return setIndex(m.NumPoints - 1, [&](int v) { m.CurrentPoint = int16_t(v); });
+    if (name == "CurrentPolygon")
+        return setIndex(std::max(m.NumPolygons - 1, 0),
+                        [&](int v) { m.CurrentPolygon = int16_t(v); });
+    if (name == "CurrentSubmodel")
+        return setIndex(m.NumSubmodels - 1, [&](int v) { m.CurrentSubmodel = int16_t(v); });
+    if (name == "CurrentCorner")
+        return setIndex(LastCorner(m), [&](int v) { ed_.CurrentCorner = int16_t(v); });
+    if (name == "CurrentListCorner")
+        return setIndex(LastCorner(m), [&](int v) { ed_.CurrentListCorner = int16_t(v); });
+
+    // The centre, scale and angle boxes hold text; the commands read it when they run.
+    auto setTexts = [&](std::span<std::string> boxes) -> std::string {
+        if (values.size() != boxes.size()) return CountError(name, boxes.size(), values.size());
+        std::copy(values.begin(), values.end(), boxes.begin());
+        return "";
+    };
+    if (name == "TextCenter") return setTexts(ed_.TextCenter);
+    if (name == "TextScale") return setTexts(ed_.TextScale);
+    if (name == "TextRotate") return setTexts(std::span<std::string>(&ed_.TextRotate, 1));
+
+    if (name == "MoveRate") {
+        if (values.size() != 1) return CountError(name, 1, values.size());
+        double rate = 0;
+        std::string error = ReadBoxNumber(values[0], rate);
+        if (error.empty()) ed_.MoveRate = rate;
+        return error;
+    }
+    if (name == "PasteOffset") {
+        if (values.size() != 3) return CountError(name, 3, values.size());
+        PointRecord offset{};
+        for (auto [word, target] :
+             {std::pair{&values[0], &offset.X}, std::pair{&values[1], &offset.Y},
+              std::pair{&values[2], &offset.Z}}) {
+            std::string error = ReadBoxNumber(*word, *target);
+            if (!error.empty()) return error;
+        }
+        ed_.PasteOffset = offset;
+        return "";
+    }
+    return "unknown setting '" + name + "'";
+}
+
+std::string ScriptRunner::SetPoint(const std::vector<std::string>& words) {
+    if (words.size() != 4) return "point takes a point number and X Y Z";
+    ModelStore& m = ed_.Model();
+    int n = 0;
+    std::string error = ReadIndex("point number", words[0], 0, m.NumPoints - 1, n);
+    PointRecord p{};
+    for (auto [word, target] :
+         {std::pair{&words[1], &p.X}, std::pair{&words[2], &p.Y}, std::pair{&words[3], &p.Z}}) {
+        if (error.empty()) error = ReadBoxNumber(*word, *target);
+    }
+    if (!error.empty()) return error;
+    ed_.Run("Edit Point", [&] {
+        m.Points[n] = p;
+        ed_.RefreshAfterEdit(2);
+    });
+    return "";
+}
+
+std::string ScriptRunner::SetSubmodelValue(const std::vector<std::string>& words) {
+    const std::string& command = words[0];
+    bool parent = command == "parent";
+    if (words.size() != 3)
+        return command + (parent ? " takes a submodel and its parent ('none' for the root)"
+                                 : " takes a submodel and its sorting polygon");
+    ModelStore& m = ed_.Model();
+    int s = 0, value = 0;
+    std::string error = ReadIndex("submodel", words[1], 0, m.NumSubmodels - 1, s);
+    if (!error.empty()) return error;
+    if (parent) {
+        if (words[2] == "none" || words[2] == std::to_string(NO_PARENT)) {
+            value = NO_PARENT;
+        } else {
+            error = ReadIndex("parent", words[2], 0, m.NumSubmodels - 1, value);
+            if (error.empty() && value == s) error = "a submodel cannot be its own parent";
+        }
+    } else {
+        error = ReadIndex("sorting polygon", words[2], -1, std::max(m.NumPolygons - 1, 0), value);
+    }
+    if (!error.empty()) return error;
+    ed_.Run(parent ? "Set Parent" : "Set Sorting Polygon", [&] {
+        if (parent)
+            m.Submodels[s].Parent = uint8_t(value);
+        else
+            m.Submodels[s].SortPolygon = int16_t(value);
+        ed_.RefreshAfterEdit(0);
+    });
+    return "";
+}
+
+}  // namespace fw

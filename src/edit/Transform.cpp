@@ -1,0 +1,159 @@
+#include "edit/Transform.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "edit/InsertDelete.h"
+#include "external/SuiteStrings.h"
+#include "model/NumberText.h"
+
+namespace fw {
+
+namespace {
+
+double& Coordinate(PointRecord& p, int axis) {
+    return axis == 1 ? p.X : axis == 2 ? p.Y : p.Z;
+}
+
+bool IsFinite(const PointRecord& p) {
+    return std::isfinite(p.X) && std::isfinite(p.Y) && std::isfinite(p.Z);
+}
+
+bool ValidAxis(int axis) {
+    return axis >= 1 && axis <= 3;
+}
+
+// Reads three boxes; nullopt when one holds a number too large to read.
+std::optional<PointRecord> ReadTriple(const std::array<std::string, 3>& boxes) {
+    PointRecord r;
+    for (int axis = 1; axis <= 3; ++axis)
+        if (!TryReadNumber(boxes[axis - 1], Coordinate(r, axis))) return std::nullopt;
+    return r;
+}
+
+bool RefuseWithoutMarkedPoints(Editor& ed) {
+    if (ed.Model().NumMarkedPoints != 0) return false;
+    ed.ShowStatus("Mark at least 1 point first.", -1);
+    return true;
+}
+
+// Computes the new position of every marked point first and applies them only when all
+// are finite, so that a failure never leaves the marked points half transformed.
+template <typename Transform>
+bool TransformMarkedPoints(ModelStore& m, Transform transform) {
+    std::vector<std::pair<int, PointRecord>> moved;
+    for (int i = 0; i < m.NumPoints; ++i) {
+        if (!m.PointMarked[i]) continue;
+        PointRecord p = transform(m.Points[i]);
+        if (!IsFinite(p)) return false;
+        moved.emplace_back(i, p);
+    }
+    for (const auto& [i, p] : moved) m.Points[i] = p;
+    return true;
+}
+
+void ResizeModel(Editor& ed, double factor, const char* message) {
+    ModelStore& m = ed.Model();
+    for (int i = 0; i < m.NumPoints; ++i) {
+        m.Points[i].X *= factor;
+        m.Points[i].Y *= factor;
+        m.Points[i].Z *= factor;
+    }
+    ed.RefreshAfterEdit(2);
+    ed.ShowStatus(message, 1);
+}
+
+}  // namespace
+
+void MoveMarkedPoints(Editor& ed, int axis, int sign, int steps) {
+    ModelStore& m = ed.Model();
+    if (ValidAxis(axis)) {
+        double delta = sign * steps * ed.MoveRate;
+        for (int i = 0; i < m.NumPoints; ++i)
+            if (m.PointMarked[i] == 1) Coordinate(m.Points[i], axis) += delta;
+    }
+    ed.RefreshAfterEdit(2);
+}
+
+void RotateMarkedPoints(Editor& ed, int sign, int axisA, int axisB) {
+    if (RefuseWithoutMarkedPoints(ed)) return;
+    ModelStore& m = ed.Model();
+    std::optional<PointRecord> centre = ReadTriple(ed.TextCenter);
+    double degrees = 0;
+    bool ok = centre && TryReadNumber(ed.TextRotate, degrees) && ValidAxis(axisA) &&
+              ValidAxis(axisB) && axisA != axisB;
+    if (ok) {
+        double theta = sign * degrees * 3.1415927 / 180;
+        double c = std::cos(theta), s = std::sin(theta);
+        PointRecord C = *centre;
+        ok = std::isfinite(theta) && TransformMarkedPoints(m, [&](PointRecord p) {
+                 double ra = Coordinate(p, axisA) - Coordinate(C, axisA);
+                 double rb = Coordinate(p, axisB) - Coordinate(C, axisB);
+                 Coordinate(p, axisA) = c * ra - s * rb + Coordinate(C, axisA);
+                 Coordinate(p, axisB) = c * rb + s * ra + Coordinate(C, axisB);
+                 return p;
+             });
+    }
+    if (!ok) ed.ShowStatus("Invalid Center.", -1);
+    ed.RefreshAfterEdit(2);
+}
+
+void ScaleMarkedPoints(Editor& ed, int direction) {
+    if (RefuseWithoutMarkedPoints(ed)) return;
+    ModelStore& m = ed.Model();
+    std::optional<PointRecord> centre = ReadTriple(ed.TextCenter);
+    std::optional<PointRecord> factors = ReadTriple(ed.TextScale);
+    bool ok = centre && factors && factors->X != 0 && factors->Y != 0 && factors->Z != 0;
+    if (ok) {
+        PointRecord C = *centre, S = *factors;
+        if (direction == -1) S = {1 / S.X, 1 / S.Y, 1 / S.Z};
+        ok = IsFinite(S) && TransformMarkedPoints(m, [&](PointRecord p) {
+                 return PointRecord{C.X + (p.X - C.X) * S.X, C.Y + (p.Y - C.Y) * S.Y,
+                                    C.Z + (p.Z - C.Z) * S.Z};
+             });
+    }
+    if (!ok) ed.ShowStatus("The scaling values mustn't be 0", -1);
+    ed.RefreshAfterEdit(2);
+}
+
+void GetCenter(Editor& ed) {
+    double x = 0, y = 0, z = 0;
+    if (!CentreOfMarkedPoints(ed, x, y, z)) return;
+    ed.TextCenter = {FormatNumber3(x), FormatNumber3(y), FormatNumber3(z)};
+    // Kind 0 rebuilds the panels only, so the boxes show the new centre.
+    ed.RefreshAfterEdit(0);
+}
+
+void HalveModelSize(Editor& ed) {
+    ResizeModel(ed, 0.5, "Halved size");
+}
+void DoubleModelSize(Editor& ed) {
+    ResizeModel(ed, 2, "Doubled size");
+}
+void TripleModelSize(Editor& ed) {
+    ResizeModel(ed, 3, "Tripled size");
+}
+
+void CenterModel(Editor& ed) {
+    ModelStore& m = ed.Model();
+    PointRecord low = m.Points[0], high = m.Points[0];
+    for (int i = 0; i < m.NumPoints; ++i) {
+        for (int axis = 1; axis <= 3; ++axis) {
+            double v = Coordinate(m.Points[i], axis);
+            Coordinate(low, axis) = std::min(Coordinate(low, axis), v);
+            Coordinate(high, axis) = std::max(Coordinate(high, axis), v);
+        }
+    }
+    PointRecord c{(low.X + high.X) / 2, (low.Y + high.Y) / 2, (low.Z + high.Z) / 2};
+    for (int i = 0; i < m.NumPoints; ++i) {
+        m.Points[i].X -= c.X;
+        m.Points[i].Y -= c.Y;
+        m.Points[i].Z -= c.Z;
+    }
+    ed.RefreshAfterEdit(2);
+}
+
+}  // namespace fw

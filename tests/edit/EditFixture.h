@@ -1,0 +1,76 @@
+#pragma once
+
+// Shared test fixture for editing commands: an Editor talking to a RecordingHost, and small
+// helpers that build points, polygons and submodels directly in the store.
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <vector>
+
+#include "model/Editor.h"
+#include "model/RecordingHost.h"
+
+namespace fw {
+
+class EditFixture : public ::testing::Test {
+protected:
+    RecordingHost host;
+    Editor ed{host};
+
+    ModelStore& M() { return ed.Model(); }
+
+    // Replaces the model with `count` points at (i, 0, 0), all in submodel 0, no polygons.
+    void MakePoints(int count) {
+        NewModel(M());
+        M().NumPoints = static_cast<int16_t>(count);
+        for (int i = 0; i < count; ++i) {
+            M().Points[i] = {double(i), 0, 0};
+            M().PointSubmodel[i] = 0;
+        }
+        M().Submodels[0].FirstPoint = 0;
+        M().Submodels[0].PointCount = static_cast<int16_t>(count);
+    }
+
+    // Appends a point and returns its number.
+    int AddPoint(double x, double y, double z, int submodel = 0) {
+        int n = M().NumPoints++;
+        M().Points[n] = {x, y, z};
+        M().PointSubmodel[n] = static_cast<uint8_t>(submodel);
+        return n;
+    }
+
+    // Appends a flat polygon with the given corners and returns its number.
+    int AddPolygon(std::initializer_list<int> corners) {
+        int p = M().NumPolygons++;
+        PolygonRecord& poly = M().Polygons[p];
+        poly = PolygonRecord{};
+        poly.CornerCount = static_cast<int16_t>(corners.size());
+        int j = 0;
+        for (int c : corners) poly.Corners[j++] = static_cast<int16_t>(c);
+        poly.TextureNumber = -1;
+        poly.FlatColour = DEFAULT_FLAT_COLOUR;
+        return p;
+    }
+
+    void MarkPoints(std::initializer_list<int> points) {
+        for (int i : points) M().PointMarked[i] = 1;
+        CountMarkedPoints(M());
+    }
+
+    void MarkPolygons(std::initializer_list<int> polygons) {
+        for (int p : polygons) M().PolygonMarked[p] = 1;
+        CountMarkedPolygons(M());
+    }
+
+    // The corner numbers of polygon p, in drawing order.
+    std::vector<int> CornersOf(int p) {
+        const PolygonRecord& poly = M().Polygons[p];
+        return std::vector<int>(poly.Corners.begin(), poly.Corners.begin() + poly.CornerCount);
+    }
+
+    // Marks the current state as saved, so that Modified reflects later changes only.
+    void Saved() { ed.MarkLoaded(); }
+};
+
+}  // namespace fw
