@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QPainter>
+#include <QVector>
+
+namespace fw {
+
+// Small circles drawn hundreds of times per paint: the ring's pixels are found once per
+// radius and then set as points, which costs far less than stroking every ellipse. Rings
+// too large for that are stroked one by one.
+class RingStamp {
+public:
+    // Radii in pixels.
+    RingStamp(double rx, double ry);
+
+    // Draws one ring round each centre with the painter's pen.
+    void Draw(QPainter& painter, const QVector<QPointF>& centres) const;
+    void Draw(QPainter& painter, QPointF centre) const { Draw(painter, QVector<QPointF>{centre}); }
+
+private:
+    double rx_, ry_;
+    QVector<QPoint> offsets_;  // empty when the ring is stroked instead
+};
+
+}  // namespace fw

@@ -1,0 +1,207 @@
+#include <QImage>
+#include <QPainter>
+
+#include "edit/EditFixture.h"
+#include "views/ViewPainter.h"
+
+namespace fw {
+namespace {
+
+// Pictures of 100 x 100 pixels showing view coordinates -1.5..1.5: one model unit is 33.3
+// pixels, the origin is at pixel (50, 50) and grid lines (spacing 1) fall on columns and
+// rows 16.7, 50 and 83.3.
+class Painting : public EditFixture {
+protected:
+    ViewState views;
+
+    QImage Render(int view) {
+        QImage image(100, 100, QImage::Format_RGB32);
+        image.fill(Qt::red);  // anything not painted stands out
+        QPainter painter(&image);
+        ViewPainter(M(), views).Paint(painter, view, ViewWindow{-1.5, -1.5, 3, 3}, image.size());
+        return image;
+    }
+
+    // Pixel of a plane position (h right, v up).
+    static QPoint At(double h, double v) {
+        return QPoint(int((h + 1.5) * 100 / 3), int((-v + 1.5) * 100 / 3));
+    }
+
+    // True when a pixel within `radius` of `centre` has view colour `colour`.
+    static bool Has(const QImage& image, QPoint centre, int colour, int radius = 1) {
+        const Rgb& c = ViewColours[colour];
+        QRgb wanted = qRgb(c.r, c.g, c.b);
+        for (int y = centre.y() - radius; y <= centre.y() + radius; ++y)
+            for (int x = centre.x() - radius; x <= centre.x() + radius; ++x)
+                if (image.valid(x, y) && image.pixel(x, y) == wanted) return true;
+        return false;
+    }
+    static bool Black(const QImage& image, QPoint p, int radius = 1) {
+        for (int y = p.y() - radius; y <= p.y() + radius; ++y)
+            for (int x = p.x() - radius; x <= p.x() + radius; ++x)
+                if (image.pixel(x, y) != qRgb(0, 0, 0)) return false;
+        return true;
+    }
+    static bool AnyOf(const QImage& image, int colour) {
+        return Has(image, QPoint(50, 50), colour, 50);
+    }
+
+    // A triangle (0,0,0), (1,0,0), (0,1,0), current; current point 0.
+    void Triangle() {
+        MakePoints(0);
+        AddPoint(0, 0, 0);
+        AddPoint(1, 0, 0);
+        AddPoint(0, 1, 0);
+        AddPolygon({0, 1, 2});
+    }
+};
+
+TEST_F(Painting, NewModelShowsGridAxesPointAndCurrentRing) {
+    NewModel(M());
+    QImage image = Render(VIEW_XY);
+    EXPECT_EQ(image.pixel(5, 5), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(99, 99), qRgb(0, 0, 0)) << "the whole surface is cleared";
+    EXPECT_TRUE(Has(image, QPoint(17, 5), COLOUR_DIM));  // vertical grid line x = -1
+    EXPECT_TRUE(Has(image, QPoint(5, 83), COLOUR_DIM));  // horizontal grid line y = -1
+    EXPECT_TRUE(Has(image, QPoint(5, 50), COLOUR_DIM));  // axis
+    EXPECT_TRUE(Has(image, QPoint(50, 50), COLOUR_POINT, 3));
+    EXPECT_TRUE(Has(image, QPoint(50, 50), COLOUR_CURRENT_POINT, 4));
+    for (int c : {COLOUR_EDGE, COLOUR_CURRENT_POLYGON, COLOUR_NORMAL, COLOUR_MARKED, COLOUR_ORDER})
+        EXPECT_FALSE(AnyOf(image, c)) << "colour " << c;
+
+    views.SetGridIndex(VIEW_XY, 0);  // no grid, axes still there
+    image = Render(VIEW_XY);
+    EXPECT_TRUE(Black(image, QPoint(17, 5)));
+    EXPECT_TRUE(Has(image, QPoint(5, 50), COLOUR_DIM));
+    EXPECT_TRUE(Has(image, QPoint(50, 5), COLOUR_DIM));
+    // The axes are two pixels wide.
+    int rows = 0;
+    for (int y = 45; y < 55; ++y) rows += image.pixel(5, y) == qRgb(64, 64, 64);
+    EXPECT_EQ(rows, 2);
+}
+
+TEST_F(Painting, CurrentPolygonShowsItsCornerOrderAndNormal) {
+    Triangle();
+    QImage image = Render(VIEW_XY);
+    EXPECT_TRUE(Has(image, At(0.5, 0), COLOUR_CURRENT_POLYGON));    // edge 0-1
+    EXPECT_TRUE(Has(image, At(0.5, 0.5), COLOUR_CURRENT_POLYGON));  // edge 1-2
+    EXPECT_TRUE(Has(image, At(0, 0.5), COLOUR_ORDER));              // closing edge 2-0
+    QPoint corner1 = At(1, 0);
+    EXPECT_TRUE(Has(image, corner1 + QPoint(0, -3), COLOUR_ORDER));             // ring of corner 1
+    EXPECT_TRUE(Has(image, At(0, 1) + QPoint(0, -3), COLOUR_CURRENT_POLYGON));  // ring of corner 2
+
+    // In the side view the normal (0, 0, 1) runs one unit along Z from corner 0.
+    image = Render(VIEW_ZY);
+    EXPECT_TRUE(Has(image, At(0.5, 0), COLOUR_NORMAL));
+    EXPECT_TRUE(Has(image, At(0.9, 0), COLOUR_NORMAL));
+    EXPECT_FALSE(Has(image, At(1.2, 0), COLOUR_NORMAL));
+
+    // Collinear corners 0, 1 and last: no normal at all.
+    M().Points[2] = {2, 0, 0};
+    EXPECT_FALSE(AnyOf(Render(VIEW_ZY), COLOUR_NORMAL));
+    EXPECT_FALSE(AnyOf(Render(VIEW_XZ), COLOUR_NORMAL));
+}
+
+TEST_F(Painting, PolygonStatesAndMarks) {
+    Triangle();
+    // Polygon 1: a horizontal edge at v = 0.5 from h -1.3 to -0.2, away from the grid.
+    int a = AddPoint(-1.3, 0.5, 0), b = AddPoint(-0.2, 0.5, 0), c = AddPoint(-0.7, 1.2, 0);
+    AddPolygon({a, b, c});
+    QPoint edge = At(-0.75, 0.5);
+    QImage image = Render(VIEW_XY);
+    EXPECT_TRUE(Has(image, edge, COLOUR_EDGE));
+    EXPECT_TRUE(Has(image, At(-1.3, 0.5), COLOUR_POINT, 3));
+
+    M().PolygonHidden[1] = 1;
+    EXPECT_TRUE(Has(Render(VIEW_XY), edge, COLOUR_DIM));
+    M().PolygonHidden[1] = 2;
+    EXPECT_TRUE(Black(Render(VIEW_XY), edge));
+
+    M().PolygonHidden[1] = 0;
+    MarkPolygons({1});
+    MarkPoints({a});
+    M().PointHidden[b] = 2;
+    image = Render(VIEW_XY);
+    EXPECT_TRUE(Has(image, edge, COLOUR_MARKED));
+    EXPECT_TRUE(Has(image, At(-1.3, 0.5), COLOUR_MARKED, 3));
+    EXPECT_FALSE(Has(image, At(-0.2, 0.5), COLOUR_POINT, 3));  // hidden point
+
+    // Crossed marks: lines from the corners to the centroid instead of the outline.
+    views.CrossMarked = true;
+    image = Render(VIEW_XY);
+    EXPECT_TRUE(Has(image, edge, COLOUR_EDGE));
+    QPoint centroid = At((-1.3 - 0.2 - 0.7) / 3, (0.5 + 0.5 + 1.2) / 3);
+    EXPECT_TRUE(Has(image, centroid, COLOUR_MARKED));
+}
+
+TEST_F(Painting, MarkedCurrentPolygonOutlineIsTwoPixelsWide) {
+    Triangle();
+    int a = AddPoint(-1.3, 0.5, 0), b = AddPoint(-0.2, 0.5, 0), c = AddPoint(-0.7, 1.2, 0);
+    AddPolygon({a, b, c});
+    MarkPolygons({1});
+    auto markedInColumn = [](const QImage& image) {
+        int n = 0;
+        for (int y = 28; y < 38; ++y) n += image.pixel(25, y) == qRgb(128, 128, 255);
+        return n;
+    };
+    EXPECT_EQ(markedInColumn(Render(VIEW_XY)), 1);
+    // Current and marked: a doubled marked outline under the current polygon's edge.
+    M().CurrentPolygon = 1;
+    QImage image = Render(VIEW_XY);
+    EXPECT_EQ(markedInColumn(image), 1);
+    EXPECT_TRUE(Has(image, QPoint(25, 33), COLOUR_CURRENT_POLYGON));
+}
+
+TEST_F(Painting, IsoViewDrawsShownPolygonsOnly) {
+    Triangle();
+    int a = AddPoint(-1.3, 0.5, 0), b = AddPoint(-0.2, 0.5, 0), c = AddPoint(-0.7, 1.2, 0);
+    AddPolygon({a, b, c});
+    int d = AddPoint(-1.2, -1.2, 0);
+    views.HAngle = 0;
+    views.VAngle = 0;  // the same picture as the XY view, without grid, axes and points
+    QImage image = Render(VIEW_ISO);
+    EXPECT_TRUE(Black(image, QPoint(17, 5)));
+    EXPECT_TRUE(Black(image, QPoint(5, 50)));
+    EXPECT_TRUE(Black(image, At(-1.2, -1.2), 3));  // an unmarked point
+    EXPECT_TRUE(Has(image, At(-0.75, 0.5), COLOUR_EDGE));
+    EXPECT_TRUE(Has(image, At(0.5, 0), COLOUR_CURRENT_POLYGON));
+    EXPECT_TRUE(Has(image, At(0, 0.5), COLOUR_ORDER));
+    EXPECT_TRUE(Has(image, At(0, 0), COLOUR_CURRENT_POINT, 4));
+
+    MarkPoints({d});
+    MarkPolygons({1});
+    image = Render(VIEW_ISO);
+    EXPECT_TRUE(Has(image, At(-1.2, -1.2), COLOUR_MARKED, 3));
+    EXPECT_TRUE(Has(image, At(-0.75, 0.5), COLOUR_MARKED));
+
+    M().PolygonHidden[1] = 1;  // darkened: not drawn at all in the iso view
+    EXPECT_TRUE(Black(Render(VIEW_ISO), At(-0.75, 0.5)));
+
+    views.HAngle = 90;  // X turns away: the triangle's edge 0-1 collapses onto the origin
+    EXPECT_FALSE(Has(Render(VIEW_ISO), At(0.5, 0), COLOUR_CURRENT_POLYGON));
+}
+
+TEST_F(Painting, StaleTablesAreNeverRead) {
+    Triangle();
+    // Leftovers past the items in use, and current items out of range.
+    M().Points[7] = {1, 1, 0};
+    M().PointMarked[7] = 1;
+    M().Polygons[3] = M().Polygons[0];
+    M().PolygonMarked[3] = 1;
+    M().Polygons[0].Corners[2] = 400;  // a corner that names no point in use
+    M().CurrentPoint = 7;
+    M().CurrentPolygon = 3;
+    QImage image = Render(VIEW_XY);
+    EXPECT_FALSE(AnyOf(image, COLOUR_MARKED));
+    EXPECT_FALSE(AnyOf(image, COLOUR_CURRENT_POINT));
+    EXPECT_FALSE(AnyOf(image, COLOUR_CURRENT_POLYGON));
+    EXPECT_TRUE(Has(image, At(0.5, 0), COLOUR_EDGE));     // edge 0-1 is still drawn
+    EXPECT_FALSE(Has(image, At(0.5, 0.5), COLOUR_EDGE));  // edges to the bad corner are not
+
+    M().Polygons[0].CornerCount = 999;  // a count past the corner table
+    Render(VIEW_XY);
+    Render(VIEW_ISO);
+}
+
+}  // namespace
+}  // namespace fw
