@@ -1,0 +1,91 @@
+#include "mainwindow/CornerStrips.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "edit/PolygonTools.h"
+#include "model/NumberText.h"
+
+namespace fw {
+
+PointOrderStrip::PointOrderStrip(StripContext& ctx, QWidget* parent) : ModeStrip(ctx, parent) {
+    setObjectName("PointOrderStrip");
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    // Moving a single corner within the order has no command behind it yet.
+    for (auto [index, text, tip] :
+         {std::tuple{0, "Up", "Move Up"}, std::tuple{1, "Down", "Move Down"}}) {
+        QToolButton* b = MakeStripButton(this, "HELIcon", index, text, tip);
+        b->setEnabled(false);
+        layout->addWidget(b);
+    }
+    QToolButton* flip = MakeStripButton(this, "HELIcon", 2, "Flip", "Flip Normal");
+    layout->addWidget(flip);
+    connect(flip, &QToolButton::clicked, this,
+            [this] { ctx_.run("Flip Normal", [this] { FlipPolygon(ctx_.editor); }); });
+    layout->addStretch();
+}
+
+UVStrip::UVStrip(StripContext& ctx, QWidget* parent) : ModeStrip(ctx, parent) {
+    setObjectName("UVStrip");
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* grid = new QGridLayout;
+    const char* names[3] = {"U", "V", "L"};
+    for (int i = 0; i < 3; ++i) {
+        grid->addWidget(new QLabel(names[i], this), 0, i);
+        textUV_[i] = MakeStripBox(this, "TextUV" + QString::number(i), "0.00", 80);
+        grid->addWidget(textUV_[i], 1, i);
+        connect(textUV_[i], &QLineEdit::editingFinished, this, [this, i] { StoreValue(i); });
+    }
+    layout->addLayout(grid);
+
+    // The texture coordinate tools come with the texture mapping tool; disabled until then.
+    auto* buttons = new QGridLayout;
+    const char* tips[7] = {"Align Current UV-Point",  "Align Next UV-Point",
+                           "UV-Point Translate Left", "UV-Point Translate Right",
+                           "UV-Point Translate Up",   "UV-Point Translate Down",
+                           "Reset Texture Alignment"};
+    const char* texts[7] = {"Al", "Nx", "<", ">", "^", "v", "Rst"};
+    for (int i = 0; i < 7; ++i) {
+        QToolButton* b = MakeStripButton(this, "HOUIcon", i, texts[i], tips[i]);
+        b->setEnabled(false);
+        buttons->addWidget(b, i / 4, i % 4);
+    }
+    QLineEdit* step = MakeStripBox(this, "TextUVStep", "0.100", 56);
+    step->setEnabled(false);
+    buttons->addWidget(step, 1, 3);
+    layout->addLayout(buttons);
+    layout->addStretch();
+}
+
+void UVStrip::Fill() {
+    const ModelStore& m = Model();
+    bool any = m.NumPolygons > 0;
+    const CornerUVLRecord uvl =
+        any ? m.Polygons[m.CurrentPolygon].CornerUVL[ctx_.editor.CurrentListCorner]
+            : CornerUVLRecord{};
+    const float values[3] = {uvl.U, uvl.V, uvl.L};
+    for (int i = 0; i < 3; ++i) {
+        textUV_[i]->setText(FormatNumber(values[i], 2));
+        textUV_[i]->setEnabled(any);
+    }
+}
+
+void UVStrip::StoreValue(int which) {
+    if (ctx_.refreshing() || !textUV_[which]->isModified()) return;
+    textUV_[which]->setModified(false);
+    if (Model().NumPolygons < 1) return;
+    float value = float(ReadNumber(textUV_[which]->text().toStdString()));
+    EditModel("Edit UV", [this, which, value] {
+        ModelStore& m = Model();
+        CornerUVLRecord& uvl =
+            m.Polygons[m.CurrentPolygon].CornerUVL[ctx_.editor.CurrentListCorner];
+        (which == 0 ? uvl.U : which == 1 ? uvl.V : uvl.L) = value;
+    });
+}
+
+}  // namespace fw

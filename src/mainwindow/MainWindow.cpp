@@ -1,0 +1,176 @@
+#include "mainwindow/MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMessageBox>
+
+#include "mainwindow/ModeListPanel.h"
+#include "mainwindow/StatusLine.h"
+#include "mainwindow/ViewArea.h"
+#include "mainwindow/ViewInfoStrip.h"
+#include "views/ViewKeys.h"
+
+namespace fw {
+
+MainWindow::MainWindow(const Settings& settings, FileDialogs* dialogs, QWidget* parent)
+    : QMainWindow(parent),
+      settings_(settings),
+      editor_(*this),
+      systemDialogs_(this),
+      files_(editor_, dialogs ? *dialogs : systemDialogs_),
+      stripContext_{editor_, settings_,
+                    [this](const std::string& name, const std::function<void()>& command) {
+                        RunCommand(name, command);
+                    },
+                    [this] { ReFocusView(); },
+                    [this] {
+                        return editor_.RefreshInProgress ||
+                               (modeList_ && modeList_->ListRefreshing());
+                    }} {
+    setObjectName("FCTWMainForm");
+    setWindowTitle(BASE_TITLE);
+    for (int view = 0; view < 3; ++view) {
+        views_.SetGridIndex(view, settings_.GridIndex(view));
+        views_.SetSnapIndex(view, settings_.SnapIndex(view));
+    }
+    views_.CrossMarked = settings_.CrossMarked();
+    views_.PmoveMode = settings_.PmoveMode();
+
+    status_ = new StatusLine(this);
+    setStatusBar(status_);
+    BuildToolbar();
+    BuildCentralArea();
+    BuildMenus();
+    WatchQuickHelp();
+
+    files_.SetTitle = [this](const std::string& title) {
+        setWindowTitle(QString::fromStdString(title));
+    };
+    files_.StartDirectory = [this] { return settings_.ModelDirectory(); };
+    files_.AfterOpen = [this] { modeList_->FillModeList(); };
+
+    ApplyInterfaceMode(settings_.FourViewLayout() ? 1 : 0);
+    SelectView(VIEW_XY);
+    editor_.RefreshAfterEdit(1);
+}
+
+MainWindow::~MainWindow() {
+    // The panels refer to the editor and the context held by this window: remove them while
+    // those still exist.
+    delete takeCentralWidget();
+}
+
+void MainWindow::ShowStatus(const std::string& text, int kind) {
+    status_->ShowMessage(QString::fromStdString(text), kind);
+    if (kind < 0) {
+        if (beepHook)
+            beepHook();
+        else
+            QApplication::beep();
+    }
+}
+
+void MainWindow::ShowMessage(const std::string& title, const std::string& text) {
+    QString t = QString::fromStdString(title), m = QString::fromStdString(text);
+    if (messageHook) {
+        messageHook(t, m);
+        return;
+    }
+    QMessageBox::warning(this, t, m);
+}
+
+bool MainWindow::AskYesNo(const std::string& title, const std::string& text) {
+    QString t = QString::fromStdString(title), m = QString::fromStdString(text);
+    if (askHook) return askHook(t, m);
+    QMessageBox box(QMessageBox::Question, t, m, QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void MainWindow::Refresh(int kind) {
+    if (!modeList_) return;  // still being built
+    modeList_->FillModeList();
+    infoStrip_->ShowViewState();
+    if (kind >= 1) viewArea_->RepaintVisible();
+    // A command wrapped in Editor::Run records its undo entry after this refresh; update the
+    // Undo and Redo captions once the command is complete.
+    QMetaObject::invokeMethod(
+        this, [this] { UpdateUndoActions(); }, Qt::QueuedConnection);
+}
+
+void MainWindow::SetSubmodelMenuState(const std::string& currentCaption,
+                                      const std::string& newCaption, bool newEnabled) {
+    putPointsCurrent_->setText(QString::fromStdString(currentCaption));
+    putPointsNew_->setText(QString::fromStdString(newCaption));
+    putPointsNew_->setEnabled(newEnabled);
+}
+
+void MainWindow::RunCommand(const std::string& name, const std::function<void()>& command) {
+    editor_.Run(name, command);
+    UpdateUndoActions();
+    ReFocusView();
+}
+
+void MainWindow::SelectView(int view) {
+    if (view < 0 || view >= VIEW_COUNT) return;
+    viewArea_->ShowView(view);
+    SyncViewButtons();
+    infoStrip_->ShowViewState();
+    ReFocusView();
+}
+
+void MainWindow::ReFocusView() {
+    viewArea_->FocusView(views_.CurrentView);
+    viewArea_->MarkCurrent();
+}
+
+void MainWindow::Singlemode() {
+    ApplyInterfaceMode(0);
+    settings_.WriteInt(setting::InterfaceMode, 0);
+    views_.CentreAllViews();
+    SelectView(VIEW_XY);
+}
+
+void MainWindow::Quadmode() {
+    ApplyInterfaceMode(1);
+    settings_.WriteInt(setting::InterfaceMode, 1);
+    views_.CentreAllViews();
+    editor_.RefreshAfterEdit(1);
+    ReFocusView();
+}
+
+void MainWindow::ApplyInterfaceMode(int mode) {
+    interfaceMode_ = mode;
+    viewArea_->SetFourViews(mode == 1);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!files_.CanClose()) {
+        event->ignore();
+        return;
+    }
+    files_.Closing();
+    event->accept();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // Keys that reach the window itself (no view has the focus) act on the current view
+    // with the model's own axes.
+    ViewKey key{event->key(), ShiftState(event->modifiers()),
+                event->modifiers().testFlag(Qt::KeypadModifier)};
+    ViewKeyResult result = ViewKeyDown(editor_, views_, key, MoveAxes(views_, VIEW_XY));
+    if (!result.handled) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    if (result.viewChanged) {
+        infoStrip_->ShowViewState();
+        viewArea_->RepaintVisible();
+    }
+    UpdateUndoActions();
+}
+
+}  // namespace fw

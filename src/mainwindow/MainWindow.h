@@ -1,0 +1,136 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "config/Settings.h"
+#include "mainwindow/QtFileDialogs.h"
+#include "mainwindow/StripContext.h"
+#include "model/Editor.h"
+#include "modelfile/FileCommands.h"
+#include "views/ViewState.h"
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QMenu;
+class QSplitter;
+class QToolBar;
+
+namespace fw {
+
+class ModeListPanel;
+class StatusLine;
+class ViewArea;
+class ViewInfoStrip;
+
+// The main window FCTWMainForm: menus, the main toolbar, the mode list on the left, the
+// views, the view strip on the right, the quick help and the status line. It is the
+// editor's host: commands report and refresh through it.
+class MainWindow : public QMainWindow, public EditorHost {
+    Q_OBJECT
+public:
+    // `dialogs` replaces the system file choosers (tests); null uses the system's.
+    explicit MainWindow(const Settings& settings, FileDialogs* dialogs = nullptr,
+                        QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    Editor& GetEditor() { return editor_; }
+    ViewState& Views() { return views_; }
+    FileCommands& Files() { return files_; }
+    ModeListPanel* ModeList() const { return modeList_; }
+    StatusLine* Status() const { return status_; }
+    ViewArea* Area() const { return viewArea_; }
+
+    // Opens a model file without asking (the command line); true when it was read.
+    bool OpenFile(const std::string& path) { return files_.OpenPath(path); }
+
+    // EditorHost
+    void ShowStatus(const std::string& text, int kind) override;
+    void ShowMessage(const std::string& title, const std::string& text) override;
+    bool AskYesNo(const std::string& title, const std::string& text) override;
+    void Refresh(int kind) override;
+    void SetSubmodelMenuState(const std::string& currentCaption, const std::string& newCaption,
+                              bool newEnabled) override;
+
+    // Replace the message boxes and the beep (tests, scripted runs).
+    std::function<bool(const QString& title, const QString& text)> askHook;
+    std::function<void(const QString& title, const QString& text)> messageHook;
+    std::function<void()> beepHook;
+
+    // Layouts: one view filling the view area, or all four.
+    void Singlemode();
+    void Quadmode();
+    int InterfaceMode() const { return interfaceMode_; }
+    // Shows view 0..3 (the toolbar view buttons and the View menu).
+    void SelectView(int view);
+    // Gives the input focus back to the current view.
+    void ReFocusView();
+    // Runs an editing command as one undo step, then updates Undo/Redo and the focus.
+    void RunCommand(const std::string& name, const std::function<void()>& command);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Built in MainWindowMenus.cpp.
+    void BuildMenus();
+    void BuildFileMenu();
+    void BuildEditMenu();
+    void BuildViewMenu();
+    void BuildMarkMenu();
+    void BuildToolsAndPolygonMenus();
+    void BuildModelMenu();
+    void BuildWindowAndHelpMenus();
+    QAction* AddCommand(QMenu* menu, const char* name, const QString& caption,
+                        const QKeySequence& shortcut, const char* undoName,
+                        void (*command)(Editor&));
+    QAction* AddAction(QMenu* menu, const char* name, const QString& caption,
+                       const QKeySequence& shortcut, std::function<void()> action);
+    QAction* AddDisabled(QMenu* menu, const char* name, const QString& caption,
+                         const QKeySequence& shortcut = {});
+    void UpdateUndoActions();
+
+    // Built in MainToolbar.cpp.
+    void BuildToolbar();
+    void SyncViewButtons();
+    void WatchQuickHelp();
+    void SetQuickHelp(const QString& text);
+
+    // Built in MainWindowLayout.cpp.
+    void BuildCentralArea();
+    void RestoreSplitters();
+    void StoreSplitter(QSplitter* splitter, const SettingKey& key);
+    void ApplyInterfaceMode(int mode);
+
+    const Settings& settings_;
+    Editor editor_;
+    ViewState views_;
+    QtFileDialogs systemDialogs_;
+    FileCommands files_;
+    StripContext stripContext_;
+    int interfaceMode_ = 0;
+    bool splittersRestored_ = false;
+
+    ModeListPanel* modeList_ = nullptr;
+    ViewArea* viewArea_ = nullptr;
+    ViewInfoStrip* infoStrip_ = nullptr;
+    StatusLine* status_ = nullptr;
+    QLabel* quickHelp_ = nullptr;
+    QSplitter* imgSplitter_ = nullptr;
+    QToolBar* toolbar_ = nullptr;
+    std::array<QAction*, 4> viewButtons_{};
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
+    QAction* putPointsCurrent_ = nullptr;
+    QAction* putPointsNew_ = nullptr;
+    QMenu* putPointsMenu_ = nullptr;
+};
+
+}  // namespace fw

@@ -1,0 +1,272 @@
+// The menu bar of the main window: every caption and shortcut, and the command behind
+// each entry. Entries whose dialogs or tools are not part of this build are present but
+// disabled, so nothing pretends to work.
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "edit/CopyPaste.h"
+#include "edit/Hiding.h"
+#include "edit/InsertDelete.h"
+#include "edit/Marking.h"
+#include "edit/PolygonTools.h"
+#include "edit/SubmodelTools.h"
+#include "edit/Transform.h"
+#include "mainwindow/MainWindow.h"
+#include "mainwindow/ViewArea.h"
+
+namespace fw {
+
+void MainWindow::BuildMenus() {
+    BuildFileMenu();
+    BuildEditMenu();
+    BuildViewMenu();
+    BuildMarkMenu();
+    BuildToolsAndPolygonMenus();
+    BuildModelMenu();
+    BuildWindowAndHelpMenus();
+}
+
+QAction* MainWindow::AddAction(QMenu* menu, const char* name, const QString& caption,
+                               const QKeySequence& shortcut, std::function<void()> action) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(name);
+    a->setShortcut(shortcut);
+    connect(a, &QAction::triggered, this, [action = std::move(action)] { action(); });
+    return a;
+}
+
+QAction* MainWindow::AddCommand(QMenu* menu, const char* name, const QString& caption,
+                                const QKeySequence& shortcut, const char* undoName,
+                                void (*command)(Editor&)) {
+    return AddAction(menu, name, caption, shortcut, [this, undoName, command] {
+        RunCommand(undoName, [this, command] { command(editor_); });
+    });
+}
+
+QAction* MainWindow::AddDisabled(QMenu* menu, const char* name, const QString& caption,
+                                 const QKeySequence& shortcut) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(name);
+    a->setShortcut(shortcut);
+    a->setEnabled(false);
+    return a;
+}
+
+void MainWindow::BuildFileMenu() {
+    QMenu* file = menuBar()->addMenu("&File");
+    file->setObjectName("MenuFile");
+    AddAction(file, "MenuFileNew", "&New", {}, [this] { files_.New(); });
+    AddAction(file, "MenuFileOpen", "&Open ", {}, [this] { files_.Open(); });
+    AddAction(file, "MenuFileSave", "&Save", QKeySequence("Ctrl+Q"), [this] { files_.Save(); });
+    AddAction(file, "MenuFileSaveAs", "Save &As", QKeySequence("F12"), [this] { files_.SaveAs(); });
+    AddDisabled(file, "MenuFileSaveBSP", "Save with &BSP");
+    AddDisabled(file, "MenuFilePreview", "&Preview in Shadebox", QKeySequence("F11"));
+    file->addSeparator();
+    AddAction(file, "MenuFileExit", "E&xit", {}, [this] { close(); });
+}
+
+void MainWindow::BuildEditMenu() {
+    QMenu* edit = menuBar()->addMenu("&Edit");
+    edit->setObjectName("MenuEdit");
+    // Ctrl+Z and Ctrl+Y belong to the mirrored paste, so undo takes the other common keys.
+    undoAction_ = AddAction(edit, "MenuEditUndo", "&Undo", QKeySequence("Alt+Backspace"), [this] {
+        editor_.Undo();
+        UpdateUndoActions();
+    });
+    redoAction_ = AddAction(edit, "MenuEditRedo", "&Redo", QKeySequence("Ctrl+Shift+Z"), [this] {
+        editor_.Redo();
+        UpdateUndoActions();
+    });
+    edit->addSeparator();
+    // The keys in brackets belong to the views, which handle them themselves.
+    AddCommand(edit, "MenuEditPolygonInsert", "Insert &Polygon [Shift+Ins]", {}, "Insert Polygon",
+               InsertPolygon);
+    AddCommand(edit, "MenuEditPolygonDelete", "Delete P&olygons [Shift+Del]", {}, "Delete Polygons",
+               DeletePolygons);
+    AddCommand(edit, "MenuEditPointInsert", "&Insert Point [Ins]", {}, "Insert Point", InsertPoint);
+    AddCommand(edit, "MenuEditPointDelete", "&Delete Points [Del]", {}, "Delete Points",
+               DeletePoints);
+    edit->addSeparator();
+    AddCommand(edit, "CopyPointsMenu", "Cop&y Marked Points", QKeySequence("Ctrl+C"), "Copy",
+               CopyMarkedPoints);
+    AddCommand(edit, "CopyPolyMenu", "&Copy Polygons and Points", QKeySequence("Ctrl+G"), "Copy",
+               CopyMarkedPolygonsAndPoints);
+
+    QMenu* mirror = edit->addMenu("&Mirror Paste");
+    mirror->setObjectName("MenuEditPasteMirror");
+    const char* mirrorNames[3] = {"MenuEditPasteMirrorX", "MenuEditPasteMirrorY",
+                                  "MenuEditPasteMirrorZ"};
+    const char* mirrorCaptions[3] = {"Mirror &X", "Mirror &Y", "Mirror &Z"};
+    const char* mirrorKeys[3] = {"Ctrl+X", "Ctrl+Y", "Ctrl+Z"};
+    for (int axis = 1; axis <= 3; ++axis)
+        AddAction(mirror, mirrorNames[axis - 1], mirrorCaptions[axis - 1],
+                  QKeySequence(mirrorKeys[axis - 1]), [this, axis] {
+                      RunCommand("Mirror Paste", [this, axis] { PasteMirrored(editor_, axis); });
+                  });
+
+    QMenu* normal = edit->addMenu("&Normal Paste");
+    normal->setObjectName("MenuEditPasteNormal");
+    AddCommand(normal, "MenuEditPasteNormalOffset", "&Offset", QKeySequence("Ctrl+T"), "Paste",
+               PasteWithOffset);
+    AddCommand(normal, "MenuEditPasteNormalOrigin", "&At the Origin", QKeySequence("Ctrl+D"),
+               "Paste", PasteAtOrigin);
+
+    QMenu* move = edit->addMenu("Mo&ve");
+    move->setObjectName("MenuEditMove");
+    const char* decNames[3] = {"MenuEditMoveDec1", "MenuEditMoveDec2", "MenuEditMoveDec3"};
+    const char* incNames[3] = {"MenuEditMoveInc1", "MenuEditMoveInc2", "MenuEditMoveInc3"};
+    const char* decCaptions[3] = {"Decrease X", "Decrease Y", "Decrease Z"};
+    const char* incCaptions[3] = {"Increase X ", "Increase Y", "Increase Z"};
+    for (int axis = 1; axis <= 3; ++axis)
+        AddAction(move, decNames[axis - 1], decCaptions[axis - 1], {}, [this, axis] {
+            RunCommand("Move Points", [this, axis] { MoveMarkedPoints(editor_, axis, -1); });
+        });
+    for (int axis = 1; axis <= 3; ++axis)
+        AddAction(move, incNames[axis - 1], incCaptions[axis - 1], {}, [this, axis] {
+            RunCommand("Move Points", [this, axis] { MoveMarkedPoints(editor_, axis, +1); });
+        });
+    UpdateUndoActions();
+}
+
+void MainWindow::BuildViewMenu() {
+    QMenu* view = menuBar()->addMenu("&View");
+    view->setObjectName("MenuView");
+    AddCommand(view, "UnHidePolyMenu", "U&nHide All Polygons", QKeySequence("Ctrl+F1"), "Unhide",
+               UnhideAllPolygons);
+    AddCommand(view, "HidePolyDarkMenu", "&Darken Marked Polygons", QKeySequence("Ctrl+F2"),
+               "Darken", DarkenMarkedPolygons);
+    AddCommand(view, "HidePolygonsMenu", "H&ide Marked Polygons", QKeySequence("Ctrl+F3"), "Hide",
+               HideMarkedPolygons);
+    AddCommand(view, "UnHidePointMenu", "&UnHide All Points", QKeySequence("Ctrl+F4"), "Unhide",
+               UnhideAllPoints);
+    AddCommand(view, "HidePointsMenu", "&Hide Marked Points", QKeySequence("Ctrl+F5"), "Hide",
+               HideMarkedPoints);
+    // Switches the crossed drawing of marked polygons (the CrossMarked option).
+    QAction* crossed =
+        AddAction(view, "ShowCrossedMenu", "&Show Marked Polygons as Crossed", {}, [] {});
+    crossed->setCheckable(true);
+    crossed->setChecked(views_.CrossMarked);
+    connect(crossed, &QAction::toggled, this, [this](bool on) {
+        views_.CrossMarked = on;
+        settings_.WriteFlag(setting::CrossMarked, on);
+        viewArea_->RepaintVisible();
+    });
+    view->addSeparator();
+    const char* names[4] = {"MenuViewXY", "MenuViewXZ", "MenuViewZY", "MenuViewISO"};
+    const char* captions[4] = {"X&Y View", "&XZ View", "&ZY View", "&Isometric View"};
+    const char* keys[4] = {"F5", "F6", "F7", "F8"};
+    for (int v = 0; v < 4; ++v)
+        AddAction(view, names[v], captions[v], QKeySequence(keys[v]), [this, v] { SelectView(v); });
+    AddDisabled(view, "MenuViewTextureAlign", "&Texture Alignment View", QKeySequence("F9"));
+    view->addSeparator();
+    AddDisabled(view, "MenuViewOptions", "&Options && Configuration", QKeySequence("F2"));
+    AddAction(view, "MenuViewSingle", "Single&View", QKeySequence("F3"), [this] { Singlemode(); });
+    AddAction(view, "MenuViewQuad", "&QuadView", QKeySequence("F4"), [this] { Quadmode(); });
+}
+
+void MainWindow::BuildMarkMenu() {
+    QMenu* mark = menuBar()->addMenu("Mark/&UnMark");
+    mark->setObjectName("MenuMark");
+    // Marks are not part of the saved model, so these make no undo entries.
+    AddCommand(mark, "MenuMarkPointCurrent", "Current Point [V]", {}, "Mark",
+               ToggleCurrentPointMark);
+    AddCommand(mark, "MenuMarkPointCurrentPolygons", "Current Polygon's Points [Ctrl+V]", {},
+               "Mark", MarkCurrentPolygonPoints);
+    AddCommand(mark, "MenuMarkPointMarkedPolygons", "Marked Polygons' Points [Ctrl+Shift+V]", {},
+               "Mark", MarkMarkedPolygonsPoints);
+    AddCommand(mark, "MenuMarkPointAll", "All Points [Shift+V]", {}, "Mark", MarkAllPoints);
+    mark->addSeparator();
+    AddCommand(mark, "MenuMarkPolygonCurrent", "Current Polygon [N]", {}, "Mark",
+               ToggleCurrentPolygonMark);
+    AddCommand(mark, "MenuMarkPolygonCurrentPoints", "Current Point's Polygons [Ctrl+N]", {},
+               "Mark", MarkCurrentPointPolygons);
+    AddCommand(mark, "MenuMarkPolygonMarkedPoints", "Marked Points' Polygons [Ctrl+Shift+N]", {},
+               "Mark", MarkMarkedPointsPolygons);
+    AddCommand(mark, "MenuMarkPolygonAll", "All Polygons [Shift+N]", {}, "Mark", MarkAllPolygons);
+    mark->addSeparator();
+    AddCommand(mark, "MenuMarkPointCurrentSubmodels", "Ma&rk Submodel Points...",
+               QKeySequence("Ctrl+J"), "Mark", MarkSubmodelPoints);
+    AddCommand(mark, "MenuMarkPolygonCurrentSubmodels", "Mark &Submodel Polygons...",
+               QKeySequence("Ctrl+B"), "Mark", MarkSubmodelPolygons);
+    AddCommand(mark, "MenuUnMarkPointCurrentSubmodels", "UnMark Cur/Submodel Points...", {},
+               "Unmark", UnmarkSubmodelPoints);
+    AddCommand(mark, "MenuUnMarkPolygonCurrentSubmodels", "UnMark Cur/Submodel Polygons", {},
+               "Unmark", UnmarkSubmodelPolygons);
+}
+
+void MainWindow::BuildToolsAndPolygonMenus() {
+    QMenu* tools = menuBar()->addMenu("&Tools");
+    tools->setObjectName("MenuTools");
+    AddDisabled(tools, "MenuToolsAlign", "Texture &Alignment...", QKeySequence("Ctrl+L"));
+    AddDisabled(tools, "MenuToolsModelAttributes", "Mo&del Attributes...", QKeySequence("Ctrl+H"));
+
+    QMenu* polygon = menuBar()->addMenu("&Polygon");
+    polygon->setObjectName("MenuPolygon");
+    AddDisabled(polygon, "MenuPolygonTextureSelect", "&Select Texture...", QKeySequence("Ctrl+A"));
+    AddDisabled(polygon, "MenuPolygonTextureMapping", "&Texture Mapping...",
+                QKeySequence("Ctrl+M"));
+    polygon->addSeparator();
+    AddCommand(polygon, "PlacePointMenu", "&Place Point in Plane", QKeySequence("Ctrl+P"),
+               "Place Point in Plane", PlacePointInPlane);
+    AddCommand(polygon, "ReTextureMenu", "Reset &Marked Textures", QKeySequence("Ctrl+E"),
+               "Reset Textures", ResetMarkedTextures);
+    AddCommand(polygon, "RearrangeMenu", "&Rearrange 4-Sided", QKeySequence("Ctrl+R"),
+               "Rearrange 4-Sided", RearrangeFourSided);
+    AddCommand(polygon, "PolygonNormalMenu", "Polygon &Normal Flip", QKeySequence("Ctrl+F"),
+               "Flip Normal", FlipPolygon);
+}
+
+void MainWindow::BuildModelMenu() {
+    QMenu* model = menuBar()->addMenu("Mode&l");
+    model->setObjectName("MenuModel");
+    putPointsMenu_ = model->addMenu("&Put Points in Submodel...");
+    putPointsMenu_->setObjectName("MakeSubMenu");
+    putPointsCurrent_ =
+        AddCommand(putPointsMenu_, "MenuModelPutPointsCurrent", "In current submodel (0)", {},
+                   "Put Points in Submodel", PutPointsInCurrentSubmodel);
+    putPointsNew_ = AddCommand(putPointsMenu_, "MenuModelPutPointsNew", "In a new submodel (0)", {},
+                               "Put Points in New Submodel", PutPointsInNewSubmodel);
+    AddCommand(model, "CheckSubMenu", "&Check and Compress Submodels", QKeySequence("Ctrl+O"),
+               "Check and Compress", CheckAndCompressCommand);
+    model->addSeparator();
+    AddCommand(model, "SizeHalfMenu", "&Halve Model Size ", QKeySequence("Ctrl+Shift+F1"),
+               "Halve Model Size", HalveModelSize);
+    AddCommand(model, "SizeDoubleMenu", "&Double Model Size", QKeySequence("Ctrl+Shift+F2"),
+               "Double Model Size", DoubleModelSize);
+    AddCommand(model, "SizeTripleMenu", "&Triple Model Size", QKeySequence("Ctrl+Shift+F3"),
+               "Triple Model Size", TripleModelSize);
+    AddCommand(model, "MenuCenterModel", "Center &Model", QKeySequence("Ctrl+Shift+F4"),
+               "Center Model", CenterModel);
+}
+
+void MainWindow::BuildWindowAndHelpMenus() {
+    QMenu* window = menuBar()->addMenu("&Window");
+    window->setObjectName("MenuWindow");
+    AddDisabled(window, "MenuWindowCascade", "&Cascade");
+    AddDisabled(window, "MenuWindowTileHorizontal", "&Horizontal Tile");
+    AddDisabled(window, "MenuWindowTileVertical", "&Vertical Tile");
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->setObjectName("MenuHelp");
+    AddDisabled(help, "MenuHelpGuideBot", "Guide-Bot Help");
+    AddDisabled(help, "MenuHelpManual", "&Manual...  ");
+    QMenu* internet = help->addMenu("&Internet");
+    internet->setObjectName("MenuHelpInternet");
+    internet->menuAction()->setObjectName("MenuHelpInternetEntry");
+    internet->setEnabled(false);
+    AddDisabled(help, "MenuHelpAbout", "About");
+}
+
+void MainWindow::UpdateUndoActions() {
+    const UndoHistory& history = editor_.History();
+    undoAction_->setEnabled(history.CanUndo());
+    undoAction_->setText(history.CanUndo() ? "&Undo " + QString::fromStdString(history.UndoName())
+                                           : "&Undo");
+    redoAction_->setEnabled(history.CanRedo());
+    redoAction_->setText(history.CanRedo() ? "&Redo " + QString::fromStdString(history.RedoName())
+                                           : "&Redo");
+}
+
+}  // namespace fw

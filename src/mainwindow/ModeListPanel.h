@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "mainwindow/StripContext.h"
+
+class QButtonGroup;
+class QLabel;
+class QStackedWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace fw {
+
+class ModeStrip;
+class PolygonsStrip;
+class SubmodelsStrip;
+
+// The left strip: five mode buttons, the report list OBList showing the model's points,
+// polygons, corner order, UV vectors or submodels, and the tool strip of the mode.
+class ModeListPanel : public QWidget {
+    Q_OBJECT
+public:
+    enum Mode { Points = 0, Polygons, PointOrder, UVVectors, Submodels };
+
+    ModeListPanel(StripContext& ctx, QWidget* parent);
+
+    // Rebuilds headers, rows, labels and the strip's boxes for the current mode.
+    void FillModeList();
+    void SetMode(int mode);
+    int ListMode() const { return listMode_; }
+    bool ListRefreshing() const { return listRefreshing_; }
+
+    PolygonsStrip* PolygonsPanel() const { return polygonsStrip_; }
+    SubmodelsStrip* SubmodelsPanel() const { return submodelsStrip_; }
+
+private:
+    QWidget* BuildModeButtons();
+    void FillRows();
+    void SelectCurrentRow(int row);
+    void RowClicked(QTreeWidgetItem* item);
+    void RightClicked();
+    void HeaderClicked(int section);
+
+    StripContext& ctx_;
+    int listMode_ = Points;
+    bool listRefreshing_ = false;
+    QButtonGroup* modeButtons_ = nullptr;
+    QLabel* labelMode_ = nullptr;
+    QLabel* labelCount_ = nullptr;
+    QLabel* labelMarked_ = nullptr;
+    QLabel* labelCurrent_ = nullptr;
+    QTreeWidget* list_ = nullptr;
+    QStackedWidget* strips_ = nullptr;
+    std::array<ModeStrip*, 5> stripOf_{};
+    PolygonsStrip* polygonsStrip_ = nullptr;
+    SubmodelsStrip* submodelsStrip_ = nullptr;
+};
+
+}  // namespace fw

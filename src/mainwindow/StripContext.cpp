@@ -1,0 +1,34 @@
+#include "mainwindow/StripContext.h"
+
+#include <QLineEdit>
+#include <QToolButton>
+#include <algorithm>
+
+namespace fw {
+
+QToolButton* MakeStripButton(QWidget* parent, const QString& role, int index, const QString& text,
+                             const QString& tooltip) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(role + QString::number(index));
+    button->setText(text);
+    button->setToolTip(tooltip);
+    button->setAutoRaise(true);
+    button->setMinimumWidth(28);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+QLineEdit* MakeStripBox(QWidget* parent, const QString& name, const QString& text, int width) {
+    auto* box = new QLineEdit(text, parent);
+    box->setObjectName(name);
+    box->setMaximumWidth(width);
+    box->setMinimumWidth(std::min(width, 52));
+    return box;
+}
+
+QString FormatNumber(double value, int decimals) {
+    // QString::number ignores the locale, so the separator is always ".".
+    return QString::number(value, 'f', decimals);
+}
+
+}  // namespace fw

@@ -1,0 +1,121 @@
+#include "mainwindow/ViewArea.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QSplitter>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "views/ViewWidget.h"
+
+namespace fw {
+
+namespace {
+const char* const VIEW_NAMES[4] = {"XYViewBox", "XZViewBox", "ZYViewBox", "ISOViewBox"};
+}
+
+ViewArea::ViewArea(Editor& ed, ViewState& views, QWidget* parent)
+    : QWidget(parent), state_(views), splitter_(new QSplitter(Qt::Vertical, this)) {
+    setObjectName("ViewArea");
+    splitter_->setObjectName("VertSplitter");
+    splitter_->setChildrenCollapsible(false);
+    for (int r = 0; r < 2; ++r) {
+        rows_[r] = new QWidget(splitter_);
+        rows_[r]->setObjectName(r == 0 ? "ViewRowTop" : "ViewRowBottom");
+        auto* row = new QHBoxLayout(rows_[r]);
+        row->setContentsMargins(0, 0, 0, 0);
+        row->setSpacing(3);
+        splitter_->addWidget(rows_[r]);
+    }
+    for (int v = 0; v < 4; ++v) {
+        frames_[v] = new QFrame(this);
+        frames_[v]->setObjectName(QString(VIEW_NAMES[v]) + "Frame");
+        auto* frameLayout = new QVBoxLayout(frames_[v]);
+        frameLayout->setContentsMargins(2, 2, 2, 2);
+        views_[v] = new ViewWidget(ed, views, v, frames_[v]);
+        views_[v]->setObjectName(VIEW_NAMES[v]);
+        frameLayout->addWidget(views_[v]);
+        connect(views_[v], &ViewWidget::focused, this, &ViewArea::focused);
+        connect(views_[v], &ViewWidget::mouseModelPosition, this, &ViewArea::mouseModelPosition);
+        connect(views_[v], &ViewWidget::viewStateChanged, this, &ViewArea::viewStateChanged);
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(splitter_);
+    Arrange();
+}
+
+void ViewArea::Arrange() {
+    // Rows of the two arrangements, by view number.
+    static const int NORMAL[2][2] = {{VIEW_XY, VIEW_ZY}, {VIEW_XZ, VIEW_ISO}};
+    static const int TURNED[2][2] = {{VIEW_XZ, VIEW_ISO}, {VIEW_XY, VIEW_ZY}};
+    const auto& rows = orient_ ? TURNED : NORMAL;
+    for (int r = 0; r < 2; ++r) {
+        auto* layout = static_cast<QHBoxLayout*>(rows_[r]->layout());
+        bool rowVisible = false;
+        for (int c = 0; c < 2; ++c) {
+            QFrame* frame = frames_[rows[r][c]];
+            layout->addWidget(frame);  // moves the view into this row if it was elsewhere
+            bool visible = four_ || rows[r][c] == state_.CurrentView;
+            frame->setVisible(visible);
+            rowVisible = rowVisible || visible;
+        }
+        rows_[r]->setVisible(rowVisible);
+    }
+    MarkCurrent();
+    LayOutNewlyShownViews();
+}
+
+void ViewArea::LayOutNewlyShownViews() {
+    QTimer::singleShot(0, this, [this] {
+        if (!window()->isVisible()) return;
+        QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        for (int v = 0; v < VIEW_COUNT; ++v) {
+            ViewWidget* view = views_[v];
+            if (shown_[v] || !view->isVisible() || view->width() <= 0 || view->height() <= 0)
+                continue;
+            shown_[v] = true;
+            state_.InitWindow(v, view->width(), view->height());
+            view->update();
+        }
+        emit viewStateChanged();
+    });
+}
+
+void ViewArea::MarkCurrent() {
+    for (int v = 0; v < VIEW_COUNT; ++v) {
+        bool marked = four_ && v == state_.CurrentView;
+        QString colour = marked ? "rgb(64, 128, 255)" : "rgb(96, 96, 96)";
+        frames_[v]->setStyleSheet(
+            QString("#%1 { background: %2; }").arg(frames_[v]->objectName(), colour));
+    }
+}
+
+void ViewArea::SetFourViews(bool four) {
+    four_ = four;
+    Arrange();
+}
+
+void ViewArea::SetOrientation(bool viewOrient) {
+    orient_ = viewOrient;
+    Arrange();
+}
+
+void ViewArea::ShowView(int view) {
+    if (view < 0 || view >= VIEW_COUNT) return;
+    state_.CurrentView = int16_t(view);
+    if (!four_) Arrange();
+    views_[view]->update();
+}
+
+void ViewArea::RepaintVisible() {
+    for (ViewWidget* view : views_)
+        if (view->isVisibleTo(this)) view->update();
+}
+
+void ViewArea::FocusView(int view) {
+    if (view >= 0 && view < VIEW_COUNT) views_[view]->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace fw

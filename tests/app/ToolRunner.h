@@ -1,0 +1,75 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace fw::test {
+
+namespace fs = std::filesystem;
+
+inline std::string ReadText(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void WriteText(const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+}
+
+inline std::string Quoted(const fs::path& path) {
+    return "'" + path.string() + "'";
+}
+
+// A directory of its own for one test, removed afterwards.
+class ToolDir {
+public:
+    ToolDir() {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        path_ = fs::temp_directory_path() /
+                ("fw-tool-" + std::to_string(::getpid()) + "-" + info->name());
+        fs::remove_all(path_);
+        fs::create_directories(path_);
+    }
+    ~ToolDir() {
+        std::error_code ec;
+        fs::remove_all(path_, ec);
+    }
+    fs::path operator/(const std::string& name) const { return path_ / name; }
+
+private:
+    fs::path path_;
+};
+
+struct ToolResult {
+    int ExitCode = -1;
+    std::string Out, Err;
+};
+
+// Runs the built facetwork-tool with `arguments` (already quoted), capturing both streams.
+inline ToolResult RunTool(const ToolDir& dir, const std::string& arguments) {
+    fs::path out = dir / "stdout.txt", err = dir / "stderr.txt";
+    std::string command = Quoted(fs::path(FW_BIN_DIR) / "facetwork-tool") + " " + arguments + " >" +
+                          Quoted(out) + " 2>" + Quoted(err);
+    int status = std::system(command.c_str());
+    ToolResult result;
+    result.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.Out = ReadText(out);
+    result.Err = ReadText(err);
+    return result;
+}
+
+inline fs::path SampleJson() {
+    return fs::path(FW_SOURCE_DIR) / "examples" / "robot.json";
+}
+inline fs::path SamplePol() {
+    return fs::path(FW_SOURCE_DIR) / "examples" / "robot.pol";
+}
+
+}  // namespace fw::test

@@ -1,0 +1,82 @@
+#pragma once
+
+// A main window on a private settings directory, with file choosers, questions, message
+// boxes and the beep answered by the test.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QTemporaryDir>
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "config/Settings.h"
+#include "mainwindow/MainWindow.h"
+
+namespace fw {
+
+struct FakeDialogs : FileDialogs {
+    std::string openAnswer, saveAnswer;
+    int openCalls = 0, saveCalls = 0;
+    std::string ChooseOpenPath(const std::string&) override {
+        ++openCalls;
+        return openAnswer;
+    }
+    std::string ChooseSavePath(const std::string&) override {
+        ++saveCalls;
+        return saveAnswer;
+    }
+};
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(configDir.isValid());
+        settings = std::make_unique<Settings>(configDir.path().toStdString());
+        MakeWindow();
+    }
+
+    void MakeWindow() {
+        window.reset();
+        window = std::make_unique<MainWindow>(*settings, &dialogs);
+        window->askHook = [this](const QString& title, const QString& text) {
+            questions.push_back((title + ": " + text).toStdString());
+            return answer;
+        };
+        window->messageHook = [this](const QString& title, const QString&) {
+            messages.push_back(title.toStdString());
+        };
+        window->beepHook = [this] { ++beeps; };
+    }
+
+    QAction* Action(const char* name) {
+        auto* a = window->findChild<QAction*>(name);
+        EXPECT_NE(a, nullptr) << name;
+        return a;
+    }
+
+    Editor& Ed() { return window->GetEditor(); }
+    ModelStore& M() { return Ed().Model(); }
+
+    // Changes the model's content as a command would.
+    void Modify() {
+        Ed().Run("Move", [&] { M().Points[0].X += 1; });
+    }
+
+    std::string TempPath(const char* name) {
+        return QDir(workDir.path()).filePath(name).toStdString();
+    }
+
+    QTemporaryDir configDir, workDir;
+    std::unique_ptr<Settings> settings;
+    FakeDialogs dialogs;
+    std::unique_ptr<MainWindow> window;
+    std::vector<std::string> questions, messages;
+    bool answer = true;
+    int beeps = 0;
+};
+
+}  // namespace fw

@@ -1,0 +1,314 @@
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QSplitter>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include "MainWindowFixture.h"
+#include "mainwindow/ModeListPanel.h"
+#include "mainwindow/ReturnForm.h"
+#include "mainwindow/StatusLine.h"
+
+namespace fw {
+namespace {
+
+QWidget* View(MainWindow& w, const char* name) {
+    return w.findChild<QWidget*>(name);
+}
+
+TEST_F(MainWindowTest, LayoutsShowOneOrFourViewsAndAreStored) {
+    EXPECT_EQ(window->objectName(), "FCTWMainForm");
+    EXPECT_EQ(window->windowTitle(), "Tunnelworks FACETWORK32");
+    window->show();
+    const char* names[4] = {"XYViewBox", "XZViewBox", "ZYViewBox", "ISOViewBox"};
+
+    Action("H0Icon8")->trigger();  // QuadView
+    EXPECT_EQ(window->InterfaceMode(), 1);
+    EXPECT_EQ(settings->Read(setting::InterfaceMode), "1");
+    for (const char* n : names) EXPECT_TRUE(View(*window, n)->isVisible()) << n;
+
+    Action("H0Icon7")->trigger();  // SingleView
+    EXPECT_EQ(settings->Read(setting::InterfaceMode), "0");
+    EXPECT_EQ(window->Views().CurrentView, VIEW_XY);
+    EXPECT_TRUE(View(*window, "XYViewBox")->isVisible());
+    for (int v = 1; v < 4; ++v) EXPECT_FALSE(View(*window, names[v])->isVisible()) << names[v];
+
+    // The View menu entries select their view as the toolbar's view buttons do.
+    Action("MenuViewZY")->trigger();
+    EXPECT_EQ(window->Views().CurrentView, VIEW_ZY);
+    EXPECT_TRUE(View(*window, "ZYViewBox")->isVisible());
+    EXPECT_FALSE(View(*window, "XYViewBox")->isVisible());
+    EXPECT_TRUE(Action("H0Icon11")->isChecked());
+    EXPECT_FALSE(Action("H0Icon9")->isChecked());
+    EXPECT_EQ(window->findChild<QLabel*>("LabelView")->text(), "ZY View (side)");
+    EXPECT_EQ(window->findChild<QLabel*>("LabelCoordinate1")->text(), "Z");
+    Action("H0Icon12")->trigger();
+    EXPECT_EQ(window->Views().CurrentView, VIEW_ISO);
+    EXPECT_EQ(window->findChild<QLabel*>("Label15")->text(), "H-Ang");
+    EXPECT_EQ(window->findChild<QLabel*>("LabelCoordinate1")->text(), "");
+
+    // A new window starts in the stored layout.
+    Action("MenuViewQuad")->trigger();
+    MakeWindow();
+    EXPECT_EQ(window->InterfaceMode(), 1);
+}
+
+TEST_F(MainWindowTest, SplitterPositionsAreLimitedAndStoredInTwips) {
+    settings->Write(setting::SplitterH, "1000");
+    settings->Write(setting::SplitterV, "9000");
+    MakeWindow();
+    window->resize(1200, 900);
+    window->show();
+    auto* left = window->findChild<QSplitter*>("imgSplitter");
+    auto* vertical = window->findChild<QSplitter*>("VertSplitter");
+    ASSERT_TRUE(left && vertical);
+    EXPECT_GE(left->sizes().first() * 15, 2275);
+    Action("MenuViewQuad")->trigger();
+    EXPECT_LE(settings->SplitterV(), 7400);
+
+    left->setSizes({400, 700});
+    emit left->splitterMoved(400, 1);
+    EXPECT_EQ(settings->Read(setting::SplitterH), std::to_string(left->sizes().first() * 15));
+}
+
+TEST_F(MainWindowTest, StatusLineShowsIconsAndBeepsOnErrors) {
+    StatusLine* status = window->Status();
+    EXPECT_EQ(status->objectName(), "MainStatus");
+    window->ShowStatus("Broken", -1);
+    EXPECT_EQ(status->MessageText(), "Broken");
+    EXPECT_TRUE(status->HasPicture());
+    EXPECT_EQ(beeps, 1);
+    window->ShowStatus("Fine", 1);
+    EXPECT_TRUE(status->HasPicture());
+    EXPECT_EQ(status->MessageKind(), 1);
+    window->ShowStatus("", 0);
+    EXPECT_FALSE(status->HasPicture());
+    EXPECT_EQ(status->MessageText(), "");
+    EXPECT_EQ(beeps, 1);  // kinds 0 and 1 are silent
+
+    Action("MenuFileNew")->trigger();
+    EXPECT_EQ(status->MessageText(), "Started new model");
+}
+
+TEST_F(MainWindowTest, TitleFollowsOpenAndSaveAs) {
+    std::string path = TempPath("Robot.pol");
+    dialogs.saveAnswer = path;
+    Action("MenuFileSaveAs")->trigger();
+    QString expected = "Tunnelworks FACETWORK32 - [" + QString::fromStdString(path).toUpper() + "]";
+    EXPECT_EQ(window->windowTitle(), expected);
+    EXPECT_EQ(window->Status()->MessageText(),
+              "Wrote model with 0 polygons, 1 points and 1 submodels");
+
+    MakeWindow();
+    EXPECT_EQ(window->windowTitle(), "Tunnelworks FACETWORK32");
+    dialogs.openAnswer = path;
+    Action("H0Icon1")->trigger();  // Open Polymodel
+    EXPECT_EQ(window->windowTitle(), expected);
+    EXPECT_EQ(window->Status()->MessageText(), "Successfully opened file.");
+    EXPECT_EQ(window->Status()->MessageKind(), 1);
+
+    // A later Save needs no chooser.
+    Modify();
+    Action("MenuFileSave")->trigger();
+    EXPECT_EQ(dialogs.saveCalls, 1);
+    EXPECT_FALSE(M().Modified);
+}
+
+TEST_F(MainWindowTest, UnsavedChangesAreAskedAboutOnNewOpenAndClose) {
+    Action("MenuFileNew")->trigger();
+    EXPECT_TRUE(questions.empty());
+
+    Modify();
+    answer = false;
+    Action("MenuFileNew")->trigger();
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0], "Warning: File has not been saved yet. Do you really want to do this?");
+    EXPECT_EQ(M().Points[0].X, 1);
+    Action("MenuFileOpen")->trigger();
+    EXPECT_EQ(questions.size(), 2u);
+    EXPECT_EQ(dialogs.openCalls, 0);
+
+    window->show();
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(questions.size(), 3u);
+    answer = true;
+    EXPECT_TRUE(window->close());
+}
+
+TEST_F(MainWindowTest, ListEditsDoNothingWhileRefreshing) {
+    ModelStore& m = M();
+    m.NumPoints = 2;
+    m.PointSubmodel[1] = 1;
+    m.NumSubmodels = 2;
+    m.Submodels[1].Parent = NO_PARENT;
+    m.CurrentSubmodel = 1;
+    Ed().MarkLoaded();
+    window->ModeList()->SetMode(ModeListPanel::Submodels);
+    auto* parent = window->findChild<QComboBox*>("ComboParent");
+    ASSERT_NE(parent, nullptr);
+    ASSERT_GE(parent->count(), 2);
+
+    // Refilling the lists, as every refresh does, edits nothing.
+    Ed().RefreshAfterEdit(1);
+    EXPECT_FALSE(m.Modified);
+    EXPECT_FALSE(Ed().History().CanUndo());
+
+    // A change that arrives while a refresh is running is not taken for the user's.
+    Ed().RefreshInProgress = true;
+    parent->setCurrentIndex(parent->findData(0));
+    Ed().RefreshInProgress = false;
+    EXPECT_EQ(m.Submodels[1].Parent, NO_PARENT);
+    EXPECT_FALSE(m.Modified);
+
+    Ed().RefreshAfterEdit(0);
+    parent->setCurrentIndex(parent->findData(0));
+    EXPECT_EQ(m.Submodels[1].Parent, 0);
+    EXPECT_TRUE(m.Modified);
+    EXPECT_EQ(Ed().History().UndoName(), "Set Parent");
+
+    // The same for the point boxes.
+    window->ModeList()->SetMode(ModeListPanel::Points);
+    auto* x = window->findChild<QLineEdit*>("TextPoints0");
+    Ed().RefreshInProgress = true;
+    x->setText("7");
+    x->setModified(true);
+    emit x->editingFinished();
+    Ed().RefreshInProgress = false;
+    EXPECT_EQ(m.Points[m.CurrentPoint].X, 0);
+    x->setText("7");
+    x->setModified(true);
+    emit x->editingFinished();
+    EXPECT_EQ(m.Points[m.CurrentPoint].X, 7);
+}
+
+TEST_F(MainWindowTest, ModeListShowsEachMode) {
+    ModelStore& m = M();
+    m.NumPoints = 3;
+    m.Points[1] = {1.5, 0, 0};
+    m.PointMarked[1] = 1;
+    CountMarkedPoints(m);
+    Ed().RefreshAfterEdit(0);
+    auto* list = window->findChild<QTreeWidget*>("OBList");
+    auto* count = window->findChild<QLabel*>("LabelCount");
+    EXPECT_EQ(window->findChild<QLabel*>("LabelMode")->text(), "Points Mode");
+    ASSERT_EQ(list->topLevelItemCount(), 3);
+    EXPECT_EQ(list->topLevelItem(1)->text(1), "#");
+    EXPECT_EQ(list->topLevelItem(1)->text(2), "1.500");
+    EXPECT_EQ(count->text(), "3 points");
+    EXPECT_EQ(window->findChild<QLabel*>("LabelMarked")->text(), "1 marked");
+
+    // Without polygons the corner lists are empty.
+    window->ModeList()->SetMode(ModeListPanel::PointOrder);
+    EXPECT_EQ(list->topLevelItemCount(), 0);
+    EXPECT_EQ(count->text(), "0 points");
+    window->ModeList()->SetMode(ModeListPanel::UVVectors);
+    EXPECT_EQ(count->text(), "0 UV vectors");
+
+    m.NumPolygons = 1;
+    m.Polygons[0].CornerCount = 3;
+    m.Polygons[0].Corners = {2, 1, 0};
+    m.Polygons[0].TextureNumber = -1;
+    m.Polygons[0].FlatColour = int16_t((3 << 10) | (4 << 5) | 5);
+    window->ModeList()->SetMode(ModeListPanel::Polygons);
+    EXPECT_EQ(list->topLevelItem(0)->text(2), "<Flat> 3 4 5");
+    window->ModeList()->SetMode(ModeListPanel::PointOrder);
+    EXPECT_EQ(list->topLevelItem(0)->text(0), "Point 2");
+    window->ModeList()->SetMode(ModeListPanel::Submodels);
+    EXPECT_EQ(list->topLevelItem(0)->text(1), "<root>");
+    EXPECT_EQ(list->topLevelItem(0)->text(3), "3");
+
+    // Clicking a row makes its item current.
+    window->ModeList()->SetMode(ModeListPanel::Points);
+    emit list->itemClicked(list->topLevelItem(2), 0);
+    QApplication::processEvents();
+    EXPECT_EQ(m.CurrentPoint, 2);
+    EXPECT_EQ(window->findChild<QLabel*>("LabelCurrent")->text(), "Point #2");
+}
+
+TEST_F(MainWindowTest, QuickHelpNamesTheButtonUnderTheMouse) {
+    auto* toolbar = window->findChild<QToolBar*>("TBMain");
+    QWidget* open = toolbar->widgetForAction(Action("H0Icon1"));
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(open, &enter);
+    EXPECT_EQ(window->findChild<QLabel*>("QuickHelp")->text(), "Open Polymodel");
+    EXPECT_EQ(window->findChild<QLabel*>("StatusPanel1")->text(), "Open Polymodel");
+
+    auto* insert = window->findChild<QToolButton*>("HOOIcon1");
+    QApplication::sendEvent(insert, &enter);
+    EXPECT_EQ(window->findChild<QLabel*>("QuickHelp")->text(), "Insert A Point");
+
+    const char* tips[13] = {"New Polymodel",         "Open Polymodel",       "Save Polymodel",
+                            "Select Texture",        "Texture Mapping Tool", "Alignment Display",
+                            "Options/Configuration", "SingleView",           "QuadView",
+                            "XY View (Back)",        "XZ View (Top)",        "ZY View (Side)",
+                            "WireFrame View (ISO)"};
+    for (int i = 0; i < 13; ++i)
+        EXPECT_EQ(Action(("H0Icon" + std::to_string(i)).c_str())->toolTip(), tips[i]) << i;
+}
+
+TEST_F(MainWindowTest, MoveRateSliderSetsAndStoresTheStep) {
+    auto* label = window->findChild<QLabel*>("MoverateLabel1");
+    EXPECT_EQ(label->text(), "0.1");
+    EXPECT_DOUBLE_EQ(Ed().MoveRate, 0.1);
+    auto* slider = window->findChild<QSlider*>("MoverateSlider1");
+    ASSERT_NE(slider, nullptr);
+    slider->setValue(9);
+    EXPECT_EQ(label->text(), "1");
+    EXPECT_DOUBLE_EQ(Ed().MoveRate, 1.0);
+    EXPECT_EQ(settings->MoveRateIndex(), 9);
+}
+
+TEST_F(MainWindowTest, ReturnFormReadsTheValueOnOk) {
+    ReturnForm form;
+    EXPECT_EQ(form.windowTitle(), "Return Form");
+    EXPECT_EQ(form.findChild<QLabel*>("LabelDescription")->text(), "Value Description");
+    form.SetText("2.5x");
+    QTimer::singleShot(0, &form, [&] { form.findChild<QPushButton*>("CommandOK")->click(); });
+    form.exec();
+    EXPECT_TRUE(form.Accepted());
+    EXPECT_DOUBLE_EQ(form.Value(), 2.5);
+
+    double value = 9;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* f = qobject_cast<ReturnForm*>(w); f && f->isVisible())
+                f->findChild<QPushButton*>("CommandCancel")->click();
+    });
+    EXPECT_FALSE(ReturnForm::AskValue(nullptr, "Angle", "3", value));
+    EXPECT_EQ(value, 9);
+}
+
+}  // namespace
+}  // namespace fw
+
+namespace fw {
+namespace {
+
+// A view's window is sized from its surface when the user first sees it (one model unit is
+// 1000 twips, 15 twips a pixel), not from a size it had while hidden.
+TEST_F(MainWindowTest, ViewsFirstShownByQuadViewGetTheirOwnScale) {
+    window->resize(1100, 760);
+    window->show();
+    QApplication::processEvents();
+    Action("MenuViewQuad")->trigger();
+    QApplication::processEvents();
+    const char* names[4] = {"XYViewBox", "XZViewBox", "ZYViewBox", "ISOViewBox"};
+    for (int v = 1; v < 4; ++v) {
+        QWidget* w = window->findChild<QWidget*>(names[v]);
+        const ViewWindow& win = window->Views().Views[v].Window;
+        EXPECT_NEAR(win.width * 1000 / 15, w->width(), 2) << names[v];
+        EXPECT_NEAR(win.height * 1000 / 15, w->height(), 2) << names[v];
+        EXPECT_NEAR(win.left, -win.width / 2, 1e-9) << names[v];
+    }
+}
+
+}  // namespace
+}  // namespace fw
