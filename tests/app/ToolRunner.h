@@ -52,10 +52,12 @@ struct ToolResult {
     std::string Out, Err;
 };
 
-// Runs the built facetwork-tool with `arguments` (already quoted), capturing both streams.
+// Runs the built facetwork-tool in `dir` with `arguments` (already quoted), capturing both
+// streams.
 inline ToolResult RunTool(const ToolDir& dir, const std::string& arguments) {
     fs::path out = dir / "stdout.txt", err = dir / "stderr.txt";
-    std::string command = Quoted(fs::path(FW_BIN_DIR) / "facetwork-tool") + " " + arguments + " >" +
+    std::string command = "cd " + Quoted(dir / ".") + " && " +
+                          Quoted(fs::path(FW_BIN_DIR) / "facetwork-tool") + " " + arguments + " >" +
                           Quoted(out) + " 2>" + Quoted(err);
     int status = std::system(command.c_str());
     ToolResult result;
@@ -65,11 +67,8 @@ inline ToolResult RunTool(const ToolDir& dir, const std::string& arguments) {
     return result;
 }
 
-inline fs::path SampleJson() {
-    return fs::path(FW_SOURCE_DIR) / "examples" / "robot.json";
-}
-inline fs::path SamplePol() {
-    return fs::path(FW_SOURCE_DIR) / "examples" / "robot.pol";
+inline fs::path Example(const std::string& name) {
+    return fs::path(FW_SOURCE_DIR) / "examples" / name;
 }
 
 }  // namespace fw::test

@@ -65,8 +65,13 @@ protected:
 
     // The corner numbers of polygon p, in drawing order.
     std::vector<int> CornersOf(int p) {
-        const PolygonRecord& poly = M().Polygons[p];
-        return std::vector<int>(poly.Corners.begin(), poly.Corners.begin() + poly.CornerCount);
+        return First(M().Polygons[p].Corners, M().Polygons[p].CornerCount);
+    }
+
+    // The first n entries of a per-point or per-polygon column, to compare whole columns.
+    template <class Column>
+    static std::vector<int> First(const Column& column, int n) {
+        return std::vector<int>(column.begin(), column.begin() + n);
     }
 
     // Marks the current state as saved, so that Modified reflects later changes only.

@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <array>
 
 #include "EditFixture.h"
@@ -19,22 +17,18 @@ protected:
         M().Submodels[1].Parent = 0;
     }
     int ParentTriangle(std::array<double, 3> z, int submodel = 0) {
-        int a = AddPoint(0, 0, z[0], submodel);
-        int b = AddPoint(2, 0, z[1], submodel);
-        int c = AddPoint(0, 2, z[2], submodel);
-        return AddPolygon({a, b, c});
+        int a = AddPoint(0, 0, z[0], submodel), b = AddPoint(2, 0, z[1], submodel);
+        return AddPolygon({a, b, AddPoint(0, 2, z[2], submodel)});
     }
     int ChildSquare(double z, bool facingUp, int submodel = 1) {
-        int a = AddPoint(0, 0, z, submodel);
-        int b = AddPoint(1, 0, z, submodel);
-        int c = AddPoint(1, 1, z, submodel);
-        int d = AddPoint(0, 1, z, submodel);
+        int a = AddPoint(0, 0, z, submodel), b = AddPoint(1, 0, z, submodel);
+        int c = AddPoint(1, 1, z, submodel), d = AddPoint(0, 1, z, submodel);
         return facingUp ? AddPolygon({a, b, c, d}) : AddPolygon({d, c, b, a});
     }
     int Find(int s = 1) { return FindSortPolygon(M(), s, host); }
 };
 
-TEST_F(SortPolygonFinderTest, ChoosesCleanCandidatesBeforeStraddlingOnes) {
+TEST_F(SortPolygonFinderTest, ChoosesTheLaterOfCleanCandidatesFacingTheParent) {
     ParentTriangle({5, 5, 5});
     ChildSquare(0, false);  // parent entirely behind: does not qualify
     EXPECT_EQ(Find(), 0);
@@ -44,28 +38,31 @@ TEST_F(SortPolygonFinderTest, ChoosesCleanCandidatesBeforeStraddlingOnes) {
     int higher = ChildSquare(-1, true);
     EXPECT_EQ(Find(), higher) << "the later of two clean candidates wins";
     EXPECT_TRUE(host.messages.empty());
+
+    // A polygon naming a point not in use is skipped; so are submodels out of range.
+    int broken = AddPolygon({0, 1, 600});
+    M().Polygons[broken].Corners[0] = static_cast<int16_t>(M().NumPoints - 1);
+    EXPECT_EQ(Find(), higher);
+    EXPECT_EQ(Find(-1), 0);
+    EXPECT_EQ(Find(MAX_SUBMODELS), 0);
 }
 
 TEST_F(SortPolygonFinderTest, StraddlingCandidateOnlyWhenNoneIsClean) {
-    ParentTriangle({5, 5, 5});
-    ParentTriangle({5, 5, 5});
-    ParentTriangle({5, 5, 5});
+    for (int i = 0; i < 3; ++i) ParentTriangle({5, 5, 5});
     ParentTriangle({-1, 1, 1});  // cut by z = 0, entirely above z = -2
     int cutsOne = ChildSquare(0, true);
-    int cutsOneToo = ChildSquare(0.5, true);
+    ChildSquare(0.5, true);
     EXPECT_EQ(Find(), cutsOne) << "earliest with the most in front";
 
     int clean = ChildSquare(-2, true);
     EXPECT_EQ(Find(), clean) << "a clean candidate beats more parent polygons in front";
-    (void)cutsOneToo;
 }
 
 TEST_F(SortPolygonFinderTest, CornersWithinATenthOfThePlaneCountAsOnIt) {
     ParentTriangle({-0.09, 3, 3});
-    int lower = ChildSquare(-1, true);
+    ChildSquare(-1, true);
     int level = ChildSquare(0, true);  // -0.09 is on this plane, so it cuts nothing
     EXPECT_EQ(Find(), level);
-    (void)lower;
 
     SetUp();
     ParentTriangle({0.05, -0.05, 0.09});  // lies on the plane: neither in front nor behind
@@ -91,18 +88,8 @@ TEST_F(SortPolygonFinderTest, DegenerateCandidateIsReportedAndTestedAlongMinusY)
     EXPECT_EQ(host.messages.size(), 3u);
 }
 
-TEST_F(SortPolygonFinderTest, SkipsPolygonsNamingNoPointInUse) {
-    ParentTriangle({5, 5, 5});
-    int good = ChildSquare(0, true);
-    int broken = AddPolygon({0, 1, 600});
-    M().Polygons[broken].Corners[0] = static_cast<int16_t>(M().NumPoints - 1);
-    EXPECT_EQ(Find(), good);
-    EXPECT_EQ(Find(-1), 0);
-    EXPECT_EQ(Find(MAX_SUBMODELS), 0);
-}
-
-TEST_F(SortPolygonFinderTest, FindCommandsFillTheSubmodelRecords) {
-    ParentTriangle({5, 5, 5});
+TEST_F(SortPolygonFinderTest, FindAndShowCommandsUseTheSubmodelRecords) {
+    int root = ParentTriangle({5, 5, 5});
     int first = ChildSquare(0, true);
     M().NumSubmodels = 3;
     M().Submodels[2].Parent = 0;
@@ -110,14 +97,10 @@ TEST_F(SortPolygonFinderTest, FindCommandsFillTheSubmodelRecords) {
     M().Submodels[0].SortPolygon = 7;
     M().Submodels[1].SortPolygon = 9;
     Saved();
-
     ed.Run("Find All", [&] { FindAllSortPolygons(ed); });
     EXPECT_EQ(M().Submodels[0].SortPolygon, 7) << "the root gets none";
     EXPECT_EQ(M().Submodels[1].SortPolygon, first);
     EXPECT_EQ(M().Submodels[2].SortPolygon, second);
-    EXPECT_EQ(host.statuses.front().text, "");
-    EXPECT_EQ(host.statuses.front().kind, 0);
-    EXPECT_EQ(host.refreshes, (std::vector<int>{0}));
     EXPECT_TRUE(M().Modified);
     ASSERT_TRUE(ed.Undo());
     EXPECT_EQ(M().Submodels[1].SortPolygon, 9);
@@ -127,28 +110,16 @@ TEST_F(SortPolygonFinderTest, FindCommandsFillTheSubmodelRecords) {
     FindCurrentSortPolygon(ed);
     EXPECT_EQ(M().Submodels[2].SortPolygon, second);
     EXPECT_EQ(M().Submodels[1].SortPolygon, 9);
-}
 
-TEST_F(SortPolygonFinderTest, ShowSortingPolygonsMarksTheChoices) {
-    int root = ParentTriangle({5, 5, 5});
-    int a = ChildSquare(0, true);
-    int b = ChildSquare(1, true);
-    M().NumSubmodels = 3;
-    M().Submodels[2].Parent = 0;
-    int c = ChildSquare(2, true, 2);
-    MarkPolygons({root, a});
-    M().Submodels[1].SortPolygon = static_cast<int16_t>(b);
-    M().Submodels[2].SortPolygon = 300;  // stale: names no polygon in use
-    M().PolygonMarked[300] = 0;
-
+    // Show marks each child's choice instead of its other polygons, skipping a stale choice.
+    M().Submodels[1].SortPolygon = 300;
+    MarkPolygons({root, first});
     ShowSortingPolygons(ed);
     EXPECT_EQ(M().PolygonMarked[root], 1) << "root marks are left alone";
-    EXPECT_EQ(M().PolygonMarked[a], 0);
-    EXPECT_EQ(M().PolygonMarked[b], 1);
-    EXPECT_EQ(M().PolygonMarked[c], 0);
+    EXPECT_EQ(M().PolygonMarked[first], 0);
+    EXPECT_EQ(M().PolygonMarked[second], 1);
     EXPECT_EQ(M().PolygonMarked[300], 0);
     EXPECT_EQ(M().NumMarkedPolygons, 2);
-    EXPECT_EQ(host.refreshes, (std::vector<int>{1}));
 }
 
 }  // namespace

@@ -12,134 +12,88 @@ protected:
     }
 };
 
-TEST_F(Transform, MoveChangesOnlyMarkedPointsAlongOneAxis) {
+TEST_F(Transform, MoveRotateAndScaleOnlyMarkedPoints) {
     MakePoints(3);
     MarkPoints({1});
     ed.MoveRate = 0.1;
     MoveMarkedPoints(ed, 1, -1);
-    ExpectPoint(1, 0.9, 0, 0);
-    ExpectPoint(2, 2, 0, 0);
     MoveMarkedPoints(ed, 2, +1, 5);
     ExpectPoint(1, 0.9, 0.5, 0);
-    EXPECT_EQ(host.refreshes.back(), 2);
-    EXPECT_TRUE(host.statuses.empty());
-}
+    ExpectPoint(2, 2, 0, 0);
 
-TEST_F(Transform, RotateQuarterTurnBothWays) {
-    MakePoints(3);
     M().Points[1] = {1, 0, 0};
-    MarkPoints({1});
     ed.TextRotate = "90";
     RotateMarkedPoints(ed, +1, 1, 2);
     ExpectPoint(1, 0, 1, 0);
-    ExpectPoint(2, 2, 0, 0);
-    M().Points[1] = {1, 0, 0};
+    RotateMarkedPoints(ed, -1, 1, 2);
     RotateMarkedPoints(ed, -1, 1, 2);
     ExpectPoint(1, 0, -1, 0);
-
     // About another centre, in the ZY plane: Z turns towards Y.
     M().Points[1] = {4, 2, 3};
     ed.TextCenter = {"0", "2", "2"};
     RotateMarkedPoints(ed, +1, 3, 2);
     ExpectPoint(1, 4, 3, 2);
-    EXPECT_TRUE(host.statuses.empty());
-}
 
-TEST_F(Transform, RotateAndScaleRefuseWithoutMarkedPoints) {
-    MakePoints(2);
-    ModelStore before = M();
-    RotateMarkedPoints(ed, 1, 1, 2);
-    EXPECT_EQ(host.LastStatus(), "Mark at least 1 point first.");
-    ScaleMarkedPoints(ed, 1);
-    EXPECT_EQ(host.LastStatus(), "Mark at least 1 point first.");
-    EXPECT_EQ(host.LastKind(), -1);
-    EXPECT_TRUE(host.refreshes.empty());
-    EXPECT_TRUE(SameModelContent(before, M()));
-}
-
-TEST_F(Transform, UnreadableOrOverflowingInputChangesNoPoint) {
-    MakePoints(3);
-    M().Points[1] = {1, 1, 1};
-    M().Points[2] = {1.5e308, 0, 0};
-    MarkPoints({1, 2});
-    ModelStore before = M();
-
-    ed.TextCenter = {"1e999", "0", "0"};
-    RotateMarkedPoints(ed, 1, 1, 2);
-    EXPECT_EQ(host.LastStatus(), "Invalid Center.");
-    EXPECT_EQ(host.refreshes.back(), 2);
-    EXPECT_TRUE(SameModelContent(before, M()));
-
-    // Point 1 would be fine; point 2 overflows, so neither may move.
-    ed.TextCenter = {"-1.5e308", "0", "0"};
-    ed.TextRotate = "45";
-    RotateMarkedPoints(ed, 1, 1, 2);
-    EXPECT_EQ(host.LastStatus(), "Invalid Center.");
-    EXPECT_TRUE(SameModelContent(before, M()));
-
-    ed.TextCenter = {"0", "0", "0"};
-    ed.TextScale = {"1e300", "1", "1"};
-    ScaleMarkedPoints(ed, 1);
-    EXPECT_EQ(host.LastStatus(), "The scaling values mustn't be 0");
-    EXPECT_TRUE(SameModelContent(before, M()));
-
-    ed.TextScale = {"1e-320", "1", "1"};  // its inverse does not fit
-    ScaleMarkedPoints(ed, -1);
-    EXPECT_EQ(host.LastStatus(), "The scaling values mustn't be 0");
-    EXPECT_TRUE(SameModelContent(before, M()));
-}
-
-TEST_F(Transform, ScaleAboutCentreAndBack) {
-    MakePoints(2);
     M().Points[1] = {3, 5, 5};
-    MarkPoints({1});
     ed.TextCenter = {"1", "0", "0"};
     ed.TextScale = {"2", "1", "1"};
     ScaleMarkedPoints(ed, 1);
     ExpectPoint(1, 5, 5, 5);
-    ExpectPoint(0, 0, 0, 0);
     ScaleMarkedPoints(ed, -1);
     ExpectPoint(1, 3, 5, 5);
-
-    ed.TextScale = {"1", "0", "1"};
-    ScaleMarkedPoints(ed, 1);
-    EXPECT_EQ(host.LastStatus(), "The scaling values mustn't be 0");
-    EXPECT_EQ(host.LastKind(), -1);
-    ed.TextScale = {"1", "abc", "1"};  // unreadable reads as 0
-    ScaleMarkedPoints(ed, 1);
-    EXPECT_EQ(host.LastStatus(), "The scaling values mustn't be 0");
-    ExpectPoint(1, 3, 5, 5);
+    ExpectPoint(2, 2, 0, 0);
+    EXPECT_TRUE(host.statuses.empty());
+    EXPECT_EQ(host.refreshes.back(), 2);
 }
 
-TEST_F(Transform, GetCenterFillsTheCentreBoxes) {
-    MakePoints(4);
-    GetCenter(ed);
-    EXPECT_EQ(host.LastStatus(), "Mark at least 1 point first.");
-    EXPECT_EQ(ed.TextCenter[0], "0.000");
-    MarkPoints({1, 2});
-    M().Points[2].Z = -1;
-    GetCenter(ed);
-    EXPECT_EQ(ed.TextCenter[0], "1.500");
-    EXPECT_EQ(ed.TextCenter[1], "0.000");
-    EXPECT_EQ(ed.TextCenter[2], "-0.500");
-}
-
-TEST_F(Transform, ResizeScalesEveryPointAboutTheOrigin) {
+// A failure never leaves the marked points half transformed.
+TEST_F(Transform, RefusedOrOverflowingInputChangesNoPoint) {
     MakePoints(3);
+    RotateMarkedPoints(ed, 1, 1, 2);
+    EXPECT_EQ(host.LastStatus(), "Mark at least 1 point first.");
+    ScaleMarkedPoints(ed, 1);
+    EXPECT_EQ(host.LastStatus(), "Mark at least 1 point first.");
+    EXPECT_TRUE(host.refreshes.empty());
+
+    M().Points[1] = {1, 1, 1};
+    M().Points[2] = {1.5e308, 0, 0};
+    MarkPoints({1, 2});
+    ModelStore before = M();
+    auto refused = [&](std::array<std::string, 3> centre, std::array<std::string, 3> scale,
+                       int direction, const char* status) {
+        ed.TextCenter = centre;
+        ed.TextScale = scale;
+        ed.TextRotate = "45";
+        if (direction) ScaleMarkedPoints(ed, direction);
+        else RotateMarkedPoints(ed, 1, 1, 2);
+        EXPECT_EQ(host.LastStatus(), status) << centre[0] << " " << scale[0] << " " << scale[1];
+        EXPECT_EQ(host.LastKind(), -1);
+        EXPECT_TRUE(SameModelContent(before, M())) << centre[0] << " " << scale[0];
+    };
+    const char* badScale = "The scaling values mustn't be 0";
+    refused({"1e999", "0", "0"}, {"1", "1", "1"}, 0, "Invalid Center.");
+    // Point 1 would be fine; point 2 overflows, so neither may move.
+    refused({"-1.5e308", "0", "0"}, {"1", "1", "1"}, 0, "Invalid Center.");
+    refused({"0", "0", "0"}, {"1e300", "1", "1"}, 1, badScale);
+    refused({"0", "0", "0"}, {"1e-320", "1", "1"}, -1, badScale);  // its inverse does not fit
+    refused({"0", "0", "0"}, {"1", "0", "1"}, 1, badScale);
+    refused({"0", "0", "0"}, {"1", "abc", "1"}, 1, badScale);  // unreadable reads as 0
+}
+
+TEST_F(Transform, GetCenterResizeAndCenterModel) {
+    MakePoints(3);
+    MarkPoints({1, 2});
     M().Points[2] = {2, -4, 6};
+    GetCenter(ed);
+    EXPECT_EQ(ed.TextCenter, (std::array<std::string, 3>{"1.500", "-2.000", "3.000"}));
+
     HalveModelSize(ed);
     ExpectPoint(2, 1, -2, 3);
-    EXPECT_EQ(host.LastStatus(), "Halved size");
     DoubleModelSize(ed);
-    EXPECT_EQ(host.LastStatus(), "Doubled size");
     TripleModelSize(ed);
-    EXPECT_EQ(host.LastStatus(), "Tripled size");
     ExpectPoint(2, 6, -12, 18);
     ExpectPoint(1, 3, 0, 0);
-}
 
-TEST_F(Transform, CenterModelPutsTheBoxCentreAtTheOrigin) {
-    MakePoints(3);
     M().Points[0] = {0, 0, 0};
     M().Points[1] = {4, 2, 0};
     M().Points[2] = {2, 6, -2};

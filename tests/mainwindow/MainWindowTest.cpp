@@ -19,26 +19,25 @@
 namespace fw {
 namespace {
 
+const char* const VIEW_NAMES[4] = {"XYViewBox", "XZViewBox", "ZYViewBox", "ISOViewBox"};
+
 QWidget* View(MainWindow& w, const char* name) {
     return w.findChild<QWidget*>(name);
 }
 
 TEST_F(MainWindowTest, LayoutsShowOneOrFourViewsAndAreStored) {
-    EXPECT_EQ(window->objectName(), "FCTWMainForm");
-    EXPECT_EQ(window->windowTitle(), "Tunnelworks FACETWORK32");
     window->show();
-    const char* names[4] = {"XYViewBox", "XZViewBox", "ZYViewBox", "ISOViewBox"};
 
     Action("H0Icon8")->trigger();  // QuadView
     EXPECT_EQ(window->InterfaceMode(), 1);
     EXPECT_EQ(settings->Read(setting::InterfaceMode), "1");
-    for (const char* n : names) EXPECT_TRUE(View(*window, n)->isVisible()) << n;
+    for (const char* n : VIEW_NAMES) EXPECT_TRUE(View(*window, n)->isVisible()) << n;
 
     Action("H0Icon7")->trigger();  // SingleView
     EXPECT_EQ(settings->Read(setting::InterfaceMode), "0");
     EXPECT_EQ(window->Views().CurrentView, VIEW_XY);
     EXPECT_TRUE(View(*window, "XYViewBox")->isVisible());
-    for (int v = 1; v < 4; ++v) EXPECT_FALSE(View(*window, names[v])->isVisible()) << names[v];
+    for (int v = 1; v < 4; ++v) EXPECT_FALSE(View(*window, VIEW_NAMES[v])->isVisible()) << v;
 
     // The View menu entries select their view as the toolbar's view buttons do.
     Action("MenuViewZY")->trigger();
@@ -47,11 +46,9 @@ TEST_F(MainWindowTest, LayoutsShowOneOrFourViewsAndAreStored) {
     EXPECT_FALSE(View(*window, "XYViewBox")->isVisible());
     EXPECT_TRUE(Action("H0Icon11")->isChecked());
     EXPECT_FALSE(Action("H0Icon9")->isChecked());
-    EXPECT_EQ(window->findChild<QLabel*>("LabelView")->text(), "ZY View (side)");
     EXPECT_EQ(window->findChild<QLabel*>("LabelCoordinate1")->text(), "Z");
     Action("H0Icon12")->trigger();
     EXPECT_EQ(window->Views().CurrentView, VIEW_ISO);
-    EXPECT_EQ(window->findChild<QLabel*>("Label15")->text(), "H-Ang");
     EXPECT_EQ(window->findChild<QLabel*>("LabelCoordinate1")->text(), "");
 
     // A new window starts in the stored layout.
@@ -60,15 +57,14 @@ TEST_F(MainWindowTest, LayoutsShowOneOrFourViewsAndAreStored) {
     EXPECT_EQ(window->InterfaceMode(), 1);
 }
 
-TEST_F(MainWindowTest, SplitterPositionsAreLimitedAndStoredInTwips) {
+TEST_F(MainWindowTest, SplittersAndMoveRateAreLimitedAndStored) {
     settings->Write(setting::SplitterH, "1000");
     settings->Write(setting::SplitterV, "9000");
     MakeWindow();
     window->resize(1200, 900);
     window->show();
     auto* left = window->findChild<QSplitter*>("imgSplitter");
-    auto* vertical = window->findChild<QSplitter*>("VertSplitter");
-    ASSERT_TRUE(left && vertical);
+    ASSERT_NE(left, nullptr);
     EXPECT_GE(left->sizes().first() * 15, 2275);
     Action("MenuViewQuad")->trigger();
     EXPECT_LE(settings->SplitterV(), 7400);
@@ -76,11 +72,16 @@ TEST_F(MainWindowTest, SplitterPositionsAreLimitedAndStoredInTwips) {
     left->setSizes({400, 700});
     emit left->splitterMoved(400, 1);
     EXPECT_EQ(settings->Read(setting::SplitterH), std::to_string(left->sizes().first() * 15));
+
+    // The move rate slider sets and stores the step.
+    window->findChild<QSlider*>("MoverateSlider1")->setValue(9);
+    EXPECT_EQ(window->findChild<QLabel*>("MoverateLabel1")->text(), "1");
+    EXPECT_DOUBLE_EQ(Ed().MoveRate, 1.0);
+    EXPECT_EQ(settings->MoveRateIndex(), 9);
 }
 
 TEST_F(MainWindowTest, StatusLineShowsIconsAndBeepsOnErrors) {
     StatusLine* status = window->Status();
-    EXPECT_EQ(status->objectName(), "MainStatus");
     window->ShowStatus("Broken", -1);
     EXPECT_EQ(status->MessageText(), "Broken");
     EXPECT_TRUE(status->HasPicture());
@@ -90,7 +91,6 @@ TEST_F(MainWindowTest, StatusLineShowsIconsAndBeepsOnErrors) {
     EXPECT_EQ(status->MessageKind(), 1);
     window->ShowStatus("", 0);
     EXPECT_FALSE(status->HasPicture());
-    EXPECT_EQ(status->MessageText(), "");
     EXPECT_EQ(beeps, 1);  // kinds 0 and 1 are silent
 
     Action("MenuFileNew")->trigger();
@@ -178,14 +178,15 @@ TEST_F(MainWindowTest, ListEditsDoNothingWhileRefreshing) {
     window->ModeList()->SetMode(ModeListPanel::Points);
     auto* x = window->findChild<QLineEdit*>("TextPoints0");
     Ed().RefreshInProgress = true;
-    x->setText("7");
-    x->setModified(true);
-    emit x->editingFinished();
+    auto type7 = [x] {
+        x->setText("7");
+        x->setModified(true);
+        emit x->editingFinished();
+    };
+    type7();
     Ed().RefreshInProgress = false;
     EXPECT_EQ(m.Points[m.CurrentPoint].X, 0);
-    x->setText("7");
-    x->setModified(true);
-    emit x->editingFinished();
+    type7();
     EXPECT_EQ(m.Points[m.CurrentPoint].X, 7);
 }
 
@@ -198,7 +199,6 @@ TEST_F(MainWindowTest, ModeListShowsEachMode) {
     Ed().RefreshAfterEdit(0);
     auto* list = window->findChild<QTreeWidget*>("OBList");
     auto* count = window->findChild<QLabel*>("LabelCount");
-    EXPECT_EQ(window->findChild<QLabel*>("LabelMode")->text(), "Points Mode");
     ASSERT_EQ(list->topLevelItemCount(), 3);
     EXPECT_EQ(list->topLevelItem(1)->text(1), "#");
     EXPECT_EQ(list->topLevelItem(1)->text(2), "1.500");
@@ -209,8 +209,6 @@ TEST_F(MainWindowTest, ModeListShowsEachMode) {
     window->ModeList()->SetMode(ModeListPanel::PointOrder);
     EXPECT_EQ(list->topLevelItemCount(), 0);
     EXPECT_EQ(count->text(), "0 points");
-    window->ModeList()->SetMode(ModeListPanel::UVVectors);
-    EXPECT_EQ(count->text(), "0 UV vectors");
 
     m.NumPolygons = 1;
     m.Polygons[0].CornerCount = 3;
@@ -254,22 +252,8 @@ TEST_F(MainWindowTest, QuickHelpNamesTheButtonUnderTheMouse) {
         EXPECT_EQ(Action(("H0Icon" + std::to_string(i)).c_str())->toolTip(), tips[i]) << i;
 }
 
-TEST_F(MainWindowTest, MoveRateSliderSetsAndStoresTheStep) {
-    auto* label = window->findChild<QLabel*>("MoverateLabel1");
-    EXPECT_EQ(label->text(), "0.1");
-    EXPECT_DOUBLE_EQ(Ed().MoveRate, 0.1);
-    auto* slider = window->findChild<QSlider*>("MoverateSlider1");
-    ASSERT_NE(slider, nullptr);
-    slider->setValue(9);
-    EXPECT_EQ(label->text(), "1");
-    EXPECT_DOUBLE_EQ(Ed().MoveRate, 1.0);
-    EXPECT_EQ(settings->MoveRateIndex(), 9);
-}
-
 TEST_F(MainWindowTest, ReturnFormReadsTheValueOnOk) {
     ReturnForm form;
-    EXPECT_EQ(form.windowTitle(), "Return Form");
-    EXPECT_EQ(form.findChild<QLabel*>("LabelDescription")->text(), "Value Description");
     form.SetText("2.5x");
     QTimer::singleShot(0, &form, [&] { form.findChild<QPushButton*>("CommandOK")->click(); });
     form.exec();
@@ -286,12 +270,6 @@ TEST_F(MainWindowTest, ReturnFormReadsTheValueOnOk) {
     EXPECT_EQ(value, 9);
 }
 
-}  // namespace
-}  // namespace fw
-
-namespace fw {
-namespace {
-
 // A view's window is sized from its surface when the user first sees it (one model unit is
 // 1000 twips, 15 twips a pixel), not from a size it had while hidden.
 TEST_F(MainWindowTest, ViewsFirstShownByQuadViewGetTheirOwnScale) {
@@ -300,13 +278,12 @@ TEST_F(MainWindowTest, ViewsFirstShownByQuadViewGetTheirOwnScale) {
     QApplication::processEvents();
     Action("MenuViewQuad")->trigger();
     QApplication::processEvents();
-    const char* names[4] = {"XYViewBox", "XZViewBox", "ZYViewBox", "ISOViewBox"};
     for (int v = 1; v < 4; ++v) {
-        QWidget* w = window->findChild<QWidget*>(names[v]);
+        QWidget* w = View(*window, VIEW_NAMES[v]);
         const ViewWindow& win = window->Views().Views[v].Window;
-        EXPECT_NEAR(win.width * 1000 / 15, w->width(), 2) << names[v];
-        EXPECT_NEAR(win.height * 1000 / 15, w->height(), 2) << names[v];
-        EXPECT_NEAR(win.left, -win.width / 2, 1e-9) << names[v];
+        EXPECT_NEAR(win.width * 1000 / 15, w->width(), 2) << v;
+        EXPECT_NEAR(win.height * 1000 / 15, w->height(), 2) << v;
+        EXPECT_NEAR(win.left, -win.width / 2, 1e-9) << v;
     }
 }
 

@@ -131,14 +131,12 @@ TEST_F(MainWindowTest, MenuBarCaptionsAndShortcutsAreExact) {
         EXPECT_EQ(a->text().toStdString(), e.caption) << e.name;
         EXPECT_EQ(a->shortcut(), QKeySequence(e.shortcut)) << e.name;
     }
-    auto submenu = [&](const char* name) {
-        return window->findChild<QMenu*>(name)->title().toStdString();
-    };
-    EXPECT_EQ(submenu("MenuEditPasteMirror"), "&Mirror Paste");
-    EXPECT_EQ(submenu("MenuEditPasteNormal"), "&Normal Paste");
-    EXPECT_EQ(submenu("MenuEditMove"), "Mo&ve");
-    EXPECT_EQ(submenu("MakeSubMenu"), "&Put Points in Submodel...");
-    EXPECT_EQ(submenu("MenuHelpInternet"), "&Internet");
+    for (auto [name, title] : {std::pair{"MenuEditPasteMirror", "&Mirror Paste"},
+                               {"MenuEditPasteNormal", "&Normal Paste"},
+                               {"MenuEditMove", "Mo&ve"},
+                               {"MakeSubMenu", "&Put Points in Submodel..."},
+                               {"MenuHelpInternet", "&Internet"}})
+        EXPECT_EQ(window->findChild<QMenu*>(name)->title().toStdString(), title);
 }
 
 TEST_F(MainWindowTest, NoTwoEntriesShareAShortcut) {
@@ -163,10 +161,8 @@ TEST_F(MainWindowTest, EveryEntryWorksOrIsDisabled) {
     // Run every enabled entry on a small model: none may crash or leave the window stale.
     window->show();
     ModelStore& m = M();
-    m.NumPoints = 4;
-    m.Points[1] = {1, 0, 0};
-    m.Points[2] = {0, 1, 0};
-    m.Points[3] = {1, 1, 0};
+    m.NumPoints = 4;  // the corners of a unit square
+    for (int i = 1; i < 4; ++i) m.Points[i] = {double(i & 1), double(i >> 1), 0};
     m.NumPolygons = 1;
     m.Polygons[0].CornerCount = 4;
     m.Polygons[0].Corners = {0, 1, 3, 2};

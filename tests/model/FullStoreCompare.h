@@ -9,36 +9,24 @@
 
 namespace fw {
 
-inline bool SamePolygonRecord(const PolygonRecord& a, const PolygonRecord& b) {
-    return a.Corners == b.Corners && a.CornerCount == b.CornerCount &&
-           a.TextureNumber == b.TextureNumber && a.FlatColour == b.FlatColour &&
-           a.CornerUVL == b.CornerUVL;
-}
-
 inline ::testing::AssertionResult SameWholeStore(const ModelStore& a, const ModelStore& b) {
-    auto differs = [](const char* what) { return ::testing::AssertionFailure() << what; };
-    if (a.Points != b.Points) return differs("Points");
-    if (a.PointSubmodel != b.PointSubmodel) return differs("PointSubmodel");
-    if (a.PointMarked != b.PointMarked) return differs("PointMarked");
-    if (a.PointHidden != b.PointHidden) return differs("PointHidden");
-    for (size_t i = 0; i < a.Polygons.size(); ++i)
-        if (!SamePolygonRecord(a.Polygons[i], b.Polygons[i]))
-            return differs("Polygons") << " [" << i << "]";
-    if (a.PolygonMarked != b.PolygonMarked) return differs("PolygonMarked");
-    if (a.PolygonHidden != b.PolygonHidden) return differs("PolygonHidden");
-    if (a.Submodels != b.Submodels) return differs("Submodels");
-    if (a.NumPoints != b.NumPoints || a.NumPolygons != b.NumPolygons ||
-        a.NumSubmodels != b.NumSubmodels || a.NumMarkedPoints != b.NumMarkedPoints ||
-        a.NumMarkedPolygons != b.NumMarkedPolygons)
-        return differs("counts");
-    if (a.CurrentPoint != b.CurrentPoint || a.CurrentPolygon != b.CurrentPolygon ||
-        a.CurrentSubmodel != b.CurrentSubmodel)
-        return differs("current items");
-    if (a.NumberOfTextures != b.NumberOfTextures || a.FirstModelTexture != b.FirstModelTexture ||
-        a.SimplerModel != b.SimplerModel || a.HeaderReserved != b.HeaderReserved ||
-        a.TrailerValue1 != b.TrailerValue1 || a.TrailerValue2 != b.TrailerValue2)
-        return differs("model-wide values");
-    if (a.PointRemap != b.PointRemap) return differs("PointRemap");
+    // clang-format off
+#define FW_SAME(field) \
+    if (!(a.field == b.field)) return ::testing::AssertionFailure() << #field;
+    FW_SAME(Points) FW_SAME(PointSubmodel) FW_SAME(PointMarked) FW_SAME(PointHidden)
+    FW_SAME(PolygonMarked) FW_SAME(PolygonHidden) FW_SAME(Submodels) FW_SAME(NumPoints)
+    FW_SAME(NumPolygons) FW_SAME(NumSubmodels) FW_SAME(NumMarkedPoints)
+    FW_SAME(NumMarkedPolygons) FW_SAME(CurrentPoint) FW_SAME(CurrentPolygon)
+    FW_SAME(CurrentSubmodel) FW_SAME(NumberOfTextures) FW_SAME(FirstModelTexture)
+    FW_SAME(SimplerModel) FW_SAME(HeaderReserved) FW_SAME(TrailerValue1)
+    FW_SAME(TrailerValue2) FW_SAME(PointRemap)
+    for (size_t i = 0; i < a.Polygons.size(); ++i) {
+        FW_SAME(Polygons[i].Corners) FW_SAME(Polygons[i].CornerCount)
+        FW_SAME(Polygons[i].TextureNumber) FW_SAME(Polygons[i].FlatColour)
+        FW_SAME(Polygons[i].CornerUVL)
+    }
+#undef FW_SAME
+    // clang-format on
     return ::testing::AssertionSuccess();
 }
 

@@ -1,34 +1,11 @@
-#include "model/ModelStore.h"
-
 #include <gtest/gtest.h>
 
-namespace fw {
-
-TEST(ModelStore, NewModelHasOnePointAtTheOriginAndOneSubmodel) {
-    ModelStore m;
-    m.NumPoints = 7;
-    m.Points[0] = {1, 2, 3};
-    m.PointMarked[3] = 1;
-    m.Modified = true;
-    NewModel(m);
-    EXPECT_EQ(m.NumPoints, 1);
-    EXPECT_EQ(m.NumPolygons, 0);
-    EXPECT_EQ(m.NumSubmodels, 1);
-    EXPECT_EQ(m.Points[0], (PointRecord{0, 0, 0}));
-    EXPECT_EQ(m.PointMarked[3], 0);
-    EXPECT_EQ(m.NumberOfTextures, 5);
-    EXPECT_EQ(m.TrailerValue1, -1);
-    EXPECT_EQ(m.Submodels[0].Parent, NO_PARENT);
-    EXPECT_FALSE(m.Modified);
-}
-
-}  // namespace fw
+#include "model/ModelStore.h"
 
 namespace fw {
-
 namespace {
 
-// Two points and one triangle in a fresh store.
+// Three points and one triangle in a fresh store.
 ModelStore Triangle() {
     ModelStore m;
     m.NumPoints = 3;
@@ -40,7 +17,17 @@ ModelStore Triangle() {
     return m;
 }
 
-}  // namespace
+TEST(ModelStore, NewModelHasOnePointAtTheOriginAndOneSubmodel) {
+    ModelStore m = Triangle();
+    m.Points[0] = {1, 2, 3};
+    m.PointMarked[0] = m.Modified = true;
+    NewModel(m);
+    EXPECT_TRUE(m.NumPoints == 1 && m.NumPolygons == 0 && m.NumSubmodels == 1);
+    EXPECT_EQ(m.Points[0], (PointRecord{0, 0, 0}));
+    EXPECT_EQ(m.PointMarked[0], 0);
+    EXPECT_EQ(m.Submodels[0].Parent, NO_PARENT);
+    EXPECT_FALSE(m.Modified);
+}
 
 TEST(ModelStore, ContentCompareIgnoresMarksHidingAndCurrentItems) {
     ModelStore a = Triangle();
@@ -49,21 +36,19 @@ TEST(ModelStore, ContentCompareIgnoresMarksHidingAndCurrentItems) {
     b.PolygonHidden[0] = 2;
     b.CurrentPoint = 2;
     b.Modified = true;
-    b.Points[300] = {9, 9, 9};  // beyond the points in use
+    b.Points[300] = {9, 9, 9};       // beyond the points in use
     b.Polygons[0].Corners[10] = 77;  // beyond the corners in use
     EXPECT_TRUE(SameModelContent(a, b));
 
-    b.Points[2].Z = 0.5;
-    EXPECT_FALSE(SameModelContent(a, b));
-    b = a;
-    b.Polygons[0].CornerUVL[2].U = 1;
-    EXPECT_FALSE(SameModelContent(a, b));
-    b = a;
-    b.Submodels[3].Parent = 2;
-    EXPECT_FALSE(SameModelContent(a, b));
-    b = a;
-    b.FirstModelTexture = 4;
-    EXPECT_FALSE(SameModelContent(a, b));
+    for (auto change : std::initializer_list<void (*)(ModelStore&)>{
+             [](ModelStore& m) { m.Points[2].Z = 0.5; },
+             [](ModelStore& m) { m.Polygons[0].CornerUVL[2].U = 1; },
+             [](ModelStore& m) { m.Submodels[3].Parent = 2; },
+             [](ModelStore& m) { m.FirstModelTexture = 4; }}) {
+        b = a;
+        change(b);
+        EXPECT_FALSE(SameModelContent(a, b));
+    }
 }
 
 TEST(ModelStore, ClampToTablesLeavesNoStaleReferences) {
@@ -80,9 +65,7 @@ TEST(ModelStore, ClampToTablesLeavesNoStaleReferences) {
     m.CurrentSubmodel = 12;
     m.NumSubmodels = 0;
     m.PointSubmodel[1] = 200;
-
     ClampToTables(m);
-
     EXPECT_EQ(m.NumPolygons, 1);
     EXPECT_EQ(m.NumMarkedPolygons, 0);
     EXPECT_EQ(m.NumMarkedPoints, 1);
@@ -91,15 +74,12 @@ TEST(ModelStore, ClampToTablesLeavesNoStaleReferences) {
     EXPECT_EQ(m.NumSubmodels, 1);
     EXPECT_EQ(m.CurrentSubmodel, 0);
     EXPECT_EQ(m.PointSubmodel[1], MAX_SUBMODELS - 1);
-}
-
-TEST(ModelStore, ClampToTablesKeepsAtLeastOnePoint) {
-    ModelStore m;
     m.NumPoints = 0;
     m.NumPolygons = 600;
     ClampToTables(m);
-    EXPECT_EQ(m.NumPoints, 1);
-    EXPECT_EQ(m.NumPolygons, 0);  // polygons without corners have no submodel: dropped
+    EXPECT_EQ(m.NumPoints, 1);  // at least one point
+    EXPECT_EQ(m.NumPolygons, 0);
 }
 
+}  // namespace
 }  // namespace fw

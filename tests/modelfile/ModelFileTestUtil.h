@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -12,6 +13,7 @@
 
 #include "model/ModelStore.h"
 #include "modelfile/FixedPoint.h"
+#include "modelfile/ModelFile.h"
 
 namespace fw::test {
 
@@ -34,6 +36,13 @@ inline void SetLongAt(std::vector<uint8_t>& b, size_t at, int32_t v) {
     SetShortAt(b, at + 2, (v >> 16) & 0xFFFF);
 }
 
+// The file the writer makes of `m`; the save must succeed.
+inline std::vector<uint8_t> Serialize(ModelStore& m) {
+    std::vector<uint8_t> bytes;
+    EXPECT_EQ(SerializeModel(m, bytes), "");
+    return bytes;
+}
+
 inline std::vector<uint8_t> ReadBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -47,9 +56,9 @@ inline void WriteBytes(const std::filesystem::path& path, const std::vector<uint
 class TempDir {
 public:
     TempDir() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         path_ = std::filesystem::temp_directory_path() /
-                ("fw-modelfile-" + std::to_string(::getpid()) + "-" + info->name());
+                ("fw-modelfile-" + std::to_string(::getpid()) + "-" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }
@@ -58,11 +67,12 @@ public:
         std::filesystem::remove_all(path_, ec);
     }
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-    // Names of the files in the directory, to see that no temporary file was left behind.
+    // Names of the files in the directory, sorted, to see that no temporary file was left.
     std::vector<std::string> Files() const {
         std::vector<std::string> names;
         for (const auto& e : std::filesystem::directory_iterator(path_))
             names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
         return names;
     }
 
@@ -72,28 +82,19 @@ private:
 
 // What every command relies on after a read, failed or not.
 inline void ExpectConsistentStore(const ModelStore& m) {
-    ASSERT_GE(m.NumPoints, 1);
-    ASSERT_LE(m.NumPoints, MAX_POINTS);
-    ASSERT_GE(m.NumPolygons, 0);
-    ASSERT_LE(m.NumPolygons, MAX_POLYGONS);
-    ASSERT_GE(m.NumSubmodels, 1);
-    ASSERT_LE(m.NumSubmodels, MAX_SUBMODELS);
+    ASSERT_TRUE(m.NumPoints >= 1 && m.NumPoints <= MAX_POINTS) << m.NumPoints;
+    ASSERT_TRUE(m.NumPolygons >= 0 && m.NumPolygons <= MAX_POLYGONS) << m.NumPolygons;
+    ASSERT_TRUE(m.NumSubmodels >= 1 && m.NumSubmodels <= MAX_SUBMODELS) << m.NumSubmodels;
     for (int i = 0; i < m.NumPolygons; ++i) {
         const PolygonRecord& p = m.Polygons[i];
-        ASSERT_GE(p.CornerCount, 0);
-        ASSERT_LE(p.CornerCount, MAX_CORNERS);
-        for (int j = 0; j < p.CornerCount; ++j) {
-            ASSERT_GE(p.Corners[j], 0);
-            ASSERT_LT(p.Corners[j], m.NumPoints);
-        }
+        ASSERT_TRUE(p.CornerCount >= 0 && p.CornerCount <= MAX_CORNERS) << "polygon " << i;
+        for (int j = 0; j < p.CornerCount; ++j)
+            ASSERT_TRUE(p.Corners[j] >= 0 && p.Corners[j] < m.NumPoints) << "polygon " << i;
     }
     for (int i = 0; i < m.NumPoints; ++i) ASSERT_LT(m.PointSubmodel[i], MAX_SUBMODELS);
-    EXPECT_GE(m.CurrentPoint, 0);
-    EXPECT_LT(m.CurrentPoint, m.NumPoints);
-    EXPECT_GE(m.CurrentPolygon, 0);
-    EXPECT_LE(m.CurrentPolygon, std::max<int>(m.NumPolygons - 1, 0));
-    EXPECT_GE(m.CurrentSubmodel, 0);
-    EXPECT_LT(m.CurrentSubmodel, m.NumSubmodels);
+    EXPECT_TRUE(m.CurrentPoint >= 0 && m.CurrentPoint < m.NumPoints);
+    EXPECT_TRUE(m.CurrentPolygon >= 0 && m.CurrentPolygon <= std::max<int>(m.NumPolygons - 1, 0));
+    EXPECT_TRUE(m.CurrentSubmodel >= 0 && m.CurrentSubmodel < m.NumSubmodels);
     EXPECT_EQ(m.Submodels[0].Parent, NO_PARENT);
 }
 

@@ -1,62 +1,71 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
+#include <functional>
 
 #include "ModelFileTestUtil.h"
 #include "TestModels.h"
 #include "model/RecordingHost.h"
-#include "modelfile/ModelFile.h"
 #include "modelfile/SaveLayout.h"
-#include "modelfile/StreamWriter.h"
+#include "modelfile/StreamChecker.h"
 
 namespace fw {
 namespace {
 
 using test::AddFlatPolygon;
 using test::AddPoint;
-using test::AddTexturedPolygon;
 
-// Saves the robot to `path` and returns the file's bytes.
-std::vector<uint8_t> SaveRobot(const std::filesystem::path& path) {
-    auto m = test::MakeRobotModel();
-    EXPECT_EQ(WriteModelFile(*m, path.string()), "");
-    return test::ReadBytes(path);
-}
-
-// A root whose polygons push the child's block beyond the stream's 16-bit offsets.
-std::unique_ptr<ModelStore> ModelTooLargeForTheStream() {
-    auto m = std::make_unique<ModelStore>();
-    test::StartModel(*m, 2);
-    for (int i = 0; i < 20; ++i) AddPoint(*m, i, i % 3, i % 5, 0);
-    for (int i = 0; i < 120; ++i)
-        AddTexturedPolygon(
-            *m, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19}, 0);
-    for (int i = 0; i < 3; ++i) AddPoint(*m, i, 9, 9, 1);
-    AddFlatPolygon(*m, {20, 21, 22});
+// A root whose polygons push the child's block beyond the stream's 16-bit offsets; with
+// `inChild` the big polygons are in the child, the last block, which is fine.
+std::unique_ptr<ModelStore> ModelTooLargeForTheStream(bool inChild = false) {
+    auto m = test::EmptyModel(2);
+    const int big = inChild ? 3 : 0, small = inChild ? 0 : 20;
+    for (int s : {0, 1}) {
+        if ((s == 1) == inChild)
+            for (int i = 0; i < 20; ++i) AddPoint(*m, i, i % 3, i % 5, s);
+        else
+            for (int i = 0; i < 3; ++i) AddPoint(*m, i, 9, 9, s);
+    }
+    for (int i = 0; i < 120; ++i) {
+        auto& p = m->Polygons[test::AddTexturedPolygon(*m, {0, 1, 2}, 0)];
+        p.CornerCount = 20;
+        for (int j = 0; j < 20; ++j) p.Corners[j] = int16_t(big + j);
+    }
+    AddFlatPolygon(*m, {small, small + 1, small + 2});
     return m;
 }
 
 TEST(ModelSave, RefusedOrFailedSaveLeavesTheOldFileAndNoTemporaryFile) {
     test::TempDir dir;
     const auto path = dir / "model.pol";
-    const auto original = SaveRobot(path);
+    ASSERT_EQ(WriteModelFile(*test::MakeRobotModel(), path.string()), "");
+    const auto original = test::ReadBytes(path);
 
-    auto spread = test::MakeRobotModel();
-    spread->PointSubmodel[0] = 1;
-    RecordingHost host;
-    EXPECT_EQ(WriteModelFile(*spread, path.string(), &host),
-              "Check/compress failed. Model not saved.");
-    EXPECT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(test::ReadBytes(path), original);
-
-    auto large = ModelTooLargeForTheStream();
-    const auto centres = large->Submodels;
-    EXPECT_EQ(WriteModelFile(*large, path.string()), "General write error.");
-    EXPECT_EQ(test::ReadBytes(path), original);
-    EXPECT_EQ(large->Submodels[1].Centre, centres[1].Centre);  // a refused save keeps the store's
-
-    EXPECT_EQ(dir.Files(), std::vector<std::string>{"model.pol"});
+    using Damage = std::function<void(ModelStore&)>;
+    const std::pair<Damage, std::string> refusals[] = {
+        {[](ModelStore& m) { m.PointSubmodel[0] = 1; }, "Check/compress failed. Model not saved."},
+        {[](ModelStore& m) { m = *ModelTooLargeForTheStream(); }, "General write error."},
+        // The game pads every corner list to an odd count, so a two-corner record would
+        // shift every record after it; such a polygon cannot be drawn anyway.
+        {[](ModelStore& m) { m.Polygons[2].CornerCount = 2; },
+         "Polygon 2 has fewer than 3 corners. Delete it first. Model not saved."},
+        {[](ModelStore& m) { m.Submodels[2].Parent = 2; },
+         "Submodel 2 has parent 2, but needs a parent with a lower number. Model not saved."},
+        {[](ModelStore& m) { m.Submodels[2].Parent = 255; },
+         "Submodel 2 has parent 255, but needs a parent with a lower number. Model not saved."},
+        {[](ModelStore& m) { m = *test::MakeChainModel(5); },
+         "Submodel 5 is nested more than 4 levels deep. Model not saved."},
+    };
+    for (const auto& [damage, message] : refusals) {
+        auto m = test::MakeRobotModel();
+        damage(*m);
+        const auto centres = m->Submodels;
+        RecordingHost host;
+        EXPECT_EQ(WriteModelFile(*m, path.string(), &host), message);
+        EXPECT_EQ(host.messages.size(), message.starts_with("Check") ? 1u : 0u) << message;
+        EXPECT_EQ(m->Submodels[1].Centre, centres[1].Centre) << "a refused save keeps the store's";
+        EXPECT_EQ(test::ReadBytes(path), original) << message;
+    }
 
     // The target cannot be replaced (it is a directory): the temporary file goes again.
     std::filesystem::create_directory(dir / "folder.pol");
@@ -64,31 +73,20 @@ TEST(ModelSave, RefusedOrFailedSaveLeavesTheOldFileAndNoTemporaryFile) {
     EXPECT_EQ(WriteModelFile(*robot, (dir / "folder.pol").string()), "General write error.");
     EXPECT_EQ(WriteModelFile(*robot, (dir / "no-such-dir" / "x.pol").string()),
               "General write error.");
-    auto files = dir.Files();
-    std::sort(files.begin(), files.end());
-    EXPECT_EQ(files, (std::vector<std::string>{"folder.pol", "model.pol"}));
-
-    // An empty path only runs the check.
-    EXPECT_EQ(WriteModelFile(*robot, ""), "");
+    EXPECT_EQ(dir.Files(), (std::vector<std::string>{"folder.pol", "model.pol"}));
+    EXPECT_EQ(WriteModelFile(*robot, ""), "");  // an empty path only runs the check
 }
 
 TEST(ModelSave, SixteenBitOffsetsAreChecked) {
-    auto m = ModelTooLargeForTheStream();
     std::vector<uint8_t> bytes;
-    EXPECT_EQ(SerializeModel(*m, bytes), "General write error.");
+    EXPECT_EQ(SerializeModel(*ModelTooLargeForTheStream(), bytes), "General write error.");
     EXPECT_TRUE(bytes.empty());
 
     // The same polygons in the last block are fine: only block starts and jumps are 16-bit.
-    auto fits = std::make_unique<ModelStore>();
-    test::StartModel(*fits, 2);
-    for (int i = 0; i < 3; ++i) AddPoint(*fits, i, 9, 9, 0);
-    AddFlatPolygon(*fits, {0, 1, 2});
-    for (int i = 0; i < 20; ++i) AddPoint(*fits, i, i % 3, i % 5, 1);
-    for (int i = 0; i < 120; ++i)
-        AddTexturedPolygon(
-            *fits, {3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22}, 0);
-    EXPECT_EQ(SerializeModel(*fits, bytes), "");
+    auto fits = ModelTooLargeForTheStream(true);
+    ASSERT_EQ(SerializeModel(*fits, bytes), "");
     EXPECT_GT(test::LongAt(bytes, HeaderOffset::DataSize), 32767);
+    EXPECT_TRUE(CheckModelFileBytes(bytes).empty());
 
     // Coordinates beyond the 16.16 range cannot be written either.
     auto far = test::MakeRobotModel();
@@ -97,32 +95,25 @@ TEST(ModelSave, SixteenBitOffsetsAreChecked) {
 }
 
 TEST(ModelSave, ModelWithoutPolygonsSavesEveryPointInItsSubmodel) {
-    auto m = std::make_unique<ModelStore>();
-    test::StartModel(*m, 2);
-    AddPoint(*m, 1, 0, 0, 1);
-    AddPoint(*m, 2, 0, 0, 0);
-    AddPoint(*m, 3, 0, 0, 1);
-    AddPoint(*m, 4, 0, 0, 0);
+    auto m = test::EmptyModel(2);
+    for (int x = 1; x <= 4; ++x) AddPoint(*m, x, 0, 0, x % 2);
     m->Submodels[0].PointCount = 9;  // stale counts from an earlier state
     m->Submodels[1].PointCount = 0;
-    std::vector<uint8_t> bytes;
-    ASSERT_EQ(SerializeModel(*m, bytes), "");
+    m->NumberOfTextures = 0;
     auto r = std::make_unique<ModelStore>();
-    ASSERT_EQ(ParseModel(*r, bytes), "");
+    ASSERT_EQ(ParseModel(*r, test::Serialize(*m)), "");
     ASSERT_EQ(r->NumPoints, 4);
-    const double expectedX[] = {2, 4, 1, 3};
-    const uint8_t expectedSubmodel[] = {0, 0, 1, 1};
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(r->Points[i].X, expectedX[i]);
-        EXPECT_EQ(r->PointSubmodel[i], expectedSubmodel[i]);
+        EXPECT_EQ(r->Points[i].X, (std::array{2, 4, 1, 3})[i]);
+        EXPECT_EQ(r->PointSubmodel[i], i / 2);
     }
     EXPECT_EQ(r->Submodels[1].PointCount, 2);
     EXPECT_EQ(r->CurrentPoint, 0);
+    EXPECT_EQ(r->NumberOfTextures, 1);  // a stored 0 reads as 1
 }
 
 TEST(ModelSave, SortingPolygonsThatNameNoUsablePolygonWriteZeroPlanes) {
-    auto m = std::make_unique<ModelStore>();
-    test::StartModel(*m, 3);
+    auto m = test::EmptyModel(3);
     for (int i = 0; i < 3; ++i) AddPoint(*m, i, 1, 1, 0);
     for (int i = 0; i < 3; ++i) AddPoint(*m, i, 2, 2, 1);
     for (int i = 0; i < 3; ++i) AddPoint(*m, 0, 0, 0, 2);  // a degenerate triangle
@@ -130,37 +121,17 @@ TEST(ModelSave, SortingPolygonsThatNameNoUsablePolygonWriteZeroPlanes) {
     AddFlatPolygon(*m, {3, 4, 5});
     AddFlatPolygon(*m, {6, 7, 8});
     m->Polygons[1].Corners[5] = 30000;  // stale slots beyond the corner count
-    m->Polygons[1].Corners[19] = -5;
     m->Submodels[1].SortPolygon = 400;  // names no polygon
     m->Submodels[2].SortPolygon = 2;    // the degenerate one: no normal
-    std::vector<uint8_t> b;
-    ASSERT_EQ(SerializeModel(*m, b), "");
-
+    auto b = test::Serialize(*m);
     for (int s = 1; s < 3; ++s)
         EXPECT_EQ(test::FixAt(b, HeaderOffset::PlaneNormals + 12 * s), FixVector{});
     EXPECT_EQ(test::FixAt(b, HeaderOffset::PlanePoints + 12), FixVector{});
-    auto r = std::make_unique<ModelStore>();
-    ASSERT_EQ(ParseModel(*r, b), "");
-    EXPECT_EQ(r->NumPolygons, 3);
-}
-
-TEST(ModelSave, PolygonsOfFewerThanThreeCornersAreRefused) {
-    // The game pads every corner list to an odd count, so a two-corner record would shift
-    // every record after it; such a polygon cannot be drawn anyway.
-    test::TempDir dir;
-    const std::string path = (dir / "line.pol").string();
-    auto m = test::MakeRobotModel();
-    ASSERT_EQ(WriteModelFile(*m, path), "");
-    auto before = test::ReadBytes(path);
-    m->Polygons[2].CornerCount = 2;
-    EXPECT_EQ(WriteModelFile(*m, path),
-              "Polygon 2 has fewer than 3 corners. Delete it first. Model not saved.");
-    EXPECT_EQ(test::ReadBytes(path), before);
+    EXPECT_EQ(ParseModel(*m, b), "");
 }
 
 TEST(ModelSave, EmptySubmodelInTheMiddleStillGivesAConsistentFile) {
-    auto m = std::make_unique<ModelStore>();
-    test::StartModel(*m, 3);
+    auto m = test::EmptyModel(3);
     for (int i = 0; i < 3; ++i) AddPoint(*m, i, 0, 0, 0);
     for (int i = 0; i < 3; ++i) AddPoint(*m, i, 5, 1, 2);
     AddFlatPolygon(*m, {0, 1, 2});
@@ -168,42 +139,20 @@ TEST(ModelSave, EmptySubmodelInTheMiddleStillGivesAConsistentFile) {
     m->Submodels[2].Parent = 1;
     m->Submodels[2].SortPolygon = 1;
     auto before = std::make_unique<ModelStore>(*m);
-    std::vector<uint8_t> bytes;
-    ASSERT_EQ(SerializeModel(*m, bytes), "");
     auto r = std::make_unique<ModelStore>();
-    ASSERT_EQ(ParseModel(*r, bytes), "");
+    ASSERT_EQ(ParseModel(*r, test::Serialize(*m)), "");
     EXPECT_EQ(r->NumSubmodels, 2);
     EXPECT_EQ(r->Submodels[1].Parent, 0);
     for (int i = 0; i < 6; ++i) EXPECT_EQ(r->Points[i], before->Points[i]);
     EXPECT_EQ(r->PointSubmodel[5], 1);
 
     // A plan for a submodel without points gives it a zero centre, not a division by zero.
-    auto e = std::make_unique<ModelStore>();
-    test::StartModel(*e, 2);
-    AddPoint(*e, 1, 1, 1, 0);
+    test::StartModel(*m, 2);
+    AddPoint(*m, 1, 1, 1, 0);
     SaveLayout layout;
-    ASSERT_EQ(PlanModelData(*e, layout), "");
-    EXPECT_EQ(e->Submodels[1].Centre, (std::array<double, 3>{0, 0, 0}));
+    ASSERT_EQ(PlanModelData(*m, layout), "");
+    EXPECT_EQ(m->Submodels[1].Centre, (std::array<double, 3>{0, 0, 0}));
     EXPECT_EQ(layout.DataSize, 56 + 8 + 12 + 4 + 8 + 4);
-}
-
-TEST(ModelSave, SubmodelTreesTheStreamCannotCarryAreRefused) {
-    test::TempDir dir;
-    const auto path = dir / "model.pol";
-    const auto original = SaveRobot(path);
-
-    for (int parent : {2, 5, 255}) {
-        auto m = test::MakeRobotModel();
-        m->Submodels[2].Parent = uint8_t(parent);
-        EXPECT_EQ(WriteModelFile(*m, path.string()),
-                  "Submodel 2 has parent " + std::to_string(parent) +
-                      ", but needs a parent with a lower number. Model not saved.");
-    }
-    auto deep = test::MakeChainModel(5);
-    EXPECT_EQ(WriteModelFile(*deep, path.string()),
-              "Submodel 5 is nested more than 4 levels deep. Model not saved.");
-    EXPECT_EQ(test::ReadBytes(path), original);
-    EXPECT_EQ(dir.Files(), std::vector<std::string>{"model.pol"});
 }
 
 }  // namespace

@@ -1,15 +1,13 @@
 #pragma once
 
 #include <array>
-#include <cmath>
 #include <initializer_list>
 #include <memory>
-#include <numbers>
 
 #include "model/ModelStore.h"
 
-// Model builders shared by the model file tests and benchmarks. Every builder returns a
-// store whose points are already in submodel order with PointCount set, as after a check.
+// Model builders of the model file tests. Every builder returns a store whose points are
+// already in submodel order with PointCount set, as after a check.
 namespace fw::test {
 
 inline int AddPoint(ModelStore& m, double x, double y, double z, int submodel) {
@@ -53,13 +51,17 @@ inline void StartModel(ModelStore& m, int submodels) {
     }
     m.Submodels[0].Parent = NO_PARENT;
 }
+inline std::unique_ptr<ModelStore> EmptyModel(int submodels) {
+    auto m = std::make_unique<ModelStore>();
+    StartModel(*m, submodels);
+    return m;
+}
 
 // A small robot: a box body (root) with a textured front and back and flat sides, and two
 // tetrahedral arms as children of the root, one textured and one flat.
 inline std::unique_ptr<ModelStore> MakeRobotModel() {
-    auto model = std::make_unique<ModelStore>();
+    auto model = EmptyModel(3);
     ModelStore& m = *model;
-    StartModel(m, 3);
     for (double z : {-1.5, 1.5})
         for (double y : {-1.0, 1.0})
             for (double x : {-1.0, 1.0}) AddPoint(m, x, y, z, 0);
@@ -93,9 +95,8 @@ inline std::unique_ptr<ModelStore> MakeRobotModel() {
 // A chain of `levels` submodels below the root, each a triangle at coordinates that the
 // file cannot hold exactly, so centres and offsets round at every level.
 inline std::unique_ptr<ModelStore> MakeChainModel(int levels) {
-    auto model = std::make_unique<ModelStore>();
+    auto model = EmptyModel(levels + 1);
     ModelStore& m = *model;
-    StartModel(m, levels + 1);
     for (int s = 0; s <= levels; ++s) {
         double base = s * 1.37 + 0.1 / 3;
         int a = AddPoint(m, base, base / 7, -base / 3, s);
@@ -107,44 +108,6 @@ inline std::unique_ptr<ModelStore> MakeChainModel(int levels) {
             m.Submodels[s].SortPolygon = static_cast<int16_t>(s);
         }
     }
-    return model;
-}
-
-// The largest model that can be saved: 512 points over 10 submodels (a binary tree three
-// levels deep) and 512 textured 20-corner polygons, all in the last submodel so that every
-// block start still fits the stream's 16-bit offsets.
-inline std::unique_ptr<ModelStore> MakeLargestModel() {
-    auto model = std::make_unique<ModelStore>();
-    ModelStore& m = *model;
-    StartModel(m, MAX_SUBMODELS);
-    constexpr int smallSubmodelPoints = 24;
-    for (int s = 0; s < MAX_SUBMODELS - 1; ++s) {
-        for (int k = 0; k < smallSubmodelPoints; ++k)
-            AddPoint(m, s + 0.01 * k, -s + 0.02 * k, 0.5 * s - 0.03 * k, s);
-        if (s > 0) m.Submodels[s].Parent = static_cast<uint8_t>((s - 1) / 2);
-    }
-    const int last = MAX_SUBMODELS - 1;
-    m.Submodels[last].Parent = (last - 1) / 2;
-    const int ringStart = m.NumPoints;
-    const int rings = (MAX_POINTS - ringStart) / MAX_CORNERS;
-    for (int r = 0; r < rings; ++r)
-        for (int j = 0; j < MAX_CORNERS; ++j) {
-            double angle = 2 * std::numbers::pi * j / MAX_CORNERS;
-            double radius = 2 + 0.1 * r;
-            AddPoint(m, radius * std::cos(angle), radius * std::sin(angle), 0.5 * r, last);
-        }
-    while (m.NumPoints < MAX_POINTS) AddPoint(m, 0.25, 0.5, -0.125 * m.NumPoints, last);
-    for (int i = 0; i < MAX_POLYGONS; ++i) {
-        int base = ringStart + (i % rings) * MAX_CORNERS, turn = i % MAX_CORNERS;
-        PolygonRecord& p = m.Polygons[m.NumPolygons++];
-        p.CornerCount = MAX_CORNERS;
-        p.TextureNumber = static_cast<int16_t>(i % 4);
-        for (int j = 0; j < MAX_CORNERS; ++j) {
-            p.Corners[j] = static_cast<int16_t>(base + (turn + j) % MAX_CORNERS);
-            p.CornerUVL[j] = {0.05f * j, 1 - 0.05f * j, 0};
-        }
-    }
-    for (int s = 1; s < MAX_SUBMODELS; ++s) m.Submodels[s].SortPolygon = 0;
     return model;
 }
 

@@ -42,24 +42,23 @@ protected:
                 if (image.pixel(x, y) != qRgb(0, 0, 0)) return false;
         return true;
     }
-    static bool AnyOf(const QImage& image, int colour) {
-        return Has(image, QPoint(50, 50), colour, 50);
-    }
+    static bool AnyOf(const QImage& image, int colour) { return Has(image, {50, 50}, colour, 50); }
 
-    // A triangle (0,0,0), (1,0,0), (0,1,0), current; current point 0.
-    void Triangle() {
+    // Polygon 0, current: (0,0,0), (1,0,0), (0,1,0); current point 0. Polygon 1: a
+    // horizontal edge at v = 0.5 from h -1.3 to -0.2, away from the grid, top at (-0.7, 1.2).
+    void Triangles() {
         MakePoints(0);
-        AddPoint(0, 0, 0);
-        AddPoint(1, 0, 0);
-        AddPoint(0, 1, 0);
+        for (QPointF p : {QPointF(0, 0), {1, 0}, {0, 1}, {-1.3, 0.5}, {-0.2, 0.5}, {-0.7, 1.2}})
+            AddPoint(p.x(), p.y(), 0);
         AddPolygon({0, 1, 2});
+        AddPolygon({3, 4, 5});
     }
+    const QPoint edge = At(-0.75, 0.5);  // on polygon 1's horizontal edge
 };
 
 TEST_F(Painting, NewModelShowsGridAxesPointAndCurrentRing) {
     NewModel(M());
     QImage image = Render(VIEW_XY);
-    EXPECT_EQ(image.pixel(5, 5), qRgb(0, 0, 0));
     EXPECT_EQ(image.pixel(99, 99), qRgb(0, 0, 0)) << "the whole surface is cleared";
     EXPECT_TRUE(Has(image, QPoint(17, 5), COLOUR_DIM));  // vertical grid line x = -1
     EXPECT_TRUE(Has(image, QPoint(5, 83), COLOUR_DIM));  // horizontal grid line y = -1
@@ -81,33 +80,26 @@ TEST_F(Painting, NewModelShowsGridAxesPointAndCurrentRing) {
 }
 
 TEST_F(Painting, CurrentPolygonShowsItsCornerOrderAndNormal) {
-    Triangle();
+    Triangles();
     QImage image = Render(VIEW_XY);
-    EXPECT_TRUE(Has(image, At(0.5, 0), COLOUR_CURRENT_POLYGON));    // edge 0-1
-    EXPECT_TRUE(Has(image, At(0.5, 0.5), COLOUR_CURRENT_POLYGON));  // edge 1-2
-    EXPECT_TRUE(Has(image, At(0, 0.5), COLOUR_ORDER));              // closing edge 2-0
-    QPoint corner1 = At(1, 0);
-    EXPECT_TRUE(Has(image, corner1 + QPoint(0, -3), COLOUR_ORDER));             // ring of corner 1
+    EXPECT_TRUE(Has(image, At(0.5, 0), COLOUR_CURRENT_POLYGON));                // edge 0-1
+    EXPECT_TRUE(Has(image, At(0.5, 0.5), COLOUR_CURRENT_POLYGON));              // edge 1-2
+    EXPECT_TRUE(Has(image, At(0, 0.5), COLOUR_ORDER));                          // closing edge 2-0
+    EXPECT_TRUE(Has(image, At(1, 0) + QPoint(0, -3), COLOUR_ORDER));            // ring of corner 1
     EXPECT_TRUE(Has(image, At(0, 1) + QPoint(0, -3), COLOUR_CURRENT_POLYGON));  // ring of corner 2
 
     // In the side view the normal (0, 0, 1) runs one unit along Z from corner 0.
     image = Render(VIEW_ZY);
-    EXPECT_TRUE(Has(image, At(0.5, 0), COLOUR_NORMAL));
     EXPECT_TRUE(Has(image, At(0.9, 0), COLOUR_NORMAL));
     EXPECT_FALSE(Has(image, At(1.2, 0), COLOUR_NORMAL));
 
     // Collinear corners 0, 1 and last: no normal at all.
     M().Points[2] = {2, 0, 0};
     EXPECT_FALSE(AnyOf(Render(VIEW_ZY), COLOUR_NORMAL));
-    EXPECT_FALSE(AnyOf(Render(VIEW_XZ), COLOUR_NORMAL));
 }
 
 TEST_F(Painting, PolygonStatesAndMarks) {
-    Triangle();
-    // Polygon 1: a horizontal edge at v = 0.5 from h -1.3 to -0.2, away from the grid.
-    int a = AddPoint(-1.3, 0.5, 0), b = AddPoint(-0.2, 0.5, 0), c = AddPoint(-0.7, 1.2, 0);
-    AddPolygon({a, b, c});
-    QPoint edge = At(-0.75, 0.5);
+    Triangles();
     QImage image = Render(VIEW_XY);
     EXPECT_TRUE(Has(image, edge, COLOUR_EDGE));
     EXPECT_TRUE(Has(image, At(-1.3, 0.5), COLOUR_POINT, 3));
@@ -119,14 +111,28 @@ TEST_F(Painting, PolygonStatesAndMarks) {
 
     M().PolygonHidden[1] = 0;
     MarkPolygons({1});
-    MarkPoints({a});
-    M().PointHidden[b] = 2;
+    MarkPoints({3});
+    M().PointHidden[4] = 2;
     image = Render(VIEW_XY);
     EXPECT_TRUE(Has(image, edge, COLOUR_MARKED));
     EXPECT_TRUE(Has(image, At(-1.3, 0.5), COLOUR_MARKED, 3));
     EXPECT_FALSE(Has(image, At(-0.2, 0.5), COLOUR_POINT, 3));  // hidden point
 
+    // Current and marked: a doubled marked outline under the current polygon's edge, the
+    // marked colour still one pixel wide beside it.
+    auto markedInColumn = [](const QImage& image) {
+        int n = 0;
+        for (int y = 28; y < 38; ++y) n += image.pixel(25, y) == qRgb(128, 128, 255);
+        return n;
+    };
+    EXPECT_EQ(markedInColumn(image), 1);
+    M().CurrentPolygon = 1;
+    image = Render(VIEW_XY);
+    EXPECT_EQ(markedInColumn(image), 1);
+    EXPECT_TRUE(Has(image, QPoint(25, 33), COLOUR_CURRENT_POLYGON));
+
     // Crossed marks: lines from the corners to the centroid instead of the outline.
+    M().CurrentPolygon = 0;
     views.CrossMarked = true;
     image = Render(VIEW_XY);
     EXPECT_TRUE(Has(image, edge, COLOUR_EDGE));
@@ -134,36 +140,15 @@ TEST_F(Painting, PolygonStatesAndMarks) {
     EXPECT_TRUE(Has(image, centroid, COLOUR_MARKED));
 }
 
-TEST_F(Painting, MarkedCurrentPolygonOutlineIsTwoPixelsWide) {
-    Triangle();
-    int a = AddPoint(-1.3, 0.5, 0), b = AddPoint(-0.2, 0.5, 0), c = AddPoint(-0.7, 1.2, 0);
-    AddPolygon({a, b, c});
-    MarkPolygons({1});
-    auto markedInColumn = [](const QImage& image) {
-        int n = 0;
-        for (int y = 28; y < 38; ++y) n += image.pixel(25, y) == qRgb(128, 128, 255);
-        return n;
-    };
-    EXPECT_EQ(markedInColumn(Render(VIEW_XY)), 1);
-    // Current and marked: a doubled marked outline under the current polygon's edge.
-    M().CurrentPolygon = 1;
-    QImage image = Render(VIEW_XY);
-    EXPECT_EQ(markedInColumn(image), 1);
-    EXPECT_TRUE(Has(image, QPoint(25, 33), COLOUR_CURRENT_POLYGON));
-}
-
 TEST_F(Painting, IsoViewDrawsShownPolygonsOnly) {
-    Triangle();
-    int a = AddPoint(-1.3, 0.5, 0), b = AddPoint(-0.2, 0.5, 0), c = AddPoint(-0.7, 1.2, 0);
-    AddPolygon({a, b, c});
+    Triangles();
     int d = AddPoint(-1.2, -1.2, 0);
     views.HAngle = 0;
     views.VAngle = 0;  // the same picture as the XY view, without grid, axes and points
     QImage image = Render(VIEW_ISO);
-    EXPECT_TRUE(Black(image, QPoint(17, 5)));
-    EXPECT_TRUE(Black(image, QPoint(5, 50)));
+    EXPECT_TRUE(Black(image, QPoint(17, 5)) && Black(image, QPoint(5, 50)));
     EXPECT_TRUE(Black(image, At(-1.2, -1.2), 3));  // an unmarked point
-    EXPECT_TRUE(Has(image, At(-0.75, 0.5), COLOUR_EDGE));
+    EXPECT_TRUE(Has(image, edge, COLOUR_EDGE));
     EXPECT_TRUE(Has(image, At(0.5, 0), COLOUR_CURRENT_POLYGON));
     EXPECT_TRUE(Has(image, At(0, 0.5), COLOUR_ORDER));
     EXPECT_TRUE(Has(image, At(0, 0), COLOUR_CURRENT_POINT, 4));
@@ -172,17 +157,17 @@ TEST_F(Painting, IsoViewDrawsShownPolygonsOnly) {
     MarkPolygons({1});
     image = Render(VIEW_ISO);
     EXPECT_TRUE(Has(image, At(-1.2, -1.2), COLOUR_MARKED, 3));
-    EXPECT_TRUE(Has(image, At(-0.75, 0.5), COLOUR_MARKED));
+    EXPECT_TRUE(Has(image, edge, COLOUR_MARKED));
 
     M().PolygonHidden[1] = 1;  // darkened: not drawn at all in the iso view
-    EXPECT_TRUE(Black(Render(VIEW_ISO), At(-0.75, 0.5)));
+    EXPECT_TRUE(Black(Render(VIEW_ISO), edge));
 
     views.HAngle = 90;  // X turns away: the triangle's edge 0-1 collapses onto the origin
     EXPECT_FALSE(Has(Render(VIEW_ISO), At(0.5, 0), COLOUR_CURRENT_POLYGON));
 }
 
 TEST_F(Painting, StaleTablesAreNeverRead) {
-    Triangle();
+    Triangles();
     // Leftovers past the items in use, and current items out of range.
     M().Points[7] = {1, 1, 0};
     M().PointMarked[7] = 1;

@@ -26,20 +26,12 @@ TEST(ViewProjection, AxisPairsAndInverse) {
     ViewToPixel(w, 200, 100, v, i, j);
     EXPECT_DOUBLE_EQ(i, 50);
     EXPECT_DOUBLE_EQ(j, 75);
-}
 
-TEST(ViewProjection, IsoRotations) {
-    PointRecord p{1, 2, 3};
+    // Iso: no turn is the XY view; VAngle 90 looks down on +Z, HAngle 90 turns it right.
     ViewPos flat = IsoProject(p, 0, 0);
     EXPECT_NEAR(flat.x, 1, 1e-12);
     EXPECT_NEAR(flat.y, -2, 1e-12);
-    ViewPos up = IsoProject({0, 0, 1}, 0, 90);
-    EXPECT_NEAR(up.x, 0, 1e-9);
-    EXPECT_NEAR(up.y, -1, 1e-9);  // above the origin
-    ViewPos side = IsoProject({0, 0, 1}, 90, 0);
-    EXPECT_NEAR(side.x, 1, 1e-9);
-    EXPECT_NEAR(side.y, 0, 1e-9);
-    ViewState views;
+    EXPECT_NEAR(IsoProject({0, 0, 1}, 0, 90).y, -1, 1e-9);
     views.HAngle = 90;
     views.VAngle = 0;
     EXPECT_NEAR(ProjectPoint(views, VIEW_ISO, {0, 0, 1}).x, 1, 1e-9);
@@ -48,10 +40,6 @@ TEST(ViewProjection, IsoRotations) {
 TEST(ViewWindowOps, InitialWindowAndCentring) {
     ViewState views;
     views.InitWindow(VIEW_XY, 400, 300);
-    EXPECT_EQ(views.Views[0].Window, (ViewWindow{-3, -2.25, 6, 4.5}));
-    views.PanLeft(VIEW_XY);
-    views.PanDown(VIEW_XY);
-    views.RecentreView(VIEW_XY);
     EXPECT_EQ(views.Views[0].Window, (ViewWindow{-3, -2.25, 6, 4.5}));
     views.Views[1].Window = {5, 5, 2, 1};
     views.Views[3].Window = {1, 1, 4, 4};
@@ -68,10 +56,8 @@ TEST(ViewWindowOps, ZoomKeepsCentreAndStopsAtLimits) {
     EXPECT_NEAR(w.width, 2 / 1.2, 1e-6);
     EXPECT_NEAR(w.left + w.width / 2, 1, 1e-12);
     EXPECT_NEAR(w.top + w.height / 2, 0.5, 1e-12);
-    EXPECT_EQ(views.Views[0].ZoomLevel, 1);
     EXPECT_TRUE(views.ZoomOut(VIEW_XY));
     EXPECT_NEAR(w.width, 2, 1e-6);
-    EXPECT_EQ(views.Views[0].ZoomLevel, 0);
 
     int steps = 0;
     while (views.ZoomIn(VIEW_XY)) ++steps;
@@ -85,31 +71,22 @@ TEST(ViewWindowOps, ZoomKeepsCentreAndStopsAtLimits) {
     EXPECT_FALSE(views.ZoomIn(7));
 }
 
-TEST(ViewWindowOps, PanMovesWindowAndStopsAtLimits) {
+TEST(ViewWindowOps, PanStopsAtLimits) {
     ViewState views;
-    views.Views[0].Window = {0, 0, 2, 2};
-    views.PanLeft(VIEW_XY);  // the window goes left, the drawing right
-    EXPECT_FLOAT_EQ(views.Views[0].Window.left, -0.2f);
-    views.PanUp(VIEW_XY);
-    EXPECT_FLOAT_EQ(views.Views[0].Window.top, -0.2f);
-    views.Views[0].Window.left = -100;
+    ViewWindow& w = views.Views[0].Window;
+    w = {-100, 100, 2, 2};
     EXPECT_FALSE(views.PanLeft(VIEW_XY));
-    EXPECT_TRUE(views.PanRight(VIEW_XY));
-    views.Views[0].Window.left = 100;
-    EXPECT_FALSE(views.PanRight(VIEW_XY));
-    views.Views[0].Window.top = 100;
     EXPECT_FALSE(views.PanDown(VIEW_XY));
-    views.Views[0].Window.top = -100;
+    EXPECT_TRUE(views.PanRight(VIEW_XY));
+    w = {100, -100, 2, 2};
+    EXPECT_FALSE(views.PanRight(VIEW_XY));
     EXPECT_FALSE(views.PanUp(VIEW_XY));
 }
 
-TEST(ViewWindowOps, GridAndSnapSteps) {
+TEST(ViewWindowOps, GridAndSnapStepsStayInTheirTables) {
     ViewState views;
-    EXPECT_FLOAT_EQ(views.Views[1].GridSpacing(), 1.0f);
-    EXPECT_FLOAT_EQ(views.Views[1].SnapStep(), 0.1f);
     EXPECT_TRUE(views.StepGrid(VIEW_XZ, -1));
     EXPECT_FLOAT_EQ(views.Views[1].GridSpacing(), 0.5f);
-    EXPECT_FLOAT_EQ(views.Views[0].GridSpacing(), 1.0f);  // other views keep theirs
     views.SetGridIndex(VIEW_XZ, 0);
     EXPECT_FALSE(views.StepGrid(VIEW_XZ, -1));
     EXPECT_FLOAT_EQ(views.Views[1].GridSpacing(), 0.0f);
@@ -124,32 +101,13 @@ TEST(ViewWindowOps, GridAndSnapSteps) {
     EXPECT_FALSE(views.StepGrid(VIEW_ISO, 1));
 }
 
-TEST(ViewWindowOps, IsoTurnsWrap) {
-    ViewState views;
-    views.HAngle = 30;
-    std::vector<double> seen;
-    for (int i = 0; i < 12; ++i) {
-        views.TurnIso(-5, 0);
-        seen.push_back(views.HAngle);
-    }
-    EXPECT_EQ(seen[5], 0);
-    EXPECT_EQ(seen[6], 355);
-    EXPECT_EQ(views.HAngle, 330);
-    views.VAngle = 355;
-    views.TurnIso(0, 5);
-    EXPECT_EQ(views.VAngle, 0);
-    EXPECT_EQ(views.HAngle, 330);
-}
-
 TEST(SnapToStep, NearestMultipleTiesUp) {
-    EXPECT_DOUBLE_EQ(SnapToStep(0.25f, 0.5f), 0.5);
-    EXPECT_DOUBLE_EQ(SnapToStep(-0.25f, 0.5f), 0.0);
-    EXPECT_DOUBLE_EQ(SnapToStep(0.74f, 0.5f), 0.5);
-    EXPECT_DOUBLE_EQ(SnapToStep(0.76f, 0.5f), 1.0);
-    EXPECT_DOUBLE_EQ(SnapToStep(0.75f, 0.5f), 1.0);    // tie with k rounded up
-    EXPECT_DOUBLE_EQ(SnapToStep(-0.75f, 0.5f), -0.5);  // tie goes to the greater multiple
-    EXPECT_DOUBLE_EQ(SnapToStep(-1.6f, 1.0f), -2.0);
-    EXPECT_DOUBLE_EQ(SnapToStep(3.3f, 0.0f), 3.3f);
+    const float cases[][3] = {
+        {0.25f, 0.5f, 0.5f},  {-0.25f, 0.5f, 0.0f},  {0.74f, 0.5f, 0.5f}, {0.76f, 0.5f, 1.0f},
+        {0.75f, 0.5f, 1.0f},  {-0.75f, 0.5f, -0.5f},  // ties go to the greater multiple
+        {-1.6f, 1.0f, -2.0f}, {3.3f, 0.0f, 3.3f},     // step 0: no snapping
+    };
+    for (const auto& c : cases) EXPECT_DOUBLE_EQ(SnapToStep(c[0], c[1]), c[2]) << c[0];
 }
 
 }  // namespace
