@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "edit/CopyPaste.h"
+#include "edit/CornerOrder.h"
 #include "edit/Hiding.h"
 #include "edit/InsertDelete.h"
 #include "edit/Marking.h"
@@ -79,6 +80,8 @@ std::vector<CommandEntry> BuildTable() {
         Plain("ResetMarkedTextures", "Reset Marked Textures", ResetMarkedTextures),
         Plain("RearrangeFourSided", "Rearrange 4-Sided", RearrangeFourSided),
         Plain("FlipPolygon", "Polygon Normal Flip", FlipPolygon),
+        Plain("MoveCornerUp", "Move Corner Up", MoveCornerUp),
+        Plain("MoveCornerDown", "Move Corner Down", MoveCornerDown),
 
         {"PutMarkedPointsInSubmodel",
          "Put Points in Submodel",

@@ -6,6 +6,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "edit/CornerOrder.h"
 #include "edit/PolygonTools.h"
 #include "model/NumberText.h"
 
@@ -15,13 +16,14 @@ PointOrderStrip::PointOrderStrip(StripContext& ctx, QWidget* parent) : ModeStrip
     setObjectName("PointOrderStrip");
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    // Moving a single corner within the order has no command behind it yet.
-    for (auto [index, text, tip] :
-         {std::tuple{0, "Up", "Move Up"}, std::tuple{1, "Down", "Move Down"}}) {
-        QToolButton* b = MakeStripButton(this, "HELIcon", index, text, tip);
-        b->setEnabled(false);
-        layout->addWidget(b);
-    }
+    QToolButton* up = MakeStripButton(this, "HELIcon", 0, "Up", "Move Up");
+    layout->addWidget(up);
+    connect(up, &QToolButton::clicked, this,
+            [this] { ctx_.run("Move Corner Up", [this] { MoveCornerUp(ctx_.editor); }); });
+    QToolButton* down = MakeStripButton(this, "HELIcon", 1, "Down", "Move Down");
+    layout->addWidget(down);
+    connect(down, &QToolButton::clicked, this,
+            [this] { ctx_.run("Move Corner Down", [this] { MoveCornerDown(ctx_.editor); }); });
     QToolButton* flip = MakeStripButton(this, "HELIcon", 2, "Flip", "Flip Normal");
     layout->addWidget(flip);
     connect(flip, &QToolButton::clicked, this,

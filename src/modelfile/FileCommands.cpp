@@ -72,6 +72,7 @@ bool FileCommands::SaveAs() {
     ed_.ShowStatus("", 0);
     bool checked = CheckAndCompress(ed_.Model(), &ed_.Host());
     // The check renumbers points and marks spread polygons: show that either way.
+    ed_.UpdateModified();
     ed_.RefreshAfterEdit(1);
     if (!checked) {
         ed_.ShowStatus("Check/compress failed. Model not saved.", -1);

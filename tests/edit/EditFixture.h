@@ -23,11 +23,8 @@ protected:
     // Replaces the model with `count` points at (i, 0, 0), all in submodel 0, no polygons.
     void MakePoints(int count) {
         NewModel(M());
-        M().NumPoints = static_cast<int16_t>(count);
-        for (int i = 0; i < count; ++i) {
-            M().Points[i] = {double(i), 0, 0};
-            M().PointSubmodel[i] = 0;
-        }
+        M().NumPoints = 0;
+        for (int i = 0; i < count; ++i) AddPoint(i, 0, 0);
         M().Submodels[0].FirstPoint = 0;
         M().Submodels[0].PointCount = static_cast<int16_t>(count);
     }
@@ -43,8 +40,7 @@ protected:
     // Appends a flat polygon with the given corners and returns its number.
     int AddPolygon(std::initializer_list<int> corners) {
         int p = M().NumPolygons++;
-        PolygonRecord& poly = M().Polygons[p];
-        poly = PolygonRecord{};
+        PolygonRecord& poly = M().Polygons[p] = PolygonRecord{};
         poly.CornerCount = static_cast<int16_t>(corners.size());
         int j = 0;
         for (int c : corners) poly.Corners[j++] = static_cast<int16_t>(c);
@@ -57,7 +53,6 @@ protected:
         for (int i : points) M().PointMarked[i] = 1;
         CountMarkedPoints(M());
     }
-
     void MarkPolygons(std::initializer_list<int> polygons) {
         for (int p : polygons) M().PolygonMarked[p] = 1;
         CountMarkedPolygons(M());

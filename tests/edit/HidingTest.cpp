@@ -6,7 +6,7 @@ namespace {
 
 using V = std::vector<int>;
 
-class HidingTest : public EditFixture {};
+using HidingTest = EditFixture;
 
 TEST_F(HidingTest, HideAndDarkenConsumeTheMarksAndAreNoEdit) {
     MakePoints(6);
@@ -18,7 +18,6 @@ TEST_F(HidingTest, HideAndDarkenConsumeTheMarksAndAreNoEdit) {
     ed.Run("Darken", [&] { DarkenMarkedPolygons(ed); });
     EXPECT_EQ(First(M().PolygonHidden, 3), (V{1, 0, 1}));
     EXPECT_EQ(M().NumMarkedPolygons, 0);
-    EXPECT_EQ(host.LastStatus(), "Darkening marked polygons");
     EXPECT_EQ(host.refreshes, (V{2}));
     MarkPolygons({1, 2});
     HideMarkedPolygons(ed);  // hiding a darkened polygon hides it
@@ -34,7 +33,6 @@ TEST_F(HidingTest, HideAndDarkenConsumeTheMarksAndAreNoEdit) {
     ed.Run("Hide Points", [&] { HideMarkedPoints(ed); });
     EXPECT_EQ(First(M().PointHidden, 6), (V{0, 2, 0, 0, 2, 0}));
     EXPECT_EQ(M().NumMarkedPoints, 0);
-    EXPECT_EQ(host.LastStatus(), "Hiding marked points");
     EXPECT_FALSE(M().Modified);
     EXPECT_FALSE(ed.Undo()) << "no undo entry for display state";
     MarkPoints({0});

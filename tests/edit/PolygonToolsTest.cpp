@@ -1,4 +1,5 @@
 #include "EditFixture.h"
+#include "edit/CornerOrder.h"
 #include "edit/PolygonTools.h"
 
 namespace fw {
@@ -25,10 +26,9 @@ protected:
 };
 
 TEST_F(PolygonToolsTest, PlacePointInPlaneProjectsPerpendicularly) {
-    ExpectNear(Placed({0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {0.3, 0.4, 2}), {0.3, 0.4, 0});
-    EXPECT_EQ(host.refreshes, (std::vector<int>{2}));
     // The plane x + y + z = 3: (2,2,2) lands on (1,1,1).
     ExpectNear(Placed({3, 0, 0}, {0, 3, 0}, {0, 0, 3}, {2, 2, 2}), {1, 1, 1});
+    EXPECT_EQ(host.refreshes, (std::vector<int>{2}));
     EXPECT_TRUE(host.messages.empty());
 
     // Collinear marked points: a warning, then X and Z are kept and M0's Y taken.
@@ -44,7 +44,6 @@ TEST_F(PolygonToolsTest, PlacePointInPlaneRefusals) {
     host.Clear();
     PlacePointInPlane(ed);
     EXPECT_EQ(host.LastStatus(), "Need to mark 3 points total.");
-    EXPECT_EQ(host.LastKind(), -1);
     MarkPoints({2});
     M().CurrentPoint = 1;
     PlacePointInPlane(ed);
@@ -76,12 +75,8 @@ TEST_F(PolygonToolsTest, RearrangeAndFlipReorderCornersOnly) {
     RearrangeFourSided(ed);
     EXPECT_EQ(CornersOf(quad), (std::vector<int>{10, 12, 13, 11}));
     EXPECT_EQ(M().Polygons[quad].CornerUVL[1], (CornerUVLRecord{1, 1, 0}));
-    RearrangeFourSided(ed);
-    RearrangeFourSided(ed);
-    EXPECT_EQ(CornersOf(quad), (std::vector<int>{10, 11, 12, 13}));
-
     FlipPolygon(ed);
-    EXPECT_EQ(CornersOf(quad), (std::vector<int>{13, 12, 11, 10}));
+    EXPECT_EQ(CornersOf(quad), (std::vector<int>{11, 13, 12, 10}));
     EXPECT_EQ(M().Polygons[quad].CornerUVL[1], (CornerUVLRecord{1, 1, 0}));
     EXPECT_EQ(host.refreshes.back(), 1);
 
@@ -92,11 +87,26 @@ TEST_F(PolygonToolsTest, RearrangeAndFlipReorderCornersOnly) {
 
     MakePoints(3);
     host.Clear();
-    RearrangeFourSided(ed);
-    EXPECT_TRUE(host.statuses.empty());
     FlipPolygon(ed);
     EXPECT_EQ(host.LastStatus(), "No polygons available.");
     EXPECT_TRUE(host.refreshes.empty());
+}
+
+TEST_F(PolygonToolsTest, MoveCornerKeepsTheSelectionOnTheMovedCorner) {
+    MakePoints(4);
+    AddPolygon({0, 1, 2, 3});
+    ed.CurrentListCorner = 1;
+    MoveCornerUp(ed);
+    EXPECT_EQ(CornersOf(0), (std::vector<int>{1, 0, 2, 3}));
+    EXPECT_EQ(ed.CurrentListCorner, 0);
+    MoveCornerUp(ed);  // already first: refused, nothing moves
+    EXPECT_EQ(host.LastKind(), -1);
+    EXPECT_EQ(CornersOf(0), (std::vector<int>{1, 0, 2, 3}));
+    ed.CurrentListCorner = 2;
+    MoveCornerDown(ed);
+    MoveCornerDown(ed);  // already last
+    EXPECT_EQ(CornersOf(0), (std::vector<int>{1, 0, 3, 2}));
+    EXPECT_EQ(ed.CurrentListCorner, 3);
 }
 
 }  // namespace

@@ -5,15 +5,14 @@ namespace fw {
 
 using V = std::vector<int>;
 
-class SubmodelTools : public EditFixture {};
+using SubmodelTools = EditFixture;
 
 TEST_F(SubmodelTools, PutMarkedPointsOnlyAssignsAndCurrentRenumbersSubmodels) {
     MakePoints(6);
     AddPolygon({0, 1, 2});
     MarkPoints({4, 5});
     PutMarkedPointsInSubmodel(ed, 1);
-    EXPECT_EQ(M().PointSubmodel[4], 1);
-    EXPECT_EQ(M().PointSubmodel[3], 0);
+    EXPECT_EQ(First(M().PointSubmodel, 6), (V{0, 0, 0, 0, 1, 1}));
     EXPECT_EQ(M().NumMarkedPoints, 2);
     EXPECT_EQ(host.LastStatus(), "Marked points put into submodel 1.");
     EXPECT_TRUE(host.refreshes.empty());

@@ -26,8 +26,7 @@ TEST_F(Transform, MoveRotateAndScaleOnlyMarkedPoints) {
     RotateMarkedPoints(ed, +1, 1, 2);
     ExpectPoint(1, 0, 1, 0);
     RotateMarkedPoints(ed, -1, 1, 2);
-    RotateMarkedPoints(ed, -1, 1, 2);
-    ExpectPoint(1, 0, -1, 0);
+    ExpectPoint(1, 1, 0, 0);
     // About another centre, in the ZY plane: Z turns towards Y.
     M().Points[1] = {4, 2, 3};
     ed.TextCenter = {"0", "2", "2"};
@@ -76,7 +75,6 @@ TEST_F(Transform, RefusedOrOverflowingInputChangesNoPoint) {
     refused({"-1.5e308", "0", "0"}, {"1", "1", "1"}, 0, "Invalid Center.");
     refused({"0", "0", "0"}, {"1e300", "1", "1"}, 1, badScale);
     refused({"0", "0", "0"}, {"1e-320", "1", "1"}, -1, badScale);  // its inverse does not fit
-    refused({"0", "0", "0"}, {"1", "0", "1"}, 1, badScale);
     refused({"0", "0", "0"}, {"1", "abc", "1"}, 1, badScale);  // unreadable reads as 0
 }
 

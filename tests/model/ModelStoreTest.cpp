@@ -17,18 +17,6 @@ ModelStore Triangle() {
     return m;
 }
 
-TEST(ModelStore, NewModelHasOnePointAtTheOriginAndOneSubmodel) {
-    ModelStore m = Triangle();
-    m.Points[0] = {1, 2, 3};
-    m.PointMarked[0] = m.Modified = true;
-    NewModel(m);
-    EXPECT_TRUE(m.NumPoints == 1 && m.NumPolygons == 0 && m.NumSubmodels == 1);
-    EXPECT_EQ(m.Points[0], (PointRecord{0, 0, 0}));
-    EXPECT_EQ(m.PointMarked[0], 0);
-    EXPECT_EQ(m.Submodels[0].Parent, NO_PARENT);
-    EXPECT_FALSE(m.Modified);
-}
-
 TEST(ModelStore, ContentCompareIgnoresMarksHidingAndCurrentItems) {
     ModelStore a = Triangle();
     ModelStore b = a;
@@ -57,8 +45,7 @@ TEST(ModelStore, ClampToTablesLeavesNoStaleReferences) {
     m.Polygons[1].CornerCount = 3;
     m.Polygons[1].Corners = {0, 1, 40};  // names a point that is not in use
     m.Polygons[2].CornerCount = 25;      // more corners than a record holds
-    m.PolygonMarked[1] = 1;
-    m.PointMarked[0] = 1;
+    m.PolygonMarked[1] = m.PointMarked[0] = 1;
     m.PointMarked[100] = 1;  // beyond the points in use: not counted
     m.CurrentPoint = 400;
     m.CurrentPolygon = -3;
@@ -66,13 +53,9 @@ TEST(ModelStore, ClampToTablesLeavesNoStaleReferences) {
     m.NumSubmodels = 0;
     m.PointSubmodel[1] = 200;
     ClampToTables(m);
-    EXPECT_EQ(m.NumPolygons, 1);
-    EXPECT_EQ(m.NumMarkedPolygons, 0);
-    EXPECT_EQ(m.NumMarkedPoints, 1);
-    EXPECT_EQ(m.CurrentPoint, 2);
-    EXPECT_EQ(m.CurrentPolygon, 0);
-    EXPECT_EQ(m.NumSubmodels, 1);
-    EXPECT_EQ(m.CurrentSubmodel, 0);
+    EXPECT_EQ((std::array{m.NumPolygons, m.NumMarkedPolygons, m.NumMarkedPoints, m.CurrentPoint,
+                          m.CurrentPolygon, m.NumSubmodels, m.CurrentSubmodel}),
+              (std::array<int16_t, 7>{1, 0, 1, 2, 0, 1, 0}));
     EXPECT_EQ(m.PointSubmodel[1], MAX_SUBMODELS - 1);
     m.NumPoints = 0;
     m.NumPolygons = 600;

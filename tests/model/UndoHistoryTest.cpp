@@ -25,15 +25,18 @@ void Step(ModelStore& m, int n) {
     m.Submodels[n % MAX_SUBMODELS].SortPolygon = int16_t(n);
 }
 
+void PushStep(UndoHistory& history, ModelStore& m, int n, const std::string& key = "") {
+    history.Push("Step " + std::to_string(n), m, key);
+    Step(m, n);
+}
+
 TEST(UndoHistory, UndoAndRedoWalkBackAndForthExactly) {
     ModelStore m;
-    NewModel(m);
     UndoHistory history;
     std::vector<std::unique_ptr<ModelStore>> states;
     states.push_back(std::make_unique<ModelStore>(m));
     for (int n = 1; n <= 12; ++n) {
-        history.Push("Step " + std::to_string(n), m);
-        Step(m, n);
+        PushStep(history, m, n);
         states.push_back(std::make_unique<ModelStore>(m));
     }
     EXPECT_EQ(history.UndoName(), "Step 12");
@@ -51,51 +54,37 @@ TEST(UndoHistory, UndoAndRedoWalkBackAndForthExactly) {
 
     // Back three, then a new step: the redo branch is gone.
     for (int i = 0; i < 3; ++i) history.Undo(m);
-    history.Push("Other", m);
-    Step(m, 99);
+    PushStep(history, m, 99);
     EXPECT_FALSE(history.CanRedo());
     ASSERT_TRUE(history.Undo(m));
     EXPECT_TRUE(SameWholeStore(m, *states[9]));
 }
 
-TEST(UndoHistory, EqualMergeKeysShareOneEntry) {
-    ModelStore m;
+TEST(UndoHistory, EqualMergeKeysShareOneEntryAndTheOldestGoBeyondTheLimit) {
+    ModelStore m, start;
     UndoHistory history;
-    ModelStore start = m;
-    // A run of key "a", key "b", "b" again after a break, and two without a key: five entries.
-    const std::pair<const char*, bool> pushes[] = {// key, BreakMerge first
-                                                   {"a", false}, {"a", false}, {"a", false},
-                                                   {"b", false}, {"b", true},  {"", false},
-                                                   {"", false}};
+    // Runs of "a" and "b", "b" again after a break ("|"), two without a key: five entries.
     int n = 0;
-    for (auto [key, breakFirst] : pushes) {
-        if (breakFirst) history.BreakMerge();
-        history.Push("Move Points", m, key);
-        Step(m, ++n);
+    for (const char* key : {"a", "a", "a", "b", "|b", "", ""}) {
+        if (key[0] == '|') history.BreakMerge(), ++key;
+        PushStep(history, m, ++n, key);
     }
     EXPECT_EQ(history.UndoCount(), 5u);
-    while (history.Undo(m)) {
-    }
+    while (history.Undo(m)) continue;
     EXPECT_TRUE(SameWholeStore(m, start));  // one undo took back the whole first run
-
     // An undo ends a run: the next push with the same key is an entry of its own.
     history.Redo(m);
-    history.Push("Move Points", m, "a");
-    Step(m, 10);
+    PushStep(history, m, 10, "a");
     EXPECT_EQ(history.UndoCount(), 2u);
-}
 
-TEST(UndoHistory, DropsTheOldestBeyondTheLimit) {
     UndoHistory small(3);
     ModelStore s, third;
-    for (int n = 1; n <= 5; ++n) {
+    for (n = 1; n <= 5; ++n) {
         if (n == 3) third = s;
-        small.Push("Step", s);
-        Step(s, n);
+        PushStep(small, s, n);
     }
     EXPECT_EQ(small.UndoCount(), 3u);
-    while (small.Undo(s)) {
-    }
+    while (small.Undo(s)) continue;
     EXPECT_TRUE(SameWholeStore(s, third));  // the two oldest states were let go
     small.Clear();
     EXPECT_FALSE(small.CanUndo() || small.CanRedo());

@@ -4,10 +4,13 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,6 +19,96 @@
 #include "modelfile/ModelFile.h"
 
 namespace fw::test {
+
+// Model builders. Every builder returns a store whose points are already in submodel order
+// with PointCount set, as after a check.
+inline int AddPoint(ModelStore& m, double x, double y, double z, int submodel) {
+    int i = m.NumPoints++;
+    m.Points[i] = {x, y, z};
+    m.PointSubmodel[i] = static_cast<uint8_t>(submodel);
+    m.Submodels[submodel].PointCount++;
+    return i;
+}
+
+inline int AddFlatPolygon(ModelStore& m, std::initializer_list<int> corners,
+                          int16_t colour = DEFAULT_FLAT_COLOUR) {
+    int i = m.NumPolygons++;
+    PolygonRecord& p = m.Polygons[i] = PolygonRecord{};
+    for (int c : corners) p.Corners[p.CornerCount++] = static_cast<int16_t>(c);
+    p.TextureNumber = -1, p.FlatColour = colour;
+    return i;
+}
+
+// Texture coordinates run round the unit square, so every value is exact in the file.
+inline int AddTexturedPolygon(ModelStore& m, std::initializer_list<int> corners, int16_t texture) {
+    int i = AddFlatPolygon(m, corners, 0);
+    PolygonRecord& p = m.Polygons[i];
+    p.TextureNumber = texture;
+    for (int j = 0; j < p.CornerCount; ++j)
+        p.CornerUVL[j] = {float(j % 2), float((j / 2) % 2) * 0.5f + 0.25f, 0};
+    return i;
+}
+
+// An empty model: no points, no polygons, `submodels` submodels, every parent the root.
+inline std::unique_ptr<ModelStore> EmptyModel(int submodels) {
+    auto m = std::make_unique<ModelStore>();
+    NewModel(*m);
+    m->NumPoints = 0;
+    m->NumSubmodels = static_cast<int16_t>(submodels);
+    m->Submodels.fill(SubmodelRecord{});
+    m->Submodels[0].Parent = NO_PARENT;
+    return m;
+}
+
+// A small robot: a box body (root) with a textured front and back and flat sides, and two
+// tetrahedral arms as children of the root, one textured and one flat.
+inline std::unique_ptr<ModelStore> MakeRobotModel() {
+    auto model = EmptyModel(3);
+    ModelStore& m = *model;
+    for (double z : {-1.5, 1.5})
+        for (double y : {-1.0, 1.0})
+            for (double x : {-1.0, 1.0}) AddPoint(m, x, y, z, 0);
+    AddTexturedPolygon(m, {0, 2, 3, 1}, 0);  // back (z = -1.5)
+    AddTexturedPolygon(m, {4, 5, 7, 6}, 1);  // front
+    AddFlatPolygon(m, {0, 1, 5, 4});
+    AddFlatPolygon(m, {2, 6, 7, 3}, 0x7C00);
+    AddFlatPolygon(m, {0, 4, 6, 2});
+    AddFlatPolygon(m, {1, 3, 7, 5});
+    for (int arm = 1; arm <= 2; ++arm) {
+        double side = arm == 1 ? -1 : 1;
+        int a = AddPoint(m, side * 2.5, -0.5, -0.5, arm);
+        int b = AddPoint(m, side * 1.5, -0.5, -0.5, arm);
+        int c = AddPoint(m, side * 2.0, 0.5, -0.5, arm);
+        int d = AddPoint(m, side * 2.0, 0.0, 0.75, arm);
+        m.Submodels[arm].SortPolygon = m.NumPolygons;
+        const int faces[4][3] = {{a, c, b}, {a, b, d}, {b, c, d}, {c, a, d}};
+        for (auto& t : faces)
+            arm == 1 ? AddTexturedPolygon(m, {t[0], t[1], t[2]}, 2)
+                     : AddFlatPolygon(m, {t[0], t[1], t[2]}, 0x03E0);
+    }
+    m.NumberOfTextures = 3;
+    m.FirstModelTexture = 12;
+    return model;
+}
+
+// A chain of `levels` submodels below the root, each a triangle at coordinates that the
+// file cannot hold exactly, so centres and offsets round at every level.
+inline std::unique_ptr<ModelStore> MakeChainModel(int levels) {
+    auto model = EmptyModel(levels + 1);
+    ModelStore& m = *model;
+    for (int s = 0; s <= levels; ++s) {
+        double base = s * 1.37 + 0.1 / 3;
+        int a = AddPoint(m, base, base / 7, -base / 3, s);
+        int b = AddPoint(m, base + 0.3, base / 7 + 1.0 / 3, -base / 3, s);
+        int c = AddPoint(m, base + 0.1, base / 7, -base / 3 + 2.0 / 7, s);
+        AddFlatPolygon(m, {a, b, c});
+        if (s > 0) {
+            m.Submodels[s].Parent = static_cast<uint8_t>(s - 1);
+            m.Submodels[s].SortPolygon = static_cast<int16_t>(s);
+        }
+    }
+    return model;
+}
 
 inline int32_t LongAt(const std::vector<uint8_t>& b, size_t at) {
     return static_cast<int32_t>(uint32_t(b.at(at)) | uint32_t(b.at(at + 1)) << 8 |
@@ -48,17 +141,14 @@ inline std::vector<uint8_t> ReadBytes(const std::filesystem::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 inline void WriteBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
 // A directory of its own for one test's files, removed with everything in it afterwards.
 class TempDir {
 public:
     TempDir() {
-        path_ = std::filesystem::temp_directory_path() /
-                ("fw-modelfile-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }
@@ -77,7 +167,9 @@ public:
     }
 
 private:
-    std::filesystem::path path_;
+    std::filesystem::path path_ = std::filesystem::temp_directory_path() /
+                                  ("fw-modelfile-" + std::to_string(::getpid()) + "-" +
+                                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
 };
 
 // What every command relies on after a read, failed or not.
@@ -96,6 +188,55 @@ inline void ExpectConsistentStore(const ModelStore& m) {
     EXPECT_TRUE(m.CurrentPolygon >= 0 && m.CurrentPolygon <= std::max<int>(m.NumPolygons - 1, 0));
     EXPECT_TRUE(m.CurrentSubmodel >= 0 && m.CurrentSubmodel < m.NumSubmodels);
     EXPECT_EQ(m.Submodels[0].Parent, NO_PARENT);
+}
+
+// Builds interpreter-stream records byte by byte, so tests can make streams the writer
+// never would.
+struct StreamBytes {
+    std::vector<uint8_t> bytes;
+
+    StreamBytes& Short(int v) {
+        bytes.push_back(uint8_t(v & 0xFF));
+        bytes.push_back(uint8_t((v >> 8) & 0xFF));
+        return *this;
+    }
+    StreamBytes& Long(int32_t v) { return Short(v & 0xFFFF).Short((v >> 16) & 0xFFFF); }
+    StreamBytes& Zeros(int count) {
+        bytes.insert(bytes.end(), count, 0);
+        return *this;
+    }
+    StreamBytes& Eof() { return Short(0); }
+    StreamBytes& DefpStart(int count, int start) {
+        return Short(7).Short(count).Short(start).Short(0).Zeros(12 * count);
+    }
+    // The game's layout: the index list is padded to an odd count.
+    StreamBytes& FlatPoly(std::initializer_list<int> corners, int opcode = 2, int colour = 0x4210) {
+        int n = static_cast<int>(corners.size());
+        Short(opcode).Short(n).Zeros(24).Short(colour);
+        for (int c : corners) Short(c);
+        if (n % 2 == 0) Short(0);
+        return Zeros(opcode == 3 ? 12 * n : 0);
+    }
+    StreamBytes& TmapPoly(std::initializer_list<int> corners, int texture) {
+        return FlatPoly(corners, 3, texture);
+    }
+    StreamBytes& SortNorm(int front, int back) {
+        return Short(4).Zeros(26).Short(front).Short(back);
+    }
+    StreamBytes& SubCall(int submodel, int jump) {
+        return Short(6).Short(submodel).Zeros(12).Short(jump).Short(0);
+    }
+};
+
+// A .pol header (746 bytes) in front of the stream, followed by the two trailer values.
+inline std::vector<uint8_t> ModelFileBytes(const StreamBytes& stream, int submodels,
+                                           std::initializer_list<int> pointers, int textures) {
+    StreamBytes file{{'Z', 'P', 'M', 'F'}};
+    file.Long(1).Long(0).Long(submodels).Long(int(stream.bytes.size())).Long(0);
+    for (int p : pointers) file.Long(p);
+    file.Zeros(742 - int(file.bytes.size())).Short(textures).Short(0);
+    file.bytes.insert(file.bytes.end(), stream.bytes.begin(), stream.bytes.end());
+    return file.Long(-1).Long(-1).bytes;
 }
 
 }  // namespace fw::test

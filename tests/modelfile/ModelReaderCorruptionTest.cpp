@@ -4,8 +4,6 @@
 #include <random>
 
 #include "ModelFileTestUtil.h"
-#include "StreamBytes.h"
-#include "TestModels.h"
 #include "modelfile/StreamWriter.h"
 
 namespace fw {

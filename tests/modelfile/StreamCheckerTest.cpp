@@ -5,8 +5,6 @@
 #include <numbers>
 
 #include "ModelFileTestUtil.h"
-#include "StreamBytes.h"
-#include "TestModels.h"
 #include "modelfile/StreamChecker.h"
 
 namespace fw {
@@ -30,16 +28,10 @@ StreamBytes RootAndChild() {
     return s;
 }
 
-StreamLayout TwoSubmodels() {
-    StreamLayout layout;
-    layout.NumSubmodels = 2;
-    layout.NumberOfTextures = 5;
-    layout.SubmodelPointers = {56, CHILD_START};
-    return layout;
-}
+const StreamLayout TWO_SUBMODELS{2, 5, {56, CHILD_START}};
 
 TEST(StreamChecker, ReportsEachFaultInTheWritersShape) {
-    EXPECT_THAT(CheckStream(RootAndChild().bytes, TwoSubmodels()), IsEmpty());
+    EXPECT_THAT(CheckStream(RootAndChild().bytes, TWO_SUBMODELS), IsEmpty());
     const struct {
         int at, value;
         std::string fault;
@@ -66,20 +58,19 @@ TEST(StreamChecker, ReportsEachFaultInTheWritersShape) {
     };
     for (const auto& c : cases) {
         StreamBytes s = RootAndChild();
-        s.SetShort(c.at, c.value);
-        EXPECT_THAT(CheckStream(s.bytes, TwoSubmodels()), Contains(c.fault));
+        test::SetShortAt(s.bytes, c.at, c.value);
+        EXPECT_THAT(CheckStream(s.bytes, TWO_SUBMODELS), Contains(c.fault));
     }
 
     StreamBytes cut = RootAndChild();
     cut.bytes.resize(CHILD_POLYGON + 40);  // the child's polygon and its d_eofs are cut off
-    EXPECT_THAT(CheckStream(cut.bytes, TwoSubmodels()),
+    EXPECT_THAT(CheckStream(cut.bytes, TWO_SUBMODELS),
                 Contains("offset 184: d_tmappoly record (72 bytes) runs past the end of the data "
                          "(224 bytes)"));
 }
 
 TEST(StreamChecker, ReportsFaultsOfHandMadeStreams) {
-    StreamLayout one;
-    one.NumberOfTextures = 5;
+    StreamLayout one{1, 5};
     StreamBytes noEof;
     noEof.DefpStart(3, 0).FlatPoly({0, 1, 2});
     EXPECT_THAT(CheckStream(noEof.bytes, one),
@@ -115,9 +106,7 @@ TEST(StreamChecker, ReportsFaultsOfHandMadeStreams) {
     StreamBytes chain;
     for (int k = 0; k < 5; ++k) chain.SubCall(k + 1, 22).Eof();
     chain.Eof();
-    StreamLayout six;
-    six.NumSubmodels = 6;
-    EXPECT_THAT(CheckStream(chain.bytes, six),
+    EXPECT_THAT(CheckStream(chain.bytes, StreamLayout{6}),
                 Contains("offset 88: d_subcall nests submodels 5 levels deep; the game allows 4"));
 
     // Branches that all rejoin the same record: the walk gives up instead of running for ever.
@@ -128,14 +117,14 @@ TEST(StreamChecker, ReportsFaultsOfHandMadeStreams) {
 }
 
 TEST(StreamChecker, ReportsHeaderAndFileValuesThatDisagreeWithTheStream) {
-    StreamLayout pointers = TwoSubmodels();
+    StreamLayout pointers = TWO_SUBMODELS;
     pointers.SubmodelPointers[1] = CHILD_START + 4;
     EXPECT_THAT(CheckStream(RootAndChild().bytes, pointers),
                 ElementsAre("header: submodel 1 pointer 144 is not at a d_defp_start record"));
     pointers.SubmodelPointers[1] = 56;
     EXPECT_THAT(CheckStream(RootAndChild().bytes, pointers),
                 ElementsAre("header: submodels 0 and 1 share the pointer 56"));
-    StreamLayout three = TwoSubmodels();
+    StreamLayout three = TWO_SUBMODELS;
     three.NumSubmodels = 3;
     three.SubmodelPointers[2] = CHILD_START;
     EXPECT_THAT(CheckStream(RootAndChild().bytes, three),
@@ -159,31 +148,26 @@ TEST(StreamChecker, ReportsHeaderAndFileValuesThatDisagreeWithTheStream) {
     EXPECT_THAT(CheckModelFileBytes(clean), ElementsAre("header: the tag is not ZPMF"));
 }
 
-// A root with nine children, each a fan of polygons of every corner count from 3 to 20 on
-// a circle, alternately flat and textured.
-std::unique_ptr<ModelStore> MakeStarModel() {
-    auto m = test::EmptyModel(MAX_SUBMODELS);
-    for (int s = 0; s < MAX_SUBMODELS; ++s) {
-        int first = m->NumPoints;
-        for (int k = 0; k < MAX_CORNERS; ++k) {
-            double angle = 2 * std::numbers::pi * k / MAX_CORNERS;
-            test::AddPoint(*m, 10.0 * s + std::cos(angle), std::sin(angle), 0.1 * s, s);
-        }
-        for (int n = 3; n <= MAX_CORNERS; n += 1 + s % 3) {
-            PolygonRecord& p = m->Polygons[m->NumPolygons++];
-            p.CornerCount = static_cast<int16_t>(n);
-            p.TextureNumber = static_cast<int16_t>(n % 2 ? -1 : n % 5);
-            for (int j = 0; j < n; ++j)
-                p.Corners[j] = static_cast<int16_t>(first + j * MAX_CORNERS / n);
-        }
-        m->Submodels[s].SortPolygon = 0;
-    }
-    return m;
-}
-
+// The writer's output is clean, also for a root with nine children, each with polygons of
+// every corner count from 3 to 20 on a circle, alternately flat and textured.
 TEST(StreamCheckerOnWriterOutput, EveryWrittenModelIsClean) {
     std::unique_ptr<ModelStore> models[] = {test::MakeRobotModel(), test::MakeChainModel(4),
-                                            MakeStarModel(), std::make_unique<ModelStore>()};
+                                            test::EmptyModel(MAX_SUBMODELS),
+                                            std::make_unique<ModelStore>()};
+    ModelStore& star = *models[2];
+    for (int s = 0; s < MAX_SUBMODELS; ++s) {
+        int first = star.NumPoints;
+        for (int k = 0; k < MAX_CORNERS; ++k) {
+            double angle = 2 * std::numbers::pi * k / MAX_CORNERS;
+            test::AddPoint(star, 10.0 * s + std::cos(angle), std::sin(angle), 0.1 * s, s);
+        }
+        for (int n = 3; n <= MAX_CORNERS; n += 1 + s % 3) {
+            PolygonRecord& p = star.Polygons[star.NumPolygons++];
+            p.CornerCount = int16_t(n);
+            p.TextureNumber = int16_t(n % 2 ? -1 : n % 5);
+            for (int j = 0; j < n; ++j) p.Corners[j] = int16_t(first + j * MAX_CORNERS / n);
+        }
+    }
     NewModel(*models[3]);  // points only
     for (auto& m : models) EXPECT_THAT(CheckModelFileBytes(test::Serialize(*m)), IsEmpty());
 }

