@@ -95,6 +95,13 @@ void DeletePoints(Editor& ed) {
         return;
     }
 
+    // A model always keeps a point: the file, the views and the submodel count rely on it.
+    CountMarkedPoints(m);
+    if (m.NumMarkedPoints >= m.NumPoints) {
+        ed.ShowStatus("Cannot delete every point: a model keeps at least one.", -1);
+        return;
+    }
+
     std::array<int16_t, MAX_POINTS> renumber{};
     int oldCount = m.NumPoints;
     int kept = 0, deleted = 0;

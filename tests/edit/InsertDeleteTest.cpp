@@ -111,6 +111,11 @@ TEST_F(InsertDelete, DeletePointsCompactsAndRenumbersCornersSubmodelsAndHiding) 
     EXPECT_EQ(host.LastStatus(), "No points marked.");
     EXPECT_EQ(M().CurrentPoint, 0);
     EXPECT_TRUE(host.refreshes.empty());
+
+    MarkPoints({0, 1, 2, 3, 4});  // every point: the model would have none left
+    DeletePoints(ed);
+    EXPECT_EQ(host.LastStatus(), "Cannot delete every point: a model keeps at least one.");
+    EXPECT_EQ(M().NumPoints, 5);
 }
 
 TEST_F(InsertDelete, DeletePolygonsMovesLaterOnesDownIntactAndKeepsTheCornerInside) {
