@@ -78,7 +78,7 @@ private:
                 return false;
             }
             std::fill(owner_.begin() + pos, owner_.begin() + pos + len, pos);
-            if (ReadShort(d_, pos) == OP_DEFP_START) ++pointDefinitions_;
+            if (ReadShort(d_, pos) == d_defp_start) ++pointDefinitions_;
             pos += len;
         }
         return true;
@@ -95,7 +95,7 @@ private:
         for (int s = 0; s < layout_.NumSubmodels; ++s) {
             int32_t p = layout_.SubmodelPointers[s];
             int op = RecordStartsAt(p) ? ReadShort(d_, p) : -1;
-            if (op != OP_DEFP_START && op != OP_DEFPOINTS)
+            if (op != d_defp_start && op != d_defpoints)
                 faults_.Add("header: submodel " + std::to_string(s) + " pointer " +
                             std::to_string(p) + " is not at a d_defp_start record");
             for (int t = 0; t < s; ++t)
@@ -125,7 +125,7 @@ private:
 
     void ReportBadRecord(int pos) {
         int op = ReadShort(d_, pos);
-        if (op < 0 || op > OP_GLOW)
+        if (op < 0 || op > d_glow)
             faults_.Add(At(pos) + "unknown opcode " + std::to_string(op));
         else
             faults_.Add(At(pos) + RecordName(op) + " has a negative count " +
@@ -165,7 +165,7 @@ private:
                 break;
             }
             int op = ReadShort(d_, pos);
-            if (op == OP_EOF) break;
+            if (op == d_eof) break;
             Step(op, pos, subcallDepth, defined);
             pos += len;
         }
@@ -174,20 +174,20 @@ private:
 
     void Step(int op, int pos, int subcallDepth, PointSlots& defined) {
         switch (op) {
-            case OP_DEFPOINTS:
+            case d_defpoints:
                 Define(pos, 0, ReadShort(d_, pos + 2), defined);
                 break;
-            case OP_DEFP_START:
+            case d_defp_start:
                 Define(pos, ReadShort(d_, pos + 4), ReadShort(d_, pos + 2), defined);
                 break;
-            case OP_FLATPOLY:
-            case OP_TMAPPOLY:
+            case d_flatpoly:
+            case d_tmappoly:
                 CheckPolygon(op, pos, defined);
                 break;
-            case OP_SORTNORM:
+            case d_sortnorm:
                 SortNorm(pos, subcallDepth, defined);
                 break;
-            case OP_SUBCALL:
+            case d_subcall:
                 SubCall(pos, subcallDepth, defined);
                 break;
             default:
@@ -217,7 +217,7 @@ private:
                 faults_.Add(At(pos) + name + " uses point " + std::to_string(point) +
                             ", which no d_defp_start defined before it" + alone_);
         }
-        if (op != OP_TMAPPOLY) return;
+        if (op != d_tmappoly) return;
         int texture = ReadShort(d_, pos + 28);
         if (texture < 0 || texture >= layout_.NumberOfTextures)
             faults_.Add(At(pos) + "d_tmappoly texture " + std::to_string(texture) +
