@@ -144,6 +144,7 @@ void InsertPolygon(Editor& ed) {
     CountMarkedPoints(m);
     int marked = m.NumMarkedPoints;
     if (marked < 3 || marked > MAX_CORNERS) {
+        // The message names the range that is really accepted (20 corners, not 6).
         ed.ShowStatus("Need 3 to 20 points marked", -1);
         return;
     }

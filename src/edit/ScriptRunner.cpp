@@ -7,7 +7,6 @@
 #include "edit/CommandTable.h"
 #include "external/AtomicFile.h"
 #include "model/NumberText.h"
-#include "modelfile/ModelFile.h"
 #include "modelfile/ModelJson.h"
 
 namespace fw {
@@ -43,7 +42,7 @@ std::string_view AfterFirstWord(std::string_view line) {
 
 }  // namespace
 
-ScriptRunner::ScriptRunner(std::ostream& out) : host_(out), ed_(host_) {
+ScriptRunner::ScriptRunner(std::ostream& out) : host_(out), ed_(host_), files_(ed_, noDialogs_) {
     NewModel(ed_.Model());
     ed_.MarkLoaded();
 }
@@ -89,47 +88,19 @@ std::string ScriptRunner::RunWords(const std::vector<std::string>& words, std::s
 }
 
 std::string ScriptRunner::New() {
-    ed_.ShowStatus("", 0);
-    if (ed_.ConfirmDiscard()) return "";
-    NewModel(ed_.Model());
-    ed_.MarkLoaded();
-    ed_.RefreshAfterEdit(2);
-    ed_.ShowStatus("Started new model", 1);
+    files_.New();
     return "";
 }
 
 std::string ScriptRunner::Open(const std::string& path) {
     ed_.ShowStatus("", 0);
     if (ed_.ConfirmDiscard()) return "";
-    ed_.CurrentFilePath = path;
-    std::string error = ReadModelFile(ed_.Model(), path);
-    ed_.MarkLoaded();
-    ed_.RefreshAfterEdit(2);
-    if (!error.empty()) {
-        ed_.ShowStatus(error, -1);
-        // Later lines were written for the model that did not load.
-        return "could not open '" + path + "'";
-    }
-    ed_.ShowStatus("Successfully opened file.", 1);
-    return "";
+    // Later lines were written for the model that did not load.
+    return files_.OpenPath(path) ? "" : "could not open '" + path + "'";
 }
 
 std::string ScriptRunner::Save(const std::string& path) {
-    ed_.ShowStatus("", 0);
-    ModelStore& m = ed_.Model();
-    std::string error = WriteModelFile(m, path, &host_);
-    ed_.RefreshAfterEdit(0);
-    if (!error.empty()) {
-        ed_.ShowStatus(error, -1);
-        return "could not save '" + path + "'";
-    }
-    ed_.CurrentFilePath = path;
-    ed_.MarkSaved();
-    ed_.ShowStatus("Wrote model with " + std::to_string(m.NumPolygons) + " polygons, " +
-                       std::to_string(m.NumPoints) + " points and " +
-                       std::to_string(m.NumSubmodels) + " submodels",
-                   1);
-    return "";
+    return files_.SaveTo(path) ? "" : "could not save '" + path + "'";
 }
 
 std::string ScriptRunner::Export(const std::string& path) {

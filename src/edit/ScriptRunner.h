@@ -8,6 +8,7 @@
 
 #include "edit/ScriptHost.h"
 #include "model/Editor.h"
+#include "modelfile/FileCommands.h"
 
 namespace fw {
 
@@ -38,8 +39,16 @@ private:
     std::string SetSubmodelValue(const std::vector<std::string>& words);
     std::string UndoRedo(bool undo);
 
+    // Scripts name their files; the choosers are never needed.
+    struct NoDialogs : FileDialogs {
+        std::string ChooseOpenPath(const std::string&) override { return ""; }
+        std::string ChooseSavePath(const std::string&) override { return ""; }
+    };
+
     ScriptHost host_;
     Editor ed_;
+    NoDialogs noDialogs_;
+    FileCommands files_;
 };
 
 // The "edit SCRIPT" subcommand of facetwork-tool: argv[2] names the script ("-" for the

@@ -47,13 +47,11 @@ void CheckAndCompressCommand(Editor& ed) {
     ed.ShowStatus("", 0);
     if (m.NumPolygons < 1 || m.NumPoints < 1) return;
 
-    int spread = CompressSubmodels(m);
-    CountMarkedPolygons(m);
+    int spread = CompressSubmodels(m);  // also recounts submodels and polygon marks
     if (spread > 0) ed.ShowMessage("Submodel Checker", SpreadWarningText(spread));
 
     m.PointMarked.fill(0);
     m.NumMarkedPoints = 0;
-    m.NumSubmodels = static_cast<int16_t>(m.PointSubmodel[m.NumPoints - 1] + 1);
     ed.RefreshAfterEdit(1);
     ed.ShowStatus("Rearranged, compressed, and checked points of submodels.", 1);
 }

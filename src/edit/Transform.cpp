@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "edit/InsertDelete.h"
+#include "edit/PlaneFrame.h"
 #include "external/SuiteStrings.h"
 #include "model/NumberText.h"
 
@@ -86,7 +87,7 @@ void RotateMarkedPoints(Editor& ed, int sign, int axisA, int axisB) {
     bool ok = centre && TryReadNumber(ed.TextRotate, degrees) && ValidAxis(axisA) &&
               ValidAxis(axisB) && axisA != axisB;
     if (ok) {
-        double theta = sign * degrees * 3.1415927 / 180;
+        double theta = sign * degrees * PLANE_PI / 180;
         double c = std::cos(theta), s = std::sin(theta);
         PointRecord C = *centre;
         ok = std::isfinite(theta) && TransformMarkedPoints(m, [&](PointRecord p) {

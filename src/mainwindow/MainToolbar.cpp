@@ -121,8 +121,6 @@ void MainWindow::WatchQuickHelp() {
     // Every button with a quick-help text, and the surfaces that clear it.
     for (QAbstractButton* b : findChildren<QAbstractButton*>())
         if (!b->toolTip().isEmpty()) b->installEventFilter(this);
-    for (QAction* a : toolbar_->actions())
-        if (QWidget* w = toolbar_->widgetForAction(a)) w->installEventFilter(this);
 }
 
 void MainWindow::SetQuickHelp(const QString& text) {

@@ -1,9 +1,14 @@
 #include "mainwindow/MainWindow.h"
 
+#include <QAbstractScrollArea>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 
@@ -12,8 +17,23 @@
 #include "mainwindow/ViewArea.h"
 #include "mainwindow/ViewInfoStrip.h"
 #include "views/ViewKeys.h"
+#include "views/ViewWidget.h"
 
 namespace fw {
+
+namespace {
+
+// Keys left over by a view (its own key table already passed on them) or by a box or list
+// the user types into must not run view commands in the window.
+bool KeyBelongsTo(const QWidget* focus) {
+    return qobject_cast<const ViewWidget*>(focus) || qobject_cast<const QLineEdit*>(focus) ||
+           qobject_cast<const QComboBox*>(focus) ||
+           qobject_cast<const QAbstractScrollArea*>(focus) ||
+           qobject_cast<const QAbstractSpinBox*>(focus) ||
+           qobject_cast<const QAbstractSlider*>(focus);
+}
+
+}  // namespace
 
 MainWindow::MainWindow(const Settings& settings, FileDialogs* dialogs, QWidget* parent)
     : QMainWindow(parent),
@@ -38,6 +58,7 @@ MainWindow::MainWindow(const Settings& settings, FileDialogs* dialogs, QWidget* 
     }
     views_.CrossMarked = settings_.CrossMarked();
     views_.PmoveMode = settings_.PmoveMode();
+    editor_.IsoMode = settings_.IsoMode();
 
     status_ = new StatusLine(this);
     setStatusBar(status_);
@@ -110,7 +131,6 @@ void MainWindow::SetSubmodelMenuState(const std::string& currentCaption,
 
 void MainWindow::RunCommand(const std::string& name, const std::function<void()>& command) {
     editor_.Run(name, command);
-    UpdateUndoActions();
     ReFocusView();
 }
 
@@ -157,8 +177,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-    // Keys that reach the window itself (no view has the focus) act on the current view
-    // with the model's own axes.
+    // Keys that reach the window itself (no view or input box has the focus) act on the
+    // current view with the model's own axes.
+    if (KeyBelongsTo(focusWidget())) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
     ViewKey key{event->key(), ShiftState(event->modifiers()),
                 event->modifiers().testFlag(Qt::KeypadModifier)};
     ViewKeyResult result = ViewKeyDown(editor_, views_, key, MoveAxes(views_, VIEW_XY));
@@ -170,7 +194,6 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         infoStrip_->ShowViewState();
         viewArea_->RepaintVisible();
     }
-    UpdateUndoActions();
 }
 
 }  // namespace fw

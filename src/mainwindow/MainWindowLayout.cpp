@@ -77,7 +77,6 @@ void MainWindow::BuildCentralArea() {
         viewArea_->RepaintVisible();
     });
     viewArea_->SetOrientation(settings_.ViewOrient());
-    RestoreSplitters();
 }
 
 void MainWindow::RestoreSplitters() {

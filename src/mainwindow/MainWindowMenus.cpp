@@ -71,14 +71,10 @@ void MainWindow::BuildEditMenu() {
     QMenu* edit = menuBar()->addMenu("&Edit");
     edit->setObjectName("MenuEdit");
     // Ctrl+Z and Ctrl+Y belong to the mirrored paste, so undo takes the other common keys.
-    undoAction_ = AddAction(edit, "MenuEditUndo", "&Undo", QKeySequence("Alt+Backspace"), [this] {
-        editor_.Undo();
-        UpdateUndoActions();
-    });
-    redoAction_ = AddAction(edit, "MenuEditRedo", "&Redo", QKeySequence("Ctrl+Shift+Z"), [this] {
-        editor_.Redo();
-        UpdateUndoActions();
-    });
+    undoAction_ = AddAction(edit, "MenuEditUndo", "&Undo", QKeySequence("Alt+Backspace"),
+                            [this] { editor_.Undo(); });
+    redoAction_ = AddAction(edit, "MenuEditRedo", "&Redo", QKeySequence("Ctrl+Shift+Z"),
+                            [this] { editor_.Redo(); });
     edit->addSeparator();
     // The keys in brackets belong to the views, which handle them themselves.
     AddCommand(edit, "MenuEditPolygonInsert", "Insert &Polygon [Shift+Ins]", {}, "Insert Polygon",
@@ -144,8 +140,8 @@ void MainWindow::BuildViewMenu() {
     AddCommand(view, "HidePointsMenu", "&Hide Marked Points", QKeySequence("Ctrl+F5"), "Hide",
                HideMarkedPoints);
     // Switches the crossed drawing of marked polygons (the CrossMarked option).
-    QAction* crossed =
-        AddAction(view, "ShowCrossedMenu", "&Show Marked Polygons as Crossed", {}, [] {});
+    QAction* crossed = view->addAction("&Show Marked Polygons as Crossed");
+    crossed->setObjectName("ShowCrossedMenu");
     crossed->setCheckable(true);
     crossed->setChecked(views_.CrossMarked);
     connect(crossed, &QAction::toggled, this, [this](bool on) {

@@ -81,9 +81,11 @@ ModeListPanel::ModeListPanel(StripContext& ctx, QWidget* parent) : QWidget(paren
     list_->header()->setSectionsClickable(true);
     list_->header()->setStretchLastSection(false);
     layout->addWidget(list_, 1);
-    connect(list_, &QTreeWidget::itemClicked, this,
+    // A click or the arrow keys make a row's item current.
+    connect(list_, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* item) { RowClicked(item); });
-    connect(list_, &QTreeWidget::customContextMenuRequested, this, [this] { RightClicked(); });
+    connect(list_, &QTreeWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { RightClicked(pos); });
     connect(list_->header(), &QHeaderView::sectionClicked, this, &ModeListPanel::HeaderClicked);
 
     strips_ = new QStackedWidget(this);
@@ -226,7 +228,12 @@ void ModeListPanel::FillRows() {
             break;
     }
     list_->addTopLevelItems(rows);
-    for (int c = 0; c < list_->columnCount(); ++c) list_->resizeColumnToContents(c);
+    // Measuring every cell is most of a refresh's time: do it when the rows are new.
+    if (sizedMode_ != listMode_ || sizedRows_ != rows.size()) {
+        sizedMode_ = listMode_;
+        sizedRows_ = rows.size();
+        for (int c = 0; c < list_->columnCount(); ++c) list_->resizeColumnToContents(c);
+    }
     SelectCurrentRow(current);
 }
 
@@ -264,7 +271,10 @@ void ModeListPanel::RowClicked(QTreeWidgetItem* item) {
         this, [&ed] { ed.RefreshAfterEdit(1); }, Qt::QueuedConnection);
 }
 
-void ModeListPanel::RightClicked() {
+void ModeListPanel::RightClicked(const QPoint& pos) {
+    QTreeWidgetItem* item = list_->itemAt(pos);
+    if (!item || ctx_.refreshing()) return;
+    list_->setCurrentItem(item);  // the row under the mouse becomes the current item
     Editor& ed = ctx_.editor;
     if (listMode_ == Points) ctx_.run("Mark Point", [&ed] { ToggleCurrentPointMark(ed); });
     if (listMode_ == Polygons) ctx_.run("Mark Polygon", [&ed] { ToggleCurrentPolygonMark(ed); });

@@ -6,6 +6,7 @@
 #include "mainwindow/StripContext.h"
 
 class QButtonGroup;
+class QPoint;
 class QLabel;
 class QStackedWidget;
 class QTreeWidget;
@@ -40,12 +41,14 @@ private:
     void FillRows();
     void SelectCurrentRow(int row);
     void RowClicked(QTreeWidgetItem* item);
-    void RightClicked();
+    void RightClicked(const QPoint& pos);
     void HeaderClicked(int section);
 
     StripContext& ctx_;
     int listMode_ = Points;
     bool listRefreshing_ = false;
+    int sizedMode_ = -1;  // the mode and row count the column widths were measured for
+    qsizetype sizedRows_ = -1;
     QButtonGroup* modeButtons_ = nullptr;
     QLabel* labelMode_ = nullptr;
     QLabel* labelCount_ = nullptr;

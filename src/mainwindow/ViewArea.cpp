@@ -84,8 +84,12 @@ void ViewArea::LayOutNewlyShownViews() {
 }
 
 void ViewArea::MarkCurrent() {
+    // Applying a style sheet restyles the frame: only do it when the outline moves.
+    int current = four_ ? state_.CurrentView : -1;
+    if (current == marked_) return;
+    marked_ = current;
     for (int v = 0; v < VIEW_COUNT; ++v) {
-        bool marked = four_ && v == state_.CurrentView;
+        bool marked = v == current;
         QString colour = marked ? "rgb(64, 128, 255)" : "rgb(96, 96, 96)";
         frames_[v]->setStyleSheet(
             QString("#%1 { background: %2; }").arg(frames_[v]->objectName(), colour));

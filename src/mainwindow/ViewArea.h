@@ -54,6 +54,7 @@ private:
     std::array<QWidget*, 2> rows_{};
     QSplitter* splitter_;
     std::array<bool, 4> shown_{};  // the view's window was sized from its real surface
+    int marked_ = -2;  // the view MarkCurrent outlined last, -1 none; -2 before the first call
     bool four_ = false;
     bool orient_ = false;
 };

@@ -4,13 +4,6 @@
 
 namespace fw {
 
-void ClampCurrentItems(ModelStore& m) {
-    m.CurrentPoint = std::clamp<int16_t>(m.CurrentPoint, 0, std::max(m.NumPoints - 1, 0));
-    m.CurrentPolygon = std::clamp<int16_t>(m.CurrentPolygon, 0, std::max(m.NumPolygons - 1, 0));
-    m.CurrentSubmodel =
-        std::clamp<int16_t>(m.CurrentSubmodel, 0, std::max(m.NumSubmodels - 1, 0));
-}
-
 Editor::Editor(EditorHost& host)
     : host_(host),
       model_(std::make_unique<ModelStore>()),
@@ -26,8 +19,8 @@ void Editor::RefreshAfterEdit(int kind) {
 
     std::string current = "In current submodel (" + std::to_string(m.CurrentSubmodel) + ")";
     bool canAdd = m.NumSubmodels < 9;
-    std::string added = canAdd ? "In a new submodel (" + std::to_string(m.NumSubmodels) + ")"
-                               : "In a new submodel";
+    std::string added =
+        canAdd ? "In a new submodel (" + std::to_string(m.NumSubmodels) + ")" : "In a new submodel";
     host_.SetSubmodelMenuState(current, added, canAdd);
 
     RefreshInProgress = true;
@@ -37,8 +30,8 @@ void Editor::RefreshAfterEdit(int kind) {
 
 bool Editor::ConfirmDiscard() {
     if (!Model().Modified) return false;
-    bool yes = host_.AskYesNo("Warning",
-                              "File has not been saved yet. Do you really want to do this?");
+    bool yes =
+        host_.AskYesNo("Warning", "File has not been saved yet. Do you really want to do this?");
     return !yes;
 }
 
@@ -48,6 +41,8 @@ void Editor::Run(const std::string& name, const std::function<void()>& command,
     command();
     ClampCurrentItems(Model());
     if (!SameModelContent(*before, Model())) history_.Push(name, *before, mergeKey);
+    // Any other command in between ends a run of merged steps.
+    if (mergeKey.empty()) history_.BreakMerge();
     UpdateModified();
 }
 
@@ -75,6 +70,8 @@ void Editor::MarkLoaded() {
     history_.Clear();
 }
 
-void Editor::UpdateModified() { Model().Modified = !SameModelContent(Model(), *saved_); }
+void Editor::UpdateModified() {
+    Model().Modified = !SameModelContent(Model(), *saved_);
+}
 
 }  // namespace fw

@@ -75,7 +75,4 @@ private:
     UndoHistory history_;
 };
 
-// Brings CurrentPoint, CurrentPolygon and CurrentSubmodel into the items in use.
-void ClampCurrentItems(ModelStore& m);
-
 }  // namespace fw

@@ -6,7 +6,6 @@ namespace fw {
 
 ModelStore::ModelStore() {
     Submodels[0].Parent = NO_PARENT;
-    PointRemap.fill(0);
 }
 
 void NewModel(ModelStore& m) {
@@ -102,17 +101,21 @@ void ClampToTables(ModelStore& m) {
     m.NumSubmodels = std::clamp<int16_t>(m.NumSubmodels, 1, MAX_SUBMODELS);
     for (auto& s : m.PointSubmodel) s = std::min<uint8_t>(s, MAX_SUBMODELS - 1);
     DropInvalidPolygons(m);
-    m.CurrentPoint = std::clamp<int16_t>(m.CurrentPoint, 0, m.NumPoints - 1);
-    m.CurrentPolygon = std::clamp<int16_t>(m.CurrentPolygon, 0, std::max(m.NumPolygons - 1, 0));
-    m.CurrentSubmodel = std::clamp<int16_t>(m.CurrentSubmodel, 0, m.NumSubmodels - 1);
+    ClampCurrentItems(m);
     CountMarkedPoints(m);
     CountMarkedPolygons(m);
 }
 
+void ClampCurrentItems(ModelStore& m) {
+    m.CurrentPoint = std::clamp<int16_t>(m.CurrentPoint, 0, std::max(m.NumPoints - 1, 0));
+    m.CurrentPolygon = std::clamp<int16_t>(m.CurrentPolygon, 0, std::max(m.NumPolygons - 1, 0));
+    m.CurrentSubmodel = std::clamp<int16_t>(m.CurrentSubmodel, 0, std::max(m.NumSubmodels - 1, 0));
+}
+
 void CountMarkedPoints(ModelStore& m) {
     int n = std::clamp<int>(m.NumPoints, 0, MAX_POINTS);
-    m.NumMarkedPoints = static_cast<int16_t>(
-        std::count_if(m.PointMarked.begin(), m.PointMarked.begin() + n, [](uint8_t f) { return f; }));
+    m.NumMarkedPoints = static_cast<int16_t>(std::count_if(
+        m.PointMarked.begin(), m.PointMarked.begin() + n, [](uint8_t f) { return f; }));
 }
 
 void CountMarkedPolygons(ModelStore& m) {

@@ -91,6 +91,9 @@ bool SameModelContent(const ModelStore& a, const ModelStore& b);
 // can read a stale slot.
 void ClampToTables(ModelStore& m);
 
+// Brings CurrentPoint, CurrentPolygon and CurrentSubmodel into the items in use.
+void ClampCurrentItems(ModelStore& m);
+
 // Recounts NumMarkedPoints / NumMarkedPolygons from the flags of the items in use.
 void CountMarkedPoints(ModelStore& m);
 void CountMarkedPolygons(ModelStore& m);

@@ -8,7 +8,9 @@ namespace fw {
 
 namespace {
 
-bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+bool IsDigit(char c) {
+    return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
 
 // Length of the leading number in text (0 when there is none).
 size_t LeadingNumberLength(std::string_view text) {

@@ -27,7 +27,9 @@ public:
     bool newEnabled = true;
     bool answer = true;  // reply to every question
 
-    void ShowStatus(const std::string& text, int kind) override { statuses.push_back({text, kind}); }
+    void ShowStatus(const std::string& text, int kind) override {
+        statuses.push_back({text, kind});
+    }
     void ShowMessage(const std::string& title, const std::string& text) override {
         messages.push_back({title, text});
     }

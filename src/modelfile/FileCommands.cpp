@@ -47,9 +47,9 @@ bool FileCommands::OpenPath(const std::string& path) {
         ed_.ShowStatus(error, -1);
         return false;
     } else {
-        // The store now holds part of the file at best. Forgetting the path makes a later
-        // Save ask for a name instead of overwriting the file that could not be read.
-        ClampToTables(m);
+        // The store now holds part of the file at best (the reader left it consistent).
+        // Forgetting the path makes a later Save ask for a name instead of overwriting the
+        // file that could not be read.
         ed_.CurrentFilePath.clear();
         ShowTitle(BASE_TITLE);
         ed_.ShowStatus(error, -1);
@@ -75,11 +75,16 @@ bool FileCommands::SaveAs() {
     ed_.UpdateModified();
     ed_.RefreshAfterEdit(1);
     if (!checked) {
-        ed_.ShowStatus("Check/compress failed. Model not saved.", -1);
+        ed_.ShowStatus(CHECK_FAILED_MESSAGE, -1);
         return false;
     }
     std::string path = dialogs_.ChooseSavePath(StartDir());
     if (path.empty()) return false;
+    return SaveTo(path);
+}
+
+bool FileCommands::SaveTo(const std::string& path) {
+    ed_.ShowStatus("", 0);
     ed_.CurrentFilePath = path;
     bool written = WriteTo(path);
     ShowTitle(TitleForPath(path));

@@ -31,6 +31,8 @@ public:
     // True when the model was written to its file and to the preview copy.
     bool Save();
     bool SaveAs();
+    // Saves under `path` without asking (scripts); it becomes the model's path.
+    bool SaveTo(const std::string& path);
     // True when the window may close: nothing unsaved, or the user agreed to lose it.
     bool CanClose() { return !ed_.ConfirmDiscard(); }
     // The window is closing: removes the temporary model copies.

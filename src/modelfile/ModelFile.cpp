@@ -2,7 +2,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string_view>
 #include <system_error>
+
+#include "external/AtomicFile.h"
 
 namespace fw {
 namespace {
@@ -12,35 +15,6 @@ namespace fs = std::filesystem;
 // Far above the largest model file (about 170 KB); guards against reading a huge file that
 // cannot be a model.
 constexpr std::uintmax_t MAX_MODEL_FILE_SIZE = 16u << 20;
-
-fs::path TempPathBeside(const fs::path& target) {
-    fs::path temp = target;
-    temp += ".fwsave";
-    return temp;
-}
-
-bool WriteWholeFile(const fs::path& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    out.close();
-    std::error_code ec;
-    return out.good() && fs::file_size(path, ec) == bytes.size() && !ec;
-}
-
-// Writes beside the target and renames over it, so the target is either the old file or
-// the complete new one.
-bool ReplaceFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-    fs::path target(path);
-    fs::path temp = TempPathBeside(target);
-    std::error_code ec;
-    if (WriteWholeFile(temp, bytes)) {
-        fs::rename(temp, target, ec);
-        if (!ec) return true;
-    }
-    fs::remove(temp, ec);
-    return false;
-}
 
 bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes) {
     std::error_code ec;
@@ -59,7 +33,10 @@ std::string WriteModelFile(ModelStore& m, const std::string& path, MessageSink* 
     if (path.empty()) return PrepareModelForSave(m, sink);
     std::vector<uint8_t> bytes;
     if (std::string error = SerializeModel(m, bytes, sink); !error.empty()) return error;
-    return ReplaceFile(path, bytes) ? "" : WRITE_ERROR_MESSAGE;
+    // Written beside the target and renamed over it: the target is either the old file or
+    // the complete new one.
+    std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    return WriteFileAtomically(path, text).empty() ? "" : WRITE_ERROR_MESSAGE;
 }
 
 std::string ReadModelFile(ModelStore& m, const std::string& path) {

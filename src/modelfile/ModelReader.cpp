@@ -142,6 +142,7 @@ private:
         if (n < 0 || m_.NumPolygons >= MAX_POLYGONS) return READ_ERROR_MESSAGE;
         if (in_.Remaining() < size_t(PolygonRecordSize(n, textured) - 4)) return READ_ERROR_MESSAGE;
         PolygonRecord& p = m_.Polygons[m_.NumPolygons];
+        p = PolygonRecord{};  // nothing of the previous model may survive in the slot
         int16_t colourOrTexture = 0;
         in_.Skip(24);
         in_.Short(colourOrTexture);
@@ -165,7 +166,7 @@ private:
         int16_t n = 0;
         int32_t start = 0;
         if (!in_.Short(n) || !in_.Long(start) || defpCount_ >= numSubmodels_ || n < 0 ||
-            start < 0 || start + n > MAX_POINTS || in_.Remaining() < size_t(12) * n)
+            start < 0 || start > MAX_POINTS - n || in_.Remaining() < size_t(12) * n)
             return READ_ERROR_MESSAGE;
         int s = order_[defpCount_++];
         m_.Submodels[s].FirstPoint = start;

@@ -103,8 +103,6 @@ std::string BuildFile(ModelStore& m, std::vector<uint8_t>& out) {
     return "";
 }
 
-}  // namespace
-
 // The game reads every polygon record as if it had at least 3 corners (its padding rule
 // differs for 2), so a shorter polygon would garble the records after it.
 std::string CheckCornerCounts(const ModelStore& m) {
@@ -114,6 +112,8 @@ std::string CheckCornerCounts(const ModelStore& m) {
                    " has fewer than 3 corners. Delete it first. Model not saved.";
     return "";
 }
+
+}  // namespace
 
 std::string PrepareModelForSave(ModelStore& m, MessageSink* sink) {
     if (std::string error = CheckCornerCounts(m); !error.empty()) return error;

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
+#include "modelfile/ModelFile.h"
 #include "modelfile/StreamWriter.h"
 
 namespace fw {
 namespace {
 
 constexpr int32_t MAX_SHORT_OFFSET = INT16_MAX;
-const std::string WRITE_ERROR = "General write error.";
 
 bool CountsInRange(const ModelStore& m) {
     return m.NumPoints >= 1 && m.NumPoints <= MAX_POINTS && m.NumPolygons >= 0 &&
@@ -73,7 +73,7 @@ bool OffsetsFit(const SaveLayout& layout, int numSubmodels) {
 
 std::string PlanModelData(ModelStore& m, SaveLayout& layout) {
     layout = SaveLayout{};
-    if (!CountsInRange(m) || !PolygonsValid(m) || !AssignFirstPoints(m)) return WRITE_ERROR;
+    if (!CountsInRange(m) || !PolygonsValid(m) || !AssignFirstPoints(m)) return WRITE_ERROR_MESSAGE;
     SetCentres(m);
 
     FixRounder fix;
@@ -98,7 +98,7 @@ std::string PlanModelData(ModelStore& m, SaveLayout& layout) {
     for (int i = 0; i < m.NumPolygons; ++i) {
         // A polygon without corners has no submodel of its own; the root keeps it.
         int owner = std::max(PolygonSubmodel(m, i), 0);
-        if (owner >= n) return WRITE_ERROR;
+        if (owner >= n) return WRITE_ERROR_MESSAGE;
         layout.PolygonOwner[i] = static_cast<int8_t>(owner);
         const PolygonRecord& p = m.Polygons[i];
         blockSize[owner] += PolygonRecordSize(p.CornerCount, !p.IsFlat());
@@ -112,7 +112,7 @@ std::string PlanModelData(ModelStore& m, SaveLayout& layout) {
             std::min<int64_t>(offset + CHILD_GROUP_SIZE * int64_t(b.Children.size()), INT32_MAX));
         offset += blockSize[s];
     }
-    if (offset > INT32_MAX || fix.Failed() || !OffsetsFit(layout, n)) return WRITE_ERROR;
+    if (offset > INT32_MAX || fix.Failed() || !OffsetsFit(layout, n)) return WRITE_ERROR_MESSAGE;
     layout.DataSize = static_cast<int32_t>(offset);
     return "";
 }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <system_error>
 
+#include "external/AtomicFile.h"
 #include "model/EditorHost.h"
 #include "model/ModelStore.h"
 #include "modelfile/ModelFile.h"
@@ -47,24 +48,6 @@ std::string ReadInput(const std::string& path, std::string& text) {
 }
 
 // Writes beside the target and renames over it, so a failure leaves no partial file.
-bool ReplaceFileText(const std::string& path, const std::string& text) {
-    fs::path temp = fs::path(path);
-    temp += ".fwexport";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out << text;
-        if (!out.flush()) {
-            std::error_code ec;
-            fs::remove(temp, ec);
-            return false;
-        }
-    }
-    std::error_code ec;
-    fs::rename(temp, path, ec);
-    if (ec) fs::remove(temp, ec);
-    return !ec;
-}
-
 // Reads a model file, reporting a failure on `err`; null when it could not be read.
 std::unique_ptr<ModelStore> ReadModel(const std::string& path, std::ostream& err) {
     auto m = std::make_unique<ModelStore>();
@@ -113,8 +96,9 @@ int RunCheck(const std::vector<std::string>& args, std::ostream& out, std::ostre
 int RunExport(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
     auto m = ReadModel(args.at(0), err);
     if (!m) return 1;
-    if (!ReplaceFileText(args.at(1), ExportModelJson(*m).dump(2) + "\n")) {
-        err << "Cannot write " << args.at(1) << "\n";
+    if (std::string error = WriteFileAtomically(args.at(1), ExportModelJson(*m).dump(2) + "\n");
+        !error.empty()) {
+        err << error << "\n";
         return 1;
     }
     return 0;

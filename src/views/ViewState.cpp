@@ -73,7 +73,6 @@ void ViewState::InitWindow(int view, int widthPx, int heightPx) {
     ViewWindow& w = Views[view].Window;
     w.width = widthPx * TWIPS_PER_PIXEL / TWIPS_PER_UNIT;
     w.height = heightPx * TWIPS_PER_PIXEL / TWIPS_PER_UNIT;
-    Views[view].LaidOut = true;
     RecentreView(view);
 }
 

@@ -77,7 +77,6 @@ const char* ViewCaption(int view);
 // Per-view settings. The iso view uses only the window and zoom level.
 struct ViewSettings {
     ViewWindow Window;
-    bool LaidOut = false;  // the window was sized from the surface once
     int16_t ZoomLevel = 0;
     int16_t GridIndex = 6;
     int16_t SnapIndex = 4;

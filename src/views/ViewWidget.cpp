@@ -37,12 +37,6 @@ QPointF ViewWidget::PlaneToPixel(PlanePos pos) const {
     return {i, j};
 }
 
-void ViewWidget::ViewButton(int index) {
-    ViewKeyResult result = fw::ViewButton(editor_, views_, index);
-    if (result.viewChanged) emit viewStateChanged();
-    update();
-}
-
 void ViewWidget::paintEvent(QPaintEvent*) {
     if (views_.DrawInProgress) return;
     views_.DrawInProgress = true;
@@ -63,12 +57,6 @@ void ViewWidget::PaintBand(QPainter& painter) const {
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(PlaneToPixel(bandAnchor_), PlaneToPixel(bandLast_)).normalized());
     painter.restore();
-}
-
-void ViewWidget::resizeEvent(QResizeEvent*) {
-    // The first real size sets the window; later resizes stretch the same model area.
-    if (!views_.Views[view_].LaidOut && width() > 0 && height() > 0)
-        views_.InitWindow(view_, width(), height());
 }
 
 void ViewWidget::focusInEvent(QFocusEvent*) {

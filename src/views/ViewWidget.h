@@ -2,7 +2,8 @@
 
 // One of the four view panes. It paints the model with ViewPainter and turns mouse and keys
 // into view operations and editing commands; all state lives in the shared ViewState and in
-// the Editor, so the four panes stay in step.
+// the Editor, so the four panes stay in step. The owner sizes the view's window onto the
+// model (ViewState::InitWindow) once the pane first has its real size.
 //
 // Mouse: left click picks the nearest point, right click the nearest polygon; Shift+left
 // near the current point drags it on the view's snap grid (one undo step per drag);
@@ -29,11 +30,6 @@ public:
     int ViewIndex() const { return view_; }
     int16_t DragState() const { return dragState_; }
 
-    // A view toolbar button (`HIcon` index 0..6, 11..14; see fw::ViewButton in ViewKeys.h).
-    // It acts on the current view (rotation on the iso view); afterwards the window repaints
-    // the views on viewStateChanged() and gives the focus back to the current view.
-    void ViewButton(int index);
-
     // Widget pixel to the view's (horizontal, vertical) model position and back.
     PlanePos PixelToPlane(QPointF pixel) const;
     QPointF PlaneToPixel(PlanePos pos) const;
@@ -52,7 +48,6 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -6,12 +6,14 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QSplitter>
+#include <QTest>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
 
 #include "MainWindowFixture.h"
+#include "edit/Marking.h"
 #include "mainwindow/ModeListPanel.h"
 #include "mainwindow/ReturnForm.h"
 #include "mainwindow/StatusLine.h"
@@ -55,6 +57,7 @@ TEST_F(MainWindowTest, LayoutsShowOneOrFourViewsAndAreStored) {
     Action("MenuViewQuad")->trigger();
     MakeWindow();
     EXPECT_EQ(window->InterfaceMode(), 1);
+    EXPECT_EQ(Ed().IsoMode, settings->IsoMode());
 }
 
 TEST_F(MainWindowTest, SplittersAndMoveRateAreLimitedAndStored) {
@@ -223,12 +226,50 @@ TEST_F(MainWindowTest, ModeListShowsEachMode) {
     EXPECT_EQ(list->topLevelItem(0)->text(1), "<root>");
     EXPECT_EQ(list->topLevelItem(0)->text(3), "3");
 
-    // Clicking a row makes its item current.
+    // Moving through the rows with the keys makes each row's item current; a right click
+    // makes the row under the mouse current and toggles its mark.
     window->ModeList()->SetMode(ModeListPanel::Points);
-    emit list->itemClicked(list->topLevelItem(2), 0);
+    window->show();
+    list->setFocus();
+    m.CurrentPoint = 0;
+    Ed().RefreshAfterEdit(0);
+    QTest::keyClick(list, Qt::Key_Down);
+    QApplication::processEvents();
+    EXPECT_EQ(m.CurrentPoint, 1);
+    EXPECT_EQ(window->findChild<QLabel*>("LabelCurrent")->text(), "Point #1");
+    emit list->customContextMenuRequested(list->visualItemRect(list->topLevelItem(2)).center());
     QApplication::processEvents();
     EXPECT_EQ(m.CurrentPoint, 2);
-    EXPECT_EQ(window->findChild<QLabel*>("LabelCurrent")->text(), "Point #2");
+    EXPECT_EQ(m.PointMarked[2], 1);
+    EXPECT_EQ(m.PointMarked[1], 1);
+}
+
+// Keys a view or an edit box leaves alone must not run view commands in the window.
+TEST_F(MainWindowTest, KeysLeftByViewsAndBoxesChangeNothing) {
+    ModelStore& m = M();
+    m.NumPoints = 3;
+    m.Points[1] = {1, 2, 3};
+    MarkAllPoints(Ed());
+    m.CurrentPoint = 1;
+    Ed().MarkLoaded();
+    window->show();
+    Action("MenuViewISO")->trigger();
+    QWidget* iso = View(*window, "ISOViewBox");
+    ASSERT_EQ(window->focusWidget(), iso);
+    QTest::keyClick(iso, Qt::Key_U);
+    QTest::keyClick(iso, Qt::Key_8, Qt::KeypadModifier);
+
+    window->ModeList()->SetMode(ModeListPanel::Points);
+    auto* x = window->findChild<QLineEdit*>("TextPoints0");
+    x->setFocus();
+    QTest::keyClick(x, Qt::Key_Insert);
+    QTest::keyClick(x, Qt::Key_PageUp);
+    EXPECT_EQ(m.CurrentPoint, 1);
+    EXPECT_EQ(m.NumPoints, 3);
+    EXPECT_EQ(m.Points[1].Y, 2);
+    EXPECT_FALSE(Ed().History().CanUndo());
+    EXPECT_EQ(window->Views().Views[VIEW_XY].ZoomLevel, 0);
+    EXPECT_EQ(window->Views().Views[VIEW_ISO].ZoomLevel, 0);
 }
 
 TEST_F(MainWindowTest, QuickHelpNamesTheButtonUnderTheMouse) {

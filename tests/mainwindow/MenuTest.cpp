@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSet>
@@ -184,11 +185,14 @@ TEST_F(MainWindowTest, UndoAndRedoNameTheCommand) {
     QAction* redo = Action("MenuEditRedo");
     EXPECT_FALSE(undo->isEnabled());
     EXPECT_EQ(undo->text(), "&Undo");
+    // The captions follow once the command has finished.
     Action("MenuEditPointInsert")->trigger();
+    QApplication::processEvents();
     EXPECT_EQ(M().NumPoints, 2);
     EXPECT_TRUE(undo->isEnabled());
     EXPECT_EQ(undo->text(), "&Undo Insert Point");
     undo->trigger();
+    QApplication::processEvents();
     EXPECT_EQ(M().NumPoints, 1);
     EXPECT_EQ(redo->text(), "&Redo Insert Point");
     redo->trigger();

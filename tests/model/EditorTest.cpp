@@ -50,6 +50,17 @@ TEST_F(EditorTest, ModifiedExactlyWhenContentDiffersFromSaved) {
     EXPECT_FALSE(ed.Undo());
 }
 
+TEST_F(EditorTest, AnotherCommandEndsARunOfMergedSteps) {
+    auto move = [&] { ed.Run("Move", [&] { ed.Model().Points[0].X += 1; }, "keypad-1"); };
+    move();
+    move();
+    ed.Run("Mark", [&] { ed.Model().PointMarked[0] = 1; });  // no content change, still a break
+    move();
+    EXPECT_EQ(ed.History().UndoCount(), 2u);
+    ed.Undo();
+    EXPECT_EQ(ed.Model().Points[0].X, 2);
+}
+
 TEST_F(EditorTest, ConfirmDiscardAsksOnlyWhenModified) {
     EXPECT_FALSE(ed.ConfirmDiscard());
     MovePoint0(3);

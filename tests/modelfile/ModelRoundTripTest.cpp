@@ -47,11 +47,14 @@ TEST(ModelRoundTrip, RobotComesBackAsSaved) {
     ASSERT_EQ(WriteModelFile(*m, path), "");
 
     auto r = std::make_unique<ModelStore>();
+    for (PolygonRecord& p : r->Polygons) p.CornerUVL[0] = {7, 7, 7};  // a previous model's
     r->PointMarked[3] = 1;
     r->Submodels[1].SortPolygon = 4;
     r->Modified = true;
     ASSERT_EQ(ReadModelFile(*r, path), "");
     ExpectSameModel(*m, *r);
+    for (int i = 0; i < r->NumPolygons; ++i)
+        if (r->Polygons[i].IsFlat()) EXPECT_EQ(r->Polygons[i].CornerUVL[0], CornerUVLRecord{});
     EXPECT_EQ(
         std::tuple(r->NumSubmodels, r->Submodels[2].FirstPoint, r->HeaderReserved, r->TrailerValue1,
                    r->TrailerValue2, r->SimplerModel, r->NumberOfTextures, r->FirstModelTexture),

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "edit/EditFixture.h"
+#include "views/ViewKeys.h"
 #include "views/ViewWidget.h"
 
 namespace fw {
@@ -17,10 +18,7 @@ protected:
     std::unique_ptr<ViewWidget> widget;
 
     void Open(int view) {
-        for (auto& v : views.Views) {
-            v.Window = {-1.5, -1.5, 3, 3};
-            v.LaidOut = true;
-        }
+        for (auto& v : views.Views) v.Window = {-1.5, -1.5, 3, 3};
         views.CurrentView = static_cast<int16_t>(view);
         widget = std::make_unique<ViewWidget>(ed, views, view);
         widget->resize(300, 300);
@@ -227,14 +225,14 @@ TEST_F(ViewInput, EveryKeyReachesItsCommand) {
 TEST_F(ViewInput, ViewButtonsActOnTheCurrentView) {
     Open(VIEW_XY);
     views.HAngle = 160;
-    widget->ViewButton(0);  // Zoom In on XY
+    ViewButton(ed, views, 0);  // Zoom In on XY
     EXPECT_EQ(views.Views[VIEW_XY].ZoomLevel, 1);
-    widget->ViewButton(2);  // "Shift Display Right": the window moves left
+    ViewButton(ed, views, 2);  // "Shift Display Right": the window moves left
     EXPECT_NEAR(views.Views[VIEW_XY].Window.left, -1.5 / 1.2 - 0.2, 1e-6);
-    widget->ViewButton(11);  // rotation always turns the iso view
+    ViewButton(ed, views, 11);  // rotation always turns the iso view
     EXPECT_EQ(views.HAngle, 165);
     views.CurrentView = VIEW_ISO;
-    widget->ViewButton(1);
+    ViewButton(ed, views, 1);
     EXPECT_EQ(views.Views[VIEW_ISO].ZoomLevel, -1);
     EXPECT_EQ(views.Views[VIEW_XY].ZoomLevel, 1);
 }
