@@ -4,17 +4,10 @@
 
 namespace fw {
 
-static bool CornersInUse(const ModelStore& m, const PolygonRecord& poly) {
-    if (poly.CornerCount < 1 || poly.CornerCount > MAX_CORNERS) return false;
-    for (int i = 0; i < poly.CornerCount; ++i)
-        if (poly.Corners[i] < 0 || poly.Corners[i] >= m.NumPoints) return false;
-    return true;
-}
-
 void ResetPolygonUVL(ModelStore& m, int p) {
     if (p < 0 || p >= MAX_POLYGONS) return;
+    if (!PolygonIsValid(m, p)) return;
     PolygonRecord& poly = m.Polygons[p];
-    if (!CornersInUse(m, poly)) return;
     int n = poly.CornerCount;
     const PointRecord& first = m.Points[poly.Corners[0]];
     PlaneFrame frame(first, m.Points[poly.Corners[n > 1 ? 1 : 0]], m.Points[poly.Corners[n - 1]]);

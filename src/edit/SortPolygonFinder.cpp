@@ -15,11 +15,7 @@ constexpr double ON_PLANE_TOLERANCE = 0.1;
 
 // True when the polygon is in use, belongs to submodel s and names only points in use.
 bool IsPolygonOf(const ModelStore& m, int polygon, int s) {
-    const PolygonRecord& poly = m.Polygons[polygon];
-    if (poly.CornerCount < 1 || poly.CornerCount > MAX_CORNERS) return false;
-    for (int j = 0; j < poly.CornerCount; ++j)
-        if (poly.Corners[j] < 0 || poly.Corners[j] >= m.NumPoints) return false;
-    return PolygonSubmodel(m, polygon) == s;
+    return PolygonIsValid(m, polygon) && PolygonSubmodel(m, polygon) == s;
 }
 
 struct ParentCount {

@@ -73,10 +73,12 @@ bool SameModelContent(const ModelStore& a, const ModelStore& b) {
     return true;
 }
 
-static bool PolygonIsValid(const PolygonRecord& p, int numPoints) {
+bool PolygonIsValid(const ModelStore& m, int polygon) {
+    if (polygon < 0 || polygon >= MAX_POLYGONS) return false;
+    const PolygonRecord& p = m.Polygons[polygon];
     if (p.CornerCount < 1 || p.CornerCount > MAX_CORNERS) return false;  // needs a first corner
     for (int j = 0; j < p.CornerCount; ++j)
-        if (p.Corners[j] < 0 || p.Corners[j] >= numPoints) return false;
+        if (p.Corners[j] < 0 || p.Corners[j] >= m.NumPoints) return false;
     return true;
 }
 
@@ -84,7 +86,7 @@ static bool PolygonIsValid(const PolygonRecord& p, int numPoints) {
 static void DropInvalidPolygons(ModelStore& m) {
     int kept = 0;
     for (int i = 0; i < m.NumPolygons; ++i) {
-        if (!PolygonIsValid(m.Polygons[i], m.NumPoints)) continue;
+        if (!PolygonIsValid(m, i)) continue;
         if (kept != i) {
             m.Polygons[kept] = m.Polygons[i];
             m.PolygonMarked[kept] = m.PolygonMarked[i];

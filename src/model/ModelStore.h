@@ -94,6 +94,9 @@ void ClampToTables(ModelStore& m);
 // Brings CurrentPoint, CurrentPolygon and CurrentSubmodel into the items in use.
 void ClampCurrentItems(ModelStore& m);
 
+// True when the polygon has 1 to 20 corners and every one names a point in use.
+bool PolygonIsValid(const ModelStore& m, int polygon);
+
 // Recounts NumMarkedPoints / NumMarkedPolygons from the flags of the items in use.
 void CountMarkedPoints(ModelStore& m);
 void CountMarkedPolygons(ModelStore& m);

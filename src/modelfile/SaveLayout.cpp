@@ -16,12 +16,8 @@ bool CountsInRange(const ModelStore& m) {
 }
 
 bool PolygonsValid(const ModelStore& m) {
-    for (int i = 0; i < m.NumPolygons; ++i) {
-        const PolygonRecord& p = m.Polygons[i];
-        if (p.CornerCount < 0 || p.CornerCount > MAX_CORNERS) return false;
-        for (int j = 0; j < p.CornerCount; ++j)
-            if (p.Corners[j] < 0 || p.Corners[j] >= m.NumPoints) return false;
-    }
+    for (int i = 0; i < m.NumPolygons; ++i)
+        if (!PolygonIsValid(m, i)) return false;
     return true;
 }
 

@@ -6,14 +6,13 @@
 #include <utility>
 
 #include "modelfile/GameStreamRecords.h"
+#include "modelfile/ModelFile.h"
 
 namespace fw {
 namespace {
 
 using namespace gamestream;
 
-constexpr int HEADER_SIZE = 746;
-constexpr int TRAILER_SIZE = 8;
 constexpr int POINT_SLOTS = 1000;       // the game's one point buffer for a whole model
 constexpr int MAX_SUBCALL_DEPTH = 4;    // the original instance stack holds 5, one is the object's
 constexpr int MAX_NESTED_STREAMS = 64;  // guards the walker's own recursion
@@ -301,12 +300,12 @@ std::vector<std::string> CheckStream(std::span<const uint8_t> data, const Stream
 std::vector<std::string> CheckModelFileBytes(std::span<const uint8_t> file) {
     FaultList faults;
     const int fileSize = static_cast<int>(std::min<size_t>(file.size(), 0x7FFFFFFF));
-    if (fileSize < HEADER_SIZE) {
-        faults.Add("header: the file is shorter than the " + std::to_string(HEADER_SIZE) +
+    if (fileSize < MODEL_HEADER_SIZE) {
+        faults.Add("header: the file is shorter than the " + std::to_string(MODEL_HEADER_SIZE) +
                    "-byte header");
         return faults.Take();
     }
-    if (!std::equal(file.begin(), file.begin() + 4, "ZPMF")) {
+    if (!std::equal(file.begin(), file.begin() + 4, MODEL_FILE_TAG)) {
         faults.Add("header: the tag is not ZPMF");
         return faults.Take();
     }
@@ -318,17 +317,17 @@ std::vector<std::string> CheckModelFileBytes(std::span<const uint8_t> file) {
     if (submodels < 1 || submodels > MAX_SUBMODELS)
         faults.Add("header: submodel count " + std::to_string(submodels) + " is outside 1..10");
     layout.NumSubmodels = std::clamp(submodels, 1, MAX_SUBMODELS);
-    layout.NumberOfTextures = file[742];
+    layout.NumberOfTextures = file[HeaderOffset::NumberOfTextures];
     for (int s = 0; s < MAX_SUBMODELS; ++s) layout.SubmodelPointers[s] = ReadLong(file, 24 + 4 * s);
 
     int64_t dataSize = ReadLong(file, 16);
-    int64_t expected = HEADER_SIZE + dataSize + TRAILER_SIZE;
+    int64_t expected = MODEL_HEADER_SIZE + dataSize + MODEL_TRAILER_SIZE;
     if (dataSize < 0 || expected != fileSize)
         faults.Add("header: model data size " + std::to_string(dataSize) +
                    " does not match the file length " + std::to_string(fileSize) + " (expected " +
                    std::to_string(expected) + ")");
-    int64_t available = fileSize - HEADER_SIZE;
-    auto data = file.subspan(HEADER_SIZE, std::clamp<int64_t>(dataSize, 0, available));
+    int64_t available = fileSize - MODEL_HEADER_SIZE;
+    auto data = file.subspan(MODEL_HEADER_SIZE, std::clamp<int64_t>(dataSize, 0, available));
     for (auto& text : CheckStream(data, layout)) faults.Add(text);
     return faults.Take();
 }
