@@ -70,14 +70,10 @@ std::array<int, MAX_SUBMODELS> SubmodelsInPointerOrder(const Header& h) {
     return order;
 }
 
+// An empty store for the file to fill: a new model without even its one point.
 void ClearForLoad(ModelStore& m) {
-    m.Points.fill(PointRecord{});
-    for (PolygonRecord& p : m.Polygons) p.CornerCount = 0;
-    m.PolygonHidden.fill(0);
-    m.PointHidden.fill(0);
-    m.PointSubmodel.fill(0);
+    NewModel(m);
     m.NumPoints = 0;
-    m.NumPolygons = 0;
 }
 
 void TakeHeader(ModelStore& m, const Header& h) {
