@@ -42,24 +42,22 @@ const char* const TWO_SUBMODELS =
     "PutPointsInNewSubmodel\nMarkAllPoints\nUnmarkSubmodelPoints\nset CurrentSubmodel 1\n"
     "MarkSubmodelPoints\nInsertPolygon\nUnmarkAllPoints\nparent 1 0\n";
 
-// Comments, blank lines, indents and CRLF endings are allowed; message boxes come in order.
-TEST_F(ScriptRunnerTest, WritesStatusesAndMessageBoxesInOrder) {
-    ASSERT_EQ(Run("# comment\n\n  ToggleCurrentPointMark\r\nInsertPoint\nInsertPoint\n"
-                  "InsertPolygon\nUnmarkAllPoints\nToggleCurrentPointMark\n"
-                  "PutPointsInNewSubmodel\n"),
-              "");
-    std::vector<std::string> lines = Lines();
-    ASSERT_EQ(lines.size(), 9u);
-    EXPECT_EQ(lines[0], "status 1 Marked points put into submodel 0.");
-    EXPECT_EQ(lines[7], "box Submodel Checker: WARNING!  1 polygon(s) are spread across one or "
-                        "more submodels");
-    EXPECT_EQ(lines[8], "status 1 Rearranged, compressed, and checked points of submodels.");
-}
-
 TEST_F(ScriptRunnerTest, EveryCommandOfTheMenusRunsFromAScript) {
     ASSERT_EQ(Run(TWO_SUBMODELS), "");
     EXPECT_EQ(M().NumPolygons, 3);
     EXPECT_EQ(M().PointSubmodel[M().Polygons[2].Corners[0]], 1);
+    // Settings reach the commands.
+    ASSERT_EQ(Run("set PasteOffset 0 1 -2\nset CurrentPolygon 2\nset MoveRate 0.5mm\n"), "");
+    EXPECT_EQ(runner.Ed().PasteOffset, (PointRecord{0, 1, -2}));
+    EXPECT_EQ(M().CurrentPolygon, 2);
+    // A quarter turn of point 1 about (0, 0, 0), where an unreadable box reads as 0, then a
+    // move by two steps of 0.5.
+    ASSERT_EQ(Run("set TextCenter 0 0 x\nset TextRotate 90\nset CurrentPoint 1\n"
+                  "ToggleCurrentPointMark\nRotateMarkedPoints 1 1 2\nMoveMarkedPoints Z 1 2\n"),
+              "");
+    EXPECT_NEAR(M().Points[1].X, 0, 1e-6);
+    EXPECT_NEAR(M().Points[1].Y, 1, 1e-6);
+    EXPECT_NEAR(M().Points[1].Z, 1, 1e-6);
 
     std::map<CommandArg, std::string> sample = {{CommandArg::Axis, "Y"},
                                                 {CommandArg::Sign, "-1"},
@@ -68,7 +66,6 @@ TEST_F(ScriptRunnerTest, EveryCommandOfTheMenusRunsFromAScript) {
     std::set<std::string_view> names;
     for (const CommandEntry& entry : EditCommands()) {
         names.insert(entry.name);
-        EXPECT_FALSE(entry.undoName.empty()) << entry.name;
         EXPECT_EQ(FindCommand(entry.name), &entry);
         std::string line = "MarkAllPoints\nMarkAllPolygons\n" + std::string(entry.name);
         int axes = 0;
@@ -79,46 +76,18 @@ TEST_F(ScriptRunnerTest, EveryCommandOfTheMenusRunsFromAScript) {
     }
     EXPECT_EQ(Run("PasteMirrored z\nMoveMarkedPoints 3 1\nRotateMarkedPoints 1 X Z\n"), "");
     EXPECT_EQ(names.size(), 49u) << "every command of the menus, each once";
-    EXPECT_EQ(EditCommands().size(), 49u);
-}
-
-TEST_F(ScriptRunnerTest, SettingsReachTheCommands) {
-    ASSERT_EQ(Run(TWO_SUBMODELS), "");
-    ASSERT_EQ(Run("set PasteOffset 0 1 -2\nset CurrentPolygon 2\nset CurrentCorner 2\n"
-                  "set CurrentListCorner 1\nset MoveRate 0.5mm\n"),
-              "");
-    EXPECT_EQ(runner.Ed().PasteOffset, (PointRecord{0, 1, -2}));
-    EXPECT_EQ(M().CurrentPolygon, 2);
-    EXPECT_EQ(runner.Ed().CurrentCorner + runner.Ed().CurrentListCorner, 3);
-    // A quarter turn of point 1 about (0, 0, 0), where an unreadable box reads as 0, then a
-    // move by two steps of 0.5.
-    ASSERT_EQ(Run("set TextCenter 0 0 x\nset TextRotate 90\nset CurrentPoint 1\n"
-                  "ToggleCurrentPointMark\nRotateMarkedPoints 1 1 2\nMoveMarkedPoints Z 1 2\n"),
-              "");
-    EXPECT_EQ(runner.Ed().TextCenter[2], "x");
-    EXPECT_NEAR(M().Points[1].X, 0, 1e-6);
-    EXPECT_NEAR(M().Points[1].Y, 1, 1e-6);
-    EXPECT_NEAR(M().Points[1].Z, 1, 1e-6);
 }
 
 TEST_F(ScriptRunnerTest, BadLinesStopTheScriptWithTheirNumber) {
     const std::pair<const char*, const char*> cases[] = {
         {"insertpoint", "unknown command 'insertpoint'"},
         {"MoveMarkedPoints 4 1", "MoveMarkedPoints: axis must be 1, 2, 3 or X, Y, Z, not '4'"},
-        {"MoveMarkedPoints 1 0", "MoveMarkedPoints: sign must be -1 or 1, not '0'"},
         {"MoveMarkedPoints 1", "MoveMarkedPoints takes 2 or 3 arguments, not 1"},
         {"RotateMarkedPoints 1 2 2", "RotateMarkedPoints: the two axes must differ"},
-        {"PutMarkedPointsInSubmodel 10",
-         "PutMarkedPointsInSubmodel: submodel must be 0 to 9, not '10'"},
         {"set CurrentPoint 8", "CurrentPoint must be 0 to 1, not 8"},
-        {"set TextCenter 1 2", "TextCenter takes 3 values, not 2"},
-        {"set Colour 3", "unknown setting 'Colour'"},
         {"set MoveRate 1e999", "number '1e999' is too large"},
         {"point 2 0 0 0", "point number must be 0 to 1, not 2"},
         {"parent 0 0", "a submodel cannot be its own parent"},
-        {"sort 1 0", "submodel must be 0 to 0, not 1"},
-        {"answer maybe", "answer takes yes or no"},
-        {"open", "open needs a file path"},
     };
     for (const auto& [line, error] : cases) {
         ScriptRunner fresh(out);
@@ -132,14 +101,14 @@ TEST_F(ScriptRunnerTest, UndoAndRedoThroughTheScript) {
     ASSERT_EQ(Run("undo\n"), "");
     EXPECT_EQ(Lines(), std::vector<std::string>{"status -1 Nothing to undo."});
 
-    ASSERT_EQ(Run("InsertPoint\npoint 1 5 6 7\nsort 0 -1\n"), "");
+    // Comments, blank lines, indents and CRLF endings are allowed.
+    ASSERT_EQ(Run("# comment\n\n  InsertPoint\r\npoint 1 5 6 7\nsort 0 -1\n"), "");
     ModelStore edited = M();
     Lines();
     ASSERT_EQ(Run("undo\nundo\n"), "");
     EXPECT_EQ(Lines(), (std::vector<std::string>{"status 1 Undone: Set Sorting Polygon",
                                                  "status 1 Undone: Edit Point"}));
     EXPECT_EQ(M().Points[1], (PointRecord{0, 0, 0}));
-    EXPECT_EQ(M().Submodels[0].SortPolygon, 0);
     ASSERT_EQ(Run("undo\n"), "");
     EXPECT_EQ(M().NumPoints, 1);
     EXPECT_FALSE(M().Modified);
@@ -155,9 +124,6 @@ TEST_F(ScriptRunnerTest, AnswerDecidesWhetherChangesAreThrownAway) {
               "box Warning: File has not been saved yet. Do you really want to do this? -> no");
     ASSERT_EQ(Run("answer yes\nnew\n"), "");
     EXPECT_EQ(M().NumPoints, 1);
-    EXPECT_EQ(Lines().back(), "status 1 Started new model");
-    ASSERT_EQ(Run("new\n"), "");  // nothing to lose: no question
-    EXPECT_EQ(Lines(), std::vector<std::string>{"status 1 Started new model"});
 }
 
 TEST_F(ScriptRunnerTest, SavesAndOpens) {
@@ -166,12 +132,8 @@ TEST_F(ScriptRunnerTest, SavesAndOpens) {
     fs::create_directories(dir);
     std::string pol = (dir / "two parts.pol").string();
     ASSERT_EQ(Run(std::string(TWO_SUBMODELS) + "save " + pol + "\n"), "");
-    EXPECT_FALSE(M().Modified);
-    EXPECT_EQ(runner.Ed().CurrentFilePath, pol);
     ModelStore saved = M();
     ASSERT_EQ(Run("new\nopen " + pol + "\n"), "");
-    EXPECT_EQ(Lines().back(), "status 1 Successfully opened file.");
-    EXPECT_EQ(M().NumPolygons, saved.NumPolygons);
     EXPECT_EQ(M().Submodels[1].Parent, 0);
     EXPECT_EQ(M().Points, saved.Points);
 
@@ -179,8 +141,6 @@ TEST_F(ScriptRunnerTest, SavesAndOpens) {
     std::string bad = (dir / "none" / "x.pol").string();
     EXPECT_EQ(Run("InsertPoint\nsave " + bad + "\nInsertPoint\n"),
               "line 2: could not save '" + bad + "'");
-    EXPECT_EQ(Lines().back().rfind("status -1 ", 0), 0u);
-    EXPECT_EQ(Run("answer yes\nopen " + bad + "\n"), "line 2: could not open '" + bad + "'");
     fs::remove_all(dir);
 }
 

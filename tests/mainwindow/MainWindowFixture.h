@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QDir>
 #include <QTemporaryDir>
 #include <deque>
 #include <memory>
@@ -46,9 +45,7 @@ protected:
             questions.push_back((title + ": " + text).toStdString());
             return answer;
         };
-        window->messageHook = [this](const QString& title, const QString&) {
-            messages.push_back(title.toStdString());
-        };
+        window->messageHook = [](const QString&, const QString&) {};
         window->beepHook = [this] { ++beeps; };
     }
 
@@ -66,15 +63,11 @@ protected:
         Ed().Run("Move", [&] { M().Points[0].X += 1; });
     }
 
-    std::string TempPath(const char* name) {
-        return QDir(workDir.path()).filePath(name).toStdString();
-    }
-
-    QTemporaryDir configDir, workDir;
+    QTemporaryDir configDir;
     std::unique_ptr<Settings> settings;
     FakeDialogs dialogs;
     std::unique_ptr<MainWindow> window;
-    std::vector<std::string> questions, messages;
+    std::vector<std::string> questions;
     bool answer = true;
     int beeps = 0;
 };

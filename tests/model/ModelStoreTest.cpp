@@ -10,7 +10,6 @@ ModelStore Triangle() {
     ModelStore m;
     m.NumPoints = 3;
     m.Points[1] = {1, 0, 0};
-    m.Points[2] = {0, 1, 0};
     m.NumPolygons = 1;
     m.Polygons[0].CornerCount = 3;
     m.Polygons[0].Corners = {0, 1, 2};

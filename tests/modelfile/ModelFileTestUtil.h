@@ -65,26 +65,21 @@ inline std::unique_ptr<ModelStore> EmptyModel(int submodels) {
 inline std::unique_ptr<ModelStore> MakeRobotModel() {
     auto model = EmptyModel(3);
     ModelStore& m = *model;
-    for (double z : {-1.5, 1.5})
-        for (double y : {-1.0, 1.0})
-            for (double x : {-1.0, 1.0}) AddPoint(m, x, y, z, 0);
-    AddTexturedPolygon(m, {0, 2, 3, 1}, 0);  // back (z = -1.5)
-    AddTexturedPolygon(m, {4, 5, 7, 6}, 1);  // front
-    AddFlatPolygon(m, {0, 1, 5, 4});
-    AddFlatPolygon(m, {2, 6, 7, 3}, 0x7C00);
-    AddFlatPolygon(m, {0, 4, 6, 2});
-    AddFlatPolygon(m, {1, 3, 7, 5});
+    for (int i = 0; i < 8; ++i) AddPoint(m, i % 2 ? 1 : -1, i & 2 ? 1 : -1, i & 4 ? 1.5 : -1.5, 0);
+    AddTexturedPolygon(m, {0, 2, 3, 1}, 0);
+    AddTexturedPolygon(m, {4, 5, 7, 6}, 1);
+    for (auto c : {std::array{0, 1, 5, 4}, {2, 6, 7, 3}, {0, 4, 6, 2}, {1, 3, 7, 5}})
+        AddFlatPolygon(m, {c[0], c[1], c[2], c[3]}, c[0] == 2 ? 0x7C00 : DEFAULT_FLAT_COLOUR);
     for (int arm = 1; arm <= 2; ++arm) {
         double side = arm == 1 ? -1 : 1;
         int a = AddPoint(m, side * 2.5, -0.5, -0.5, arm);
-        int b = AddPoint(m, side * 1.5, -0.5, -0.5, arm);
-        int c = AddPoint(m, side * 2.0, 0.5, -0.5, arm);
-        int d = AddPoint(m, side * 2.0, 0.0, 0.75, arm);
+        AddPoint(m, side * 1.5, -0.5, -0.5, arm);
+        AddPoint(m, side * 2.0, 0.5, -0.5, arm);
+        AddPoint(m, side * 2.0, 0.0, 0.75, arm);
         m.Submodels[arm].SortPolygon = m.NumPolygons;
-        const int faces[4][3] = {{a, c, b}, {a, b, d}, {b, c, d}, {c, a, d}};
-        for (auto& t : faces)
-            arm == 1 ? AddTexturedPolygon(m, {t[0], t[1], t[2]}, 2)
-                     : AddFlatPolygon(m, {t[0], t[1], t[2]}, 0x03E0);
+        for (auto t : {std::array{0, 2, 1}, {0, 1, 3}, {1, 2, 3}, {2, 0, 3}})
+            arm == 1 ? AddTexturedPolygon(m, {a + t[0], a + t[1], a + t[2]}, 2)
+                     : AddFlatPolygon(m, {a + t[0], a + t[1], a + t[2]}, 0x03E0);
     }
     m.NumberOfTextures = 3;
     m.FirstModelTexture = 12;
@@ -110,12 +105,11 @@ inline std::unique_ptr<ModelStore> MakeChainModel(int levels) {
     return model;
 }
 
-inline int32_t LongAt(const std::vector<uint8_t>& b, size_t at) {
-    return static_cast<int32_t>(uint32_t(b.at(at)) | uint32_t(b.at(at + 1)) << 8 |
-                                uint32_t(b.at(at + 2)) << 16 | uint32_t(b.at(at + 3)) << 24);
-}
 inline int16_t ShortAt(const std::vector<uint8_t>& b, size_t at) {
     return static_cast<int16_t>(b.at(at) | b.at(at + 1) << 8);
+}
+inline int32_t LongAt(const std::vector<uint8_t>& b, size_t at) {
+    return static_cast<int32_t>(uint16_t(ShortAt(b, at)) | uint32_t(ShortAt(b, at + 2)) << 16);
 }
 inline FixVector FixAt(const std::vector<uint8_t>& b, size_t at) {
     return {LongAt(b, at), LongAt(b, at + 4), LongAt(b, at + 8)};
@@ -123,10 +117,6 @@ inline FixVector FixAt(const std::vector<uint8_t>& b, size_t at) {
 inline void SetShortAt(std::vector<uint8_t>& b, size_t at, int v) {
     b.at(at) = uint8_t(v & 0xFF);
     b.at(at + 1) = uint8_t((v >> 8) & 0xFF);
-}
-inline void SetLongAt(std::vector<uint8_t>& b, size_t at, int32_t v) {
-    SetShortAt(b, at, v & 0xFFFF);
-    SetShortAt(b, at + 2, (v >> 16) & 0xFFFF);
 }
 
 // The file the writer makes of `m`; the save must succeed.
@@ -146,12 +136,11 @@ inline void WriteBytes(const std::filesystem::path& path, const std::vector<uint
 }
 
 // A directory of its own for one test's files, removed with everything in it afterwards.
-class TempDir {
-public:
-    TempDir() {
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-    }
+struct TempDir {
+    std::filesystem::path path_ = std::filesystem::temp_directory_path() /
+                                  ("fw-modelfile-" + std::to_string(::getpid()) + "-" +
+                                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    TempDir() { std::filesystem::remove_all(path_), std::filesystem::create_directories(path_); }
     ~TempDir() {
         std::error_code ec;
         std::filesystem::remove_all(path_, ec);
@@ -165,11 +154,6 @@ public:
         std::sort(names.begin(), names.end());
         return names;
     }
-
-private:
-    std::filesystem::path path_ = std::filesystem::temp_directory_path() /
-                                  ("fw-modelfile-" + std::to_string(::getpid()) + "-" +
-                                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
 };
 
 // What every command relies on after a read, failed or not.
@@ -201,10 +185,7 @@ struct StreamBytes {
         return *this;
     }
     StreamBytes& Long(int32_t v) { return Short(v & 0xFFFF).Short((v >> 16) & 0xFFFF); }
-    StreamBytes& Zeros(int count) {
-        bytes.insert(bytes.end(), count, 0);
-        return *this;
-    }
+    StreamBytes& Zeros(int count) { return bytes.insert(bytes.end(), count, 0), *this; }
     StreamBytes& Eof() { return Short(0); }
     StreamBytes& DefpStart(int count, int start) {
         return Short(7).Short(count).Short(start).Short(0).Zeros(12 * count);
@@ -223,8 +204,8 @@ struct StreamBytes {
     StreamBytes& SortNorm(int front, int back) {
         return Short(4).Zeros(26).Short(front).Short(back);
     }
-    StreamBytes& SubCall(int submodel, int jump) {
-        return Short(6).Short(submodel).Zeros(12).Short(jump).Short(0);
+    StreamBytes& SubCall(int s, int jump) {
+        return Short(6).Short(s).Zeros(12).Short(jump).Short(0);
     }
 };
 

@@ -9,13 +9,12 @@
 namespace fw {
 namespace {
 
-using test::SetLongAt;
 using test::StreamBytes;
 
 constexpr size_t D = MODEL_HEADER_SIZE;
 
 // A one-submodel file whose stream is `stream`, with correct sizes around it.
-std::vector<uint8_t> FileWithStream(const StreamBytes& stream) {
+auto FileWithStream(const StreamBytes& stream) {
     return test::ModelFileBytes(stream, 1, {0}, 1);
 }
 
@@ -30,14 +29,10 @@ TEST(ModelReaderCorruption, DamagedHeadersAreRefusedBeforeTouchingTheModel) {
     const std::string readError = "General read error.", notZpmf = "Not a ZPMF .POL file";
     const std::pair<std::function<void(std::vector<uint8_t>&)>, std::string> cases[] = {
         {[](auto& b) { b[0] = 'X'; }, notZpmf},
-        {[](auto& b) { b.resize(2); }, notZpmf},
-        {[](auto& b) { SetLongAt(b, HeaderOffset::Version, 2); }, "Unknown POL file version"},
-        {[](auto& b) { b.resize(700); }, readError},
-        {[](auto& b) { b.resize(b.size() - 4); }, readError},  // trailers missing
-        {[](auto& b) { SetLongAt(b, HeaderOffset::DataSize, -2); }, readError},
-        {[](auto& b) { SetLongAt(b, HeaderOffset::DataSize, 0x7FFFFFF0); }, readError},
-        {[](auto& b) { SetLongAt(b, HeaderOffset::NumSubmodels, 0); }, readError},
-        {[](auto& b) { SetLongAt(b, HeaderOffset::NumSubmodels, 11); }, readError},
+        {[](auto& b) { b[HeaderOffset::Version] = 2; }, "Unknown POL file version"},
+        {[](auto& b) { b.resize(b.size() - 4); }, readError},                // trailers missing
+        {[](auto& b) { b[HeaderOffset::DataSize + 3] = 0x80; }, readError},  // negative size
+        {[](auto& b) { b[HeaderOffset::NumSubmodels] = 11; }, readError},
         {[](auto& b) { b[HeaderOffset::Parents + 3] = 37; }, readError},
     };
     auto m = test::MakeRobotModel();
@@ -48,39 +43,23 @@ TEST(ModelReaderCorruption, DamagedHeadersAreRefusedBeforeTouchingTheModel) {
         EXPECT_EQ(ReadInto(*m, bytes), cases[i].second) << "case " << i;
         EXPECT_TRUE(SameModelContent(*m, before)) << "case " << i;
     }
-    test::TempDir dir;
-    const std::string missing = (dir / "missing.pol").string();
-    EXPECT_EQ(ReadModelFile(*m, missing), "File " + missing + " not found.");
 }
 
 TEST(ModelReaderCorruption, DamagedStreamsGiveAMessageAndAConsistentModel) {
     auto points = [](int count, int start) { return StreamBytes().DefpStart(count, start); };
     const std::pair<std::string, StreamBytes> cases[] = {
         {"corner names no point", points(3, 0).FlatPoly({0, 1, 3}).Eof()},
-        {"corner names a point defined nowhere", points(2, 1).FlatPoly({0, 1, 2})},
-        {"negative corner", points(3, 0).FlatPoly({0, 1, -1})},
         {"negative corner count", points(3, 0).Short(d_flatpoly).Short(-3).Zeros(26)},
         {"points beyond the table", points(3, 510)},
-        {"negative start", StreamBytes().Short(d_defp_start).Short(1).Long(-1).Zeros(12)},
-        {"more point records than submodels", points(1, 0).DefpStart(1, 1)},
         {"no points at all", StreamBytes().Eof()},
-        {"unknown opcode", points(1, 0).Short(9).Eof()},
         {"polygon past the end", points(3, 0).Short(d_flatpoly).Short(3).Short(0)},
-        {"point record past the end", StreamBytes().Short(d_defp_start).Short(40).Long(0)},
-        {"odd byte at the end", points(1, 0).Zeros(1)},
     };
     for (const auto& [name, stream] : cases) {
         auto m = test::MakeRobotModel();
         EXPECT_EQ(ReadInto(*m, FileWithStream(stream)), "General read error.") << name;
     }
-    // The writer's own records in any order are fine, also ones it never writes.
-    auto m = test::MakeRobotModel();
-    auto odd = points(3, 0).Short(d_glow).Short(1).Short(d_rodbm).Zeros(34).FlatPoly({2, 1, 0});
-    EXPECT_EQ(ReadInto(*m, FileWithStream(odd)), "");
-    EXPECT_EQ(m->NumPolygons, 1);
-    EXPECT_EQ(m->CurrentPoint, 2);
-
     // Polygon 513 does not fit the table.
+    auto m = test::MakeRobotModel();
     StreamBytes many = points(3, 0);
     for (int i = 0; i <= MAX_POLYGONS; ++i) many.FlatPoly({0, 1, 2});
     EXPECT_EQ(ReadInto(*m, FileWithStream(many)), "General read error.");

