@@ -1,5 +1,6 @@
 #include "edit/Marking.h"
 
+#include <functional>
 #include <string>
 
 namespace fw {
@@ -68,6 +69,20 @@ void SetSubmodelPolygonMarks(Editor& ed, uint8_t state) {
     ed.RefreshAfterEdit(1);
 }
 
+// Marks every polygon of the group, or unmarks them all when any of them is marked
+// already, so a mixed group becomes uniform; then reports with the "M"/"Unm" word.
+void SetPolygonGroupMarks(Editor& ed, const std::function<bool(int)>& inGroup, const char* tail) {
+    ModelStore& m = ed.Model();
+    uint8_t state = 1;
+    for (int p = 0; p < m.NumPolygons; ++p)
+        if (m.PolygonMarked[p] && inGroup(p)) state = 0;
+    for (int p = 0; p < m.NumPolygons; ++p)
+        if (inGroup(p)) m.PolygonMarked[p] = state;
+    ed.ShowStatus(MarkWord(state, tail), 1);
+    CountMarkedPolygons(m);
+    ed.RefreshAfterEdit(1);
+}
+
 }  // namespace
 
 bool PolygonContainsPoint(const ModelStore& m, int p, int point) {
@@ -131,27 +146,16 @@ void ToggleCurrentPolygonMark(Editor& ed) {
 }
 
 void MarkCurrentPointPolygons(Editor& ed) {
-    ModelStore& m = ed.Model();
-    uint8_t state = 1;
-    for (int p = 0; p < m.NumPolygons; ++p)
-        if (m.PolygonMarked[p] && PolygonContainsPoint(m, p, m.CurrentPoint)) state = 0;
-    for (int p = 0; p < m.NumPolygons; ++p)
-        if (PolygonContainsPoint(m, p, m.CurrentPoint)) m.PolygonMarked[p] = state;
-    ed.ShowStatus(MarkWord(state, "arked current point's polygons"), 1);
-    CountMarkedPolygons(m);
-    ed.RefreshAfterEdit(1);
+    const ModelStore& m = ed.Model();
+    SetPolygonGroupMarks(
+        ed, [&](int p) { return PolygonContainsPoint(m, p, m.CurrentPoint); },
+        "arked current point's polygons");
 }
 
 void MarkMarkedPointsPolygons(Editor& ed) {
-    ModelStore& m = ed.Model();
-    uint8_t state = 1;
-    for (int p = 0; p < m.NumPolygons; ++p)
-        if (m.PolygonMarked[p] && PolygonHasMarkedCorner(m, p)) state = 0;
-    for (int p = 0; p < m.NumPolygons; ++p)
-        if (PolygonHasMarkedCorner(m, p)) m.PolygonMarked[p] = state;
-    ed.ShowStatus(MarkWord(state, "arked marked-points' polygons"), 1);
-    CountMarkedPolygons(m);
-    ed.RefreshAfterEdit(1);
+    const ModelStore& m = ed.Model();
+    SetPolygonGroupMarks(
+        ed, [&](int p) { return PolygonHasMarkedCorner(m, p); }, "arked marked-points' polygons");
 }
 
 void MarkAllPolygons(Editor& ed) {
