@@ -10,41 +10,74 @@
 
 namespace fw {
 
-// What one argument of an editing command may be.
-enum class CommandArg {
+// What one argument of a command may be, as a script or a caller writes it.
+enum class ArgKind {
     Axis,      // 1 = X, 2 = Y, 3 = Z; the letters X, Y, Z are accepted too
     Sign,      // -1 or 1
-    Submodel,  // 0..9
+    Submodel,  // 0..9; the command checks it against the submodels in use
     Steps,     // 1..100, optional: 1 when left out
+    Index,     // a whole number; the command checks it against the items in use
+    Parent,    // a submodel number, or "none" for the root
+    Number,    // a decimal number, read as the editor's boxes read it
 };
 
-// One editing command: its name as the menus and scripts know it, the name of its undo
-// step, its arguments and the call itself.
+// One parsed argument: the whole number, or the number and the text it came from.
+struct ArgValue {
+    int i = 0;
+    double d = 0;
+    std::string text;
+};
+using CommandArgs = std::span<const ArgValue>;
+using CommandCall = std::function<CommandResult(Editor&, CommandArgs)>;
+
+// How a command runs: model commands are one undo step through Editor::Run; window commands
+// (files, views, dialogs) run as they are and manage their own refresh.
+enum class CommandScope { Model, Window };
+
+// One command. `id` is what menus, buttons, keys and scripts name; `name` is what the user
+// sees, in the status line and as the undo step.
 struct CommandEntry {
+    std::string_view id;
     std::string_view name;
-    std::string_view undoName;
-    std::vector<CommandArg> args;
-    std::function<void(Editor&, std::span<const int>)> call;
+    std::vector<ArgKind> args;
+    std::string_view argHelp;  // the arguments as a script writes them: "AXIS SIGN [STEPS]"
+    CommandCall call;
+    CommandScope scope = CommandScope::Model;
 };
 
-// Every editing command, in menu order (marking, insertion and deletion, transforms, copy
-// and paste, polygon tools, submodels, hiding, sorting polygons).
-const std::vector<CommandEntry>& EditCommands();
+// Commands by id. The editing commands form the core table; the window adds its own file,
+// view and dialog commands to a copy of it, so every menu entry, button and key finds its
+// command in one place.
+class CommandTable {
+public:
+    const CommandEntry* Find(std::string_view id) const;
+    // Adds an entry; an existing id is replaced.
+    void Add(CommandEntry entry);
+    const std::vector<CommandEntry>& Entries() const { return entries_; }
 
-// The command of that exact name, or nullptr.
-const CommandEntry* FindCommand(std::string_view name);
+private:
+    std::vector<CommandEntry> entries_;
+};
 
-// Reads the argument words of a command into numbers. Returns "" or a message naming the
-// bad word; `values` then holds one number per argument, optional ones filled in.
+// Every editing command (marking, insertion and deletion, transforms, copy and paste,
+// polygon tools, attribute edits, submodels, hiding, sorting polygons), in menu order.
+const CommandTable& EditingCommands();
+
+// Reads the argument words of a command. Returns "" or a message naming the bad word;
+// `values` then holds one value per argument, optional ones filled in.
 std::string ParseCommandArgs(const CommandEntry& command, std::span<const std::string> words,
-                             std::vector<int>& values);
+                             std::vector<ArgValue>& values);
 
-// Runs the command as one undo step.
-void RunCommand(Editor& ed, const CommandEntry& command, std::span<const int> values,
-                const std::string& mergeKey = "");
+// Runs the command: a model command as one undo step named after it.
+CommandResult RunCommand(Editor& ed, const CommandEntry& command, CommandArgs values = {},
+                         std::string_view mergeKey = {});
 
-// Looks the command up, reads its arguments and runs it. Returns "" or what was wrong
-// with the name or the arguments; nothing runs then.
-std::string InvokeCommand(Editor& ed, std::string_view name, std::span<const std::string> words);
+// Looks the command up, reads its arguments and runs it. Returns "" or what was wrong with
+// the id or the arguments (nothing runs then); `result` gets what the command reported.
+std::string InvokeCommand(Editor& ed, const CommandTable& table, std::string_view id,
+                          std::span<const std::string> words, CommandResult* result = nullptr);
+
+// Runs an argument-free command of the editing table by id (keys and buttons).
+CommandResult RunCommandById(Editor& ed, std::string_view id, std::string_view mergeKey = {});
 
 }  // namespace fw

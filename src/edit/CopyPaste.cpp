@@ -21,20 +21,20 @@ using PointTransform = std::function<PointRecord(const PointRecord&)>;
 
 // Shared body of the five paste commands; the status names what was pasted with the given
 // word for the points and ending. Changes nothing when the result would not fit the tables.
-void PasteClipboard(Editor& ed, const PointTransform& transform, bool reverseCorners,
-                    const std::string& pointWord, const std::string& ending) {
+CommandResult PasteClipboard(Editor& ed, const PointTransform& transform, bool reverseCorners,
+                             const std::string& pointWord, const std::string& ending) {
     ModelStore& m = ed.Model();
     const Clipboard& clip = ed.Clip();
     int p = m.NumPoints, q = m.NumPolygons;
     int n = std::clamp<int>(clip.ClipPointCount, 0, MAX_POINTS);
     int count = std::clamp<int>(clip.ClipPolygonCount, 0, MAX_POLYGONS);
     if (p + n > MAX_POINTS) {
-        ed.ShowStatus("Cannot paste: the model would have more than 512 points.", -1);
-        return;
+        return Refused("Cannot paste: the model would have more than " +
+                       std::to_string(MAX_POINTS) + " points.");
     }
     if (q + count > MAX_POLYGONS) {
-        ed.ShowStatus("Cannot paste: the model would have more than 512 polygons.", -1);
-        return;
+        return Refused("Cannot paste: the model would have more than " +
+                       std::to_string(MAX_POLYGONS) + " polygons.");
     }
 
     for (int i = 0; i < p; ++i) m.PointMarked[i] = 0;
@@ -67,15 +67,13 @@ void PasteClipboard(Editor& ed, const PointTransform& transform, bool reverseCor
     m.NumPolygons = static_cast<int16_t>(q + count);
     // Without pasted polygons the existing polygon marks stay; the counter follows them.
     CountMarkedPolygons(m);
-    ed.RefreshAfterEdit(2);
-    ed.ShowStatus("Inserted " + std::to_string(n) + pointWord + " and " + std::to_string(count) +
-                      " polygons" + ending,
-                  1);
+    return Done("Inserted " + std::to_string(n) + pointWord + " and " + std::to_string(count) +
+                " polygons" + ending);
 }
 
 }  // namespace
 
-void CopyMarkedPoints(Editor& ed) {
+CommandResult CopyMarkedPoints(Editor& ed) {
     const ModelStore& m = ed.Model();
     Clipboard& clip = ed.Clip();
     int k = 0;
@@ -83,15 +81,14 @@ void CopyMarkedPoints(Editor& ed) {
         if (m.PointMarked[i]) clip.ClipPoints[k++] = m.Points[i];
     clip.ClipPointCount = static_cast<int16_t>(k);
     clip.ClipPolygonCount = 0;
-    ed.ShowStatus("Copied " + std::to_string(k) + " points", 1);
+    return Done("Copied " + std::to_string(k) + " points");
 }
 
-void CopyMarkedPolygonsAndPoints(Editor& ed) {
+CommandResult CopyMarkedPolygonsAndPoints(Editor& ed) {
     ModelStore& m = ed.Model();
     for (int i = 0; i < m.NumPolygons; ++i) {
         if (m.PolygonMarked[i] && !AllCornersMarked(m, m.Polygons[i])) {
-            ed.ShowStatus("All marked polygons must have marked points", -1);
-            return;
+            return Refused("All marked polygons must have marked points");
         }
     }
     Clipboard& clip = ed.Clip();
@@ -119,12 +116,12 @@ void CopyMarkedPolygonsAndPoints(Editor& ed) {
         clip.ClipPolygons[count++] = copy;
     }
     clip.ClipPolygonCount = static_cast<int16_t>(count);
-    ed.ShowStatus(
-        "Copied " + std::to_string(k) + " points and " + std::to_string(count) + " polygons", 1);
+    return Done("Copied " + std::to_string(k) + " points and " + std::to_string(count) +
+                " polygons");
 }
 
-void PasteMirrored(Editor& ed, int axis) {
-    if (axis < 1 || axis > 3) return;
+CommandResult PasteMirrored(Editor& ed, int axis) {
+    if (axis < 1 || axis > 3) return Ignored();
     auto mirror = [axis](const PointRecord& pt) {
         PointRecord out = pt;
         if (axis == 1) out.X = -pt.X;
@@ -132,23 +129,22 @@ void PasteMirrored(Editor& ed, int axis) {
         if (axis == 3) out.Z = -pt.Z;
         return out;
     };
-    PasteClipboard(ed, mirror, true, " mirrored points", "");
+    return PasteClipboard(ed, mirror, true, " mirrored points", "");
 }
 
-void PasteWithOffset(Editor& ed) {
+CommandResult PasteWithOffset(Editor& ed) {
     PointRecord offset = ed.PasteOffset;
     auto shift = [offset](const PointRecord& pt) {
         return PointRecord{pt.X + offset.X, pt.Y + offset.Y, pt.Z + offset.Z};
     };
-    PasteClipboard(ed, shift, false, " points", "");
+    return PasteClipboard(ed, shift, false, " points", "");
 }
 
-void PasteAtOrigin(Editor& ed) {
+CommandResult PasteAtOrigin(Editor& ed) {
     const Clipboard& clip = ed.Clip();
     int n = std::clamp<int>(clip.ClipPointCount, 0, MAX_POINTS);
     if (n == 0) {
-        ed.ShowStatus("Nothing to paste.", -1);
-        return;
+        return Refused("Nothing to paste.");
     }
     PointRecord centre;
     for (int k = 0; k < n; ++k) {
@@ -160,7 +156,7 @@ void PasteAtOrigin(Editor& ed) {
     auto toOrigin = [centre](const PointRecord& pt) {
         return PointRecord{pt.X - centre.X, pt.Y - centre.Y, pt.Z - centre.Z};
     };
-    PasteClipboard(ed, toOrigin, false, " points", ".");
+    return PasteClipboard(ed, toOrigin, false, " points", ".");
 }
 
 }  // namespace fw

@@ -6,11 +6,11 @@ namespace fw {
 
 // Display state only: hiding and darkening never change the model's content. Hiding or
 // darkening an item also unmarks it, so hidden items are never marked.
-void UnhideAllPolygons(Editor& ed);
-void DarkenMarkedPolygons(Editor& ed);
-void HideMarkedPolygons(Editor& ed);
-void UnhideAllPoints(Editor& ed);
-void HideMarkedPoints(Editor& ed);
+CommandResult UnhideAllPolygons(Editor& ed);
+CommandResult DarkenMarkedPolygons(Editor& ed);
+CommandResult HideMarkedPolygons(Editor& ed);
+CommandResult UnhideAllPoints(Editor& ed);
+CommandResult HideMarkedPoints(Editor& ed);
 
 // Values of PolygonHidden and PointHidden.
 inline constexpr uint8_t ITEM_SHOWN = 0;

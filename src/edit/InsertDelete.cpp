@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -43,8 +44,7 @@ double Bearing(double a, double b) {
 
 }  // namespace
 
-bool CentreOfMarkedPoints(Editor& ed, double& x, double& y, double& z) {
-    const ModelStore& m = ed.Model();
+std::optional<PointRecord> CentreOfMarkedPoints(const ModelStore& m) {
     double sx = 0, sy = 0, sz = 0;
     int count = 0;
     for (int i = 0; i < m.NumPoints; ++i) {
@@ -54,21 +54,15 @@ bool CentreOfMarkedPoints(Editor& ed, double& x, double& y, double& z) {
         sz += m.Points[i].Z;
         ++count;
     }
-    if (count == 0) {
-        ed.ShowStatus("Mark at least 1 point first.", -1);
-        return false;
-    }
-    x = sx / count;
-    y = sy / count;
-    z = sz / count;
-    return true;
+    if (count == 0) return std::nullopt;
+    return PointRecord{sx / count, sy / count, sz / count};
 }
 
-void InsertPoint(Editor& ed) {
+CommandResult InsertPoint(Editor& ed) {
     ModelStore& m = ed.Model();
     if (m.NumPoints >= MAX_POINTS) {
-        ed.ShowStatus("Cannot insert: the model already has 512 points.", -1);
-        return;
+        return Refused("Cannot insert: the model already has " + std::to_string(MAX_POINTS) +
+                       " points.");
     }
     int n = m.NumPoints;
     m.Points[n] = PointRecord{};
@@ -80,26 +74,22 @@ void InsertPoint(Editor& ed) {
     ed.CurrentCorner = 0;
 
     int last = m.NumSubmodels - 1;
-    PutMarkedPointsInSubmodel(ed, last);
-    ed.RefreshAfterEdit(1);
-    ed.ShowStatus("Inserted a new point in Submodel " + std::to_string(last) + ".", 1);
+    ed.Report(PutMarkedPointsInSubmodel(ed, last));
+    return Done("Inserted a new point in Submodel " + std::to_string(last) + ".");
 }
 
-void DeletePoints(Editor& ed) {
+CommandResult DeletePoints(Editor& ed) {
     ModelStore& m = ed.Model();
     int attached = FirstAttachedMarkedPoint(m);
     if (attached >= 0) {
-        ed.ShowStatus(
-            "Cannot delete point #" + std::to_string(attached) + " - Remove all attached polygons.",
-            -1);
-        return;
+        return Refused("Cannot delete point #" + std::to_string(attached) +
+                       " - Remove all attached polygons.");
     }
 
     // A model always keeps a point: the file, the views and the submodel count rely on it.
     CountMarkedPoints(m);
     if (m.NumMarkedPoints >= m.NumPoints) {
-        ed.ShowStatus("Cannot delete every point: a model keeps at least one.", -1);
-        return;
+        return Refused("Cannot delete every point: a model keeps at least one.");
     }
 
     std::array<int16_t, MAX_POINTS> renumber{};
@@ -132,25 +122,22 @@ void DeletePoints(Editor& ed) {
     }
 
     if (deleted == 0) {
-        ed.ShowStatus("No points marked.", -1);
-        return;
+        return Refused("No points marked.");
     }
-    ed.RefreshAfterEdit(1);
-    ed.ShowStatus("Deleted " + std::to_string(deleted) + " points.", 1);
+    return Done("Deleted " + std::to_string(deleted) + " points.");
 }
 
-void InsertPolygon(Editor& ed) {
+CommandResult InsertPolygon(Editor& ed) {
     ModelStore& m = ed.Model();
     CountMarkedPoints(m);
     int marked = m.NumMarkedPoints;
     if (marked < 3 || marked > MAX_CORNERS) {
         // The message names the range that is really accepted (20 corners, not 6).
-        ed.ShowStatus("Need 3 to 20 points marked", -1);
-        return;
+        return Refused("Need 3 to " + std::to_string(MAX_CORNERS) + " points marked");
     }
     if (m.NumPolygons >= MAX_POLYGONS) {
-        ed.ShowStatus("Cannot insert: the model already has 512 polygons.", -1);
-        return;
+        return Refused("Cannot insert: the model already has " + std::to_string(MAX_POLYGONS) +
+                       " polygons.");
     }
 
     int p = m.NumPolygons;
@@ -168,8 +155,7 @@ void InsertPolygon(Editor& ed) {
 
     m.NumPolygons = static_cast<int16_t>(p + 1);
     m.CurrentPolygon = static_cast<int16_t>(p);
-    ed.RefreshAfterEdit(2);
-    ed.ShowStatus("Inserted a polygon with " + std::to_string(marked) + " points.", 1);
+    return Done("Inserted a polygon with " + std::to_string(marked) + " points.");
 }
 
 void OrderNewPolygonCorners(ModelStore& m, int p) {
@@ -220,7 +206,7 @@ void OrderNewPolygonCorners(ModelStore& m, int p) {
     for (int j = 0; j < n; ++j) poly.Corners[j] = corners[j].second;
 }
 
-void DeletePolygons(Editor& ed) {
+CommandResult DeletePolygons(Editor& ed) {
     ModelStore& m = ed.Model();
     int kept = 0, deleted = 0;
     for (int i = 0; i < m.NumPolygons; ++i) {
@@ -241,11 +227,9 @@ void DeletePolygons(Editor& ed) {
     ClampCurrentCorners(ed);
 
     if (deleted == 0) {
-        ed.ShowStatus("No polygons marked.", -1);
-        return;
+        return Refused("No polygons marked.");
     }
-    ed.RefreshAfterEdit(2);
-    ed.ShowStatus("Deleted " + std::to_string(deleted) + " polygons.", 1);
+    return Done("Deleted " + std::to_string(deleted) + " polygons.");
 }
 
 }  // namespace fw

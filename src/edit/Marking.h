@@ -8,26 +8,26 @@ namespace fw {
 // changes the model's content: marks are not saved, so they never make an undo entry.
 
 // Point marks.
-void ToggleCurrentPointMark(Editor& ed);
-void MarkCurrentPolygonPoints(Editor& ed);
-void MarkMarkedPolygonsPoints(Editor& ed);
-void MarkAllPoints(Editor& ed);
+CommandResult ToggleCurrentPointMark(Editor& ed);
+CommandResult MarkCurrentPolygonPoints(Editor& ed);
+CommandResult MarkMarkedPolygonsPoints(Editor& ed);
+CommandResult MarkAllPoints(Editor& ed);
 
 // Polygon marks.
-void ToggleCurrentPolygonMark(Editor& ed);
-void MarkCurrentPointPolygons(Editor& ed);
-void MarkMarkedPointsPolygons(Editor& ed);
-void MarkAllPolygons(Editor& ed);
+CommandResult ToggleCurrentPolygonMark(Editor& ed);
+CommandResult MarkCurrentPointPolygons(Editor& ed);
+CommandResult MarkMarkedPointsPolygons(Editor& ed);
+CommandResult MarkAllPolygons(Editor& ed);
 
 // Set or clear the marks of the current submodel's points, or of every polygon with at
 // least one corner in the current submodel.
-void MarkSubmodelPoints(Editor& ed);
-void MarkSubmodelPolygons(Editor& ed);
-void UnmarkSubmodelPoints(Editor& ed);
-void UnmarkSubmodelPolygons(Editor& ed);
+CommandResult MarkSubmodelPoints(Editor& ed);
+CommandResult MarkSubmodelPolygons(Editor& ed);
+CommandResult UnmarkSubmodelPoints(Editor& ed);
+CommandResult UnmarkSubmodelPolygons(Editor& ed);
 
-void UnmarkAllPoints(Editor& ed);
-void UnmarkAllPolygons(Editor& ed);
+CommandResult UnmarkAllPoints(Editor& ed);
+CommandResult UnmarkAllPolygons(Editor& ed);
 
 // True when polygon p has point as one of its corners.
 bool PolygonContainsPoint(const ModelStore& m, int p, int point);

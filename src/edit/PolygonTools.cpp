@@ -8,20 +8,18 @@
 
 namespace fw {
 
-void PlacePointInPlane(Editor& ed) {
+CommandResult PlacePointInPlane(Editor& ed) {
     ModelStore& m = ed.Model();
     std::vector<int> marked;
     for (int i = 0; i < m.NumPoints; ++i)
         if (m.PointMarked[i]) marked.push_back(i);
     if (m.NumMarkedPoints != 3 || marked.size() != 3) {
-        ed.ShowStatus("Need to mark 3 points total.", -1);
-        return;
+        return Refused("Need to mark 3 points total.");
     }
     int current = m.CurrentPoint;
-    if (current < 0 || current >= m.NumPoints) return;
+    if (current < 0 || current >= m.NumPoints) return Ignored();
     if (m.PointMarked[current]) {
-        ed.ShowStatus("Current point should not be marked.", -1);
-        return;
+        return Refused("Current point should not be marked.");
     }
 
     PlaneFrame frame(m.Points[marked[0]], m.Points[marked[1]], m.Points[marked[2]]);
@@ -31,11 +29,10 @@ void PlacePointInPlane(Editor& ed) {
     inPlane.Z = 0;
     m.Points[current] = frame.FromPlane(inPlane);
 
-    ed.RefreshAfterEdit(2);
-    ed.ShowStatus("Placed point in plane.", 1);
+    return Done("Placed point in plane.");
 }
 
-void ResetMarkedTextures(Editor& ed) {
+CommandResult ResetMarkedTextures(Editor& ed) {
     ModelStore& m = ed.Model();
     for (int i = 0; i < m.NumPolygons; ++i) {
         if (!m.PolygonMarked[i]) continue;
@@ -43,37 +40,35 @@ void ResetMarkedTextures(Editor& ed) {
         m.Polygons[i].TextureNumber = 0;
         m.Polygons[i].FlatColour = DEFAULT_FLAT_COLOUR;
     }
+    return Done();
 }
 
-void RearrangeFourSided(Editor& ed) {
+CommandResult RearrangeFourSided(Editor& ed) {
     ModelStore& m = ed.Model();
-    if (m.NumPolygons <= 0 || m.CurrentPolygon < 0 || m.CurrentPolygon >= m.NumPolygons) return;
+    if (m.NumPolygons <= 0 || m.CurrentPolygon < 0 || m.CurrentPolygon >= m.NumPolygons)
+        return Ignored();
     PolygonRecord& poly = m.Polygons[m.CurrentPolygon];
     if (poly.CornerCount != 4) {
-        ed.ShowStatus("Must have a 4-sided polygon for this feature.", -1);
-        return;
+        return Refused("Must have a 4-sided polygon for this feature.");
     }
     auto& c = poly.Corners;
     int16_t second = c[1];
     c[1] = c[2];
     c[2] = c[3];
     c[3] = second;
-    ed.RefreshAfterEdit(2);
-    ed.ShowStatus("Tried quick rearrange.", 1);
+    return Done("Tried quick rearrange.");
 }
 
-void FlipPolygon(Editor& ed) {
+CommandResult FlipPolygon(Editor& ed) {
     ModelStore& m = ed.Model();
     if (m.NumPolygons <= 0) {
-        ed.ShowStatus("No polygons available.", -1);
-        return;
+        return Refused("No polygons available.");
     }
-    if (m.CurrentPolygon < 0 || m.CurrentPolygon >= m.NumPolygons) return;
+    if (m.CurrentPolygon < 0 || m.CurrentPolygon >= m.NumPolygons) return Ignored();
     PolygonRecord& poly = m.Polygons[m.CurrentPolygon];
     int n = std::clamp<int>(poly.CornerCount, 0, MAX_CORNERS);
     std::reverse(poly.Corners.begin(), poly.Corners.begin() + n);
-    ed.RefreshAfterEdit(1);
-    ed.ShowStatus("Flipped polygon point order and normal.", 1);
+    return Done("Flipped polygon point order and normal.");
 }
 
 }  // namespace fw

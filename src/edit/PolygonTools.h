@@ -8,12 +8,12 @@ namespace fw {
 inline constexpr const char* EDIT_MESSAGE_TITLE = "Facetwork";
 
 // Moves the current point perpendicularly onto the plane through the three marked points.
-void PlacePointInPlane(Editor& ed);
+CommandResult PlacePointInPlane(Editor& ed);
 // Gives every marked polygon model texture 0 with default texture coordinates.
-void ResetMarkedTextures(Editor& ed);
+CommandResult ResetMarkedTextures(Editor& ed);
 // Reorders the current quad's corners (a, b, c, d) to (a, c, d, b); three times is no change.
-void RearrangeFourSided(Editor& ed);
+CommandResult RearrangeFourSided(Editor& ed);
 // Reverses the current polygon's corner order, which turns its facing around.
-void FlipPolygon(Editor& ed);
+CommandResult FlipPolygon(Editor& ed);
 
 }  // namespace fw

@@ -28,7 +28,7 @@ public:
         out_ << "box " << title << ": " << text << " -> " << (answer ? "yes" : "no") << '\n';
         return answer;
     }
-    void Refresh(int) override {}
+    void Refresh(const EditNotice&) override {}
     void SetSubmodelMenuState(const std::string&, const std::string&, bool) override {}
 
 private:

@@ -84,7 +84,7 @@ std::string ScriptRunner::RunWords(const std::vector<std::string>& words, std::s
         host_.answer = args[0] == "yes";
         return "";
     }
-    return InvokeCommand(ed_, command, args);
+    return InvokeCommand(ed_, EditingCommands(), command, args);
 }
 
 std::string ScriptRunner::New() {
@@ -113,12 +113,11 @@ std::string ScriptRunner::Export(const std::string& path) {
 }
 
 std::string ScriptRunner::UndoRedo(bool undo) {
-    std::string name = undo ? ed_.History().UndoName() : ed_.History().RedoName();
-    if (!(undo ? ed_.Undo() : ed_.Redo())) {
-        ed_.ShowStatus(undo ? "Nothing to undo." : "Nothing to redo.", -1);
-        return "";
-    }
-    ed_.ShowStatus((undo ? "Undone: " : "Redone: ") + name, 1);
+    // The editor reports what was taken back or repeated, or that there was nothing.
+    if (undo)
+        ed_.Undo();
+    else
+        ed_.Redo();
     return "";
 }
 

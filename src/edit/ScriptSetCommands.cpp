@@ -4,6 +4,8 @@
 #include <charconv>
 #include <span>
 
+#include "edit/AttributeEdits.h"
+#include "edit/CommandTable.h"
 #include "edit/ScriptRunner.h"
 #include "model/NumberText.h"
 
@@ -48,26 +50,22 @@ std::string ScriptRunner::Set(const std::vector<std::string>& words) {
     std::vector<std::string> values(words.begin() + 1, words.end());
     ModelStore& m = ed_.Model();
 
-    auto setIndex = [&](int high, auto&& store) -> std::string {
+    // Choosing an item as the lists do: the same selection commands.
+    auto select = [&](int high, std::string_view command) -> std::string {
         if (values.size() != 1) return CountError(name, 1, values.size());
         int value = 0;
         std::string error = ReadIndex(name, values[0], 0, high, value);
         if (!error.empty()) return error;
-        store(value);
-        ed_.RefreshAfterEdit(0);
+        const CommandEntry* entry = EditingCommands().Find(command);
+        RunCommand(ed_, *entry, std::vector<ArgValue>{{value, double(value), values[0]}});
         return "";
     };
-    if (name == "CurrentPoint")
-        return setIndex(m.NumPoints - 1, [&](int v) { m.CurrentPoint = int16_t(v); });
-    if (name == "CurrentPolygon")
-        return setIndex(std::max(m.NumPolygons - 1, 0),
-                        [&](int v) { m.CurrentPolygon = int16_t(v); });
-    if (name == "CurrentSubmodel")
-        return setIndex(m.NumSubmodels - 1, [&](int v) { m.CurrentSubmodel = int16_t(v); });
-    if (name == "CurrentCorner")
-        return setIndex(LastCorner(m), [&](int v) { ed_.CurrentCorner = int16_t(v); });
-    if (name == "CurrentListCorner")
-        return setIndex(LastCorner(m), [&](int v) { ed_.CurrentListCorner = int16_t(v); });
+    if (name == "CurrentPoint") return select(m.NumPoints - 1, "SelectPoint");
+    // With no polygons only 0 is accepted, and it selects nothing.
+    if (name == "CurrentPolygon") return select(std::max(m.NumPolygons - 1, 0), "SelectPolygon");
+    if (name == "CurrentSubmodel") return select(m.NumSubmodels - 1, "SelectSubmodel");
+    if (name == "CurrentCorner") return select(LastCorner(m), "SelectCorner");
+    if (name == "CurrentListCorner") return select(LastCorner(m), "SelectListCorner");
 
     // The centre, scale and angle boxes hold text; the commands read it when they run.
     auto setTexts = [&](std::span<std::string> boxes) -> std::string {
@@ -112,11 +110,9 @@ std::string ScriptRunner::SetPoint(const std::vector<std::string>& words) {
         if (error.empty()) error = ReadBoxNumber(*word, *target);
     }
     if (!error.empty()) return error;
-    ed_.Run("Edit Point", [&] {
-        m.Points[n] = p;
-        ed_.RefreshAfterEdit(2);
-    });
-    return "";
+    // A value the point cannot take stops the script, as a bad word does.
+    CommandResult result = ed_.Run("Edit Point", [&] { return SetPointPosition(ed_, n, p); });
+    return result.done ? "" : result.status.value_or("");
 }
 
 std::string ScriptRunner::SetSubmodelValue(const std::vector<std::string>& words) {
@@ -125,29 +121,17 @@ std::string ScriptRunner::SetSubmodelValue(const std::vector<std::string>& words
     if (words.size() != 3)
         return command + (parent ? " takes a submodel and its parent ('none' for the root)"
                                  : " takes a submodel and its sorting polygon");
-    ModelStore& m = ed_.Model();
-    int s = 0, value = 0;
-    std::string error = ReadIndex("submodel", words[1], 0, m.NumSubmodels - 1, s);
+    // The same commands as the Submodels list: one rule for what a parent or a sorting
+    // polygon may be. A refusal stops the script.
+    std::vector<std::string> args(words.begin() + 1, words.end());
+    CommandResult result;
+    std::string error =
+        InvokeCommand(ed_, EditingCommands(),
+                      parent ? "SetSubmodelParent" : "SetSubmodelSortPolygon", args, &result);
+    if (size_t colon = error.find(": "); colon != std::string::npos)
+        return command + error.substr(colon);
     if (!error.empty()) return error;
-    if (parent) {
-        if (words[2] == "none" || words[2] == std::to_string(NO_PARENT)) {
-            value = NO_PARENT;
-        } else {
-            error = ReadIndex("parent", words[2], 0, m.NumSubmodels - 1, value);
-            if (error.empty() && value == s) error = "a submodel cannot be its own parent";
-        }
-    } else {
-        error = ReadIndex("sorting polygon", words[2], -1, std::max(m.NumPolygons - 1, 0), value);
-    }
-    if (!error.empty()) return error;
-    ed_.Run(parent ? "Set Parent" : "Set Sorting Polygon", [&] {
-        if (parent)
-            m.Submodels[s].Parent = uint8_t(value);
-        else
-            m.Submodels[s].SortPolygon = int16_t(value);
-        ed_.RefreshAfterEdit(0);
-    });
-    return "";
+    return result.done ? "" : result.status.value_or("");
 }
 
 }  // namespace fw

@@ -74,25 +74,25 @@ int16_t FindSortPolygon(const ModelStore& m, int s, MessageSink& sink) {
     return 0;
 }
 
-void FindCurrentSortPolygon(Editor& ed) {
+CommandResult FindCurrentSortPolygon(Editor& ed) {
     ed.ShowStatus("", 0);
     ModelStore& m = ed.Model();
     int s = m.CurrentSubmodel;
-    if (s < 0 || s >= MAX_SUBMODELS) return;
+    if (s < 0 || s >= MAX_SUBMODELS) return Ignored();
     m.Submodels[s].SortPolygon = FindSortPolygon(m, s, ed.Host());
-    ed.RefreshAfterEdit(0);
+    return Done();
 }
 
-void FindAllSortPolygons(Editor& ed) {
+CommandResult FindAllSortPolygons(Editor& ed) {
     ed.ShowStatus("", 0);
     ModelStore& m = ed.Model();
     int submodels = std::min<int>(m.NumSubmodels, MAX_SUBMODELS);
     for (int s = 1; s < submodels; ++s)
         m.Submodels[s].SortPolygon = FindSortPolygon(m, s, ed.Host());
-    ed.RefreshAfterEdit(0);
+    return Done();
 }
 
-void ShowSortingPolygons(Editor& ed) {
+CommandResult ShowSortingPolygons(Editor& ed) {
     ModelStore& m = ed.Model();
     int submodels = std::min<int>(m.NumSubmodels, MAX_SUBMODELS);
     for (int s = 1; s < submodels; ++s) {
@@ -103,7 +103,7 @@ void ShowSortingPolygons(Editor& ed) {
         if (sort >= 0 && sort < m.NumPolygons) m.PolygonMarked[sort] = 1;
     }
     CountMarkedPolygons(m);
-    ed.RefreshAfterEdit(1);
+    return Done();
 }
 
 }  // namespace fw

@@ -15,10 +15,10 @@ namespace fw {
 int16_t FindSortPolygon(const ModelStore& m, int s, MessageSink& sink);
 
 // Finds the sorting polygon of the current submodel.
-void FindCurrentSortPolygon(Editor& ed);
+CommandResult FindCurrentSortPolygon(Editor& ed);
 // Finds the sorting polygons of every submodel but the root.
-void FindAllSortPolygons(Editor& ed);
+CommandResult FindAllSortPolygons(Editor& ed);
 // Marks the sorting polygon of every submodel but the root, unmarking their other polygons.
-void ShowSortingPolygons(Editor& ed);
+CommandResult ShowSortingPolygons(Editor& ed);
 
 }  // namespace fw

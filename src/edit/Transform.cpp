@@ -35,11 +35,7 @@ std::optional<PointRecord> ReadTriple(const std::array<std::string, 3>& boxes) {
     return r;
 }
 
-bool RefuseWithoutMarkedPoints(Editor& ed) {
-    if (ed.Model().NumMarkedPoints != 0) return false;
-    ed.ShowStatus("Mark at least 1 point first.", -1);
-    return true;
-}
+const char* const NO_MARKED_POINTS = "Mark at least 1 point first.";
 
 // Computes the new position of every marked point first and applies them only when all
 // are finite, so that a failure never leaves the marked points half transformed.
@@ -56,31 +52,30 @@ bool TransformMarkedPoints(ModelStore& m, Transform transform) {
     return true;
 }
 
-void ResizeModel(Editor& ed, double factor, const char* message) {
+CommandResult ResizeModel(Editor& ed, double factor, const char* message) {
     ModelStore& m = ed.Model();
     for (int i = 0; i < m.NumPoints; ++i) {
         m.Points[i].X *= factor;
         m.Points[i].Y *= factor;
         m.Points[i].Z *= factor;
     }
-    ed.RefreshAfterEdit(2);
-    ed.ShowStatus(message, 1);
+    return Done(message);
 }
 
 }  // namespace
 
-void MoveMarkedPoints(Editor& ed, int axis, int sign, int steps) {
+CommandResult MoveMarkedPoints(Editor& ed, int axis, int sign, int steps) {
     ModelStore& m = ed.Model();
     if (ValidAxis(axis)) {
         double delta = sign * steps * ed.MoveRate;
         for (int i = 0; i < m.NumPoints; ++i)
             if (m.PointMarked[i] == 1) Coordinate(m.Points[i], axis) += delta;
     }
-    ed.RefreshAfterEdit(2);
+    return Done();
 }
 
-void RotateMarkedPoints(Editor& ed, int sign, int axisA, int axisB) {
-    if (RefuseWithoutMarkedPoints(ed)) return;
+CommandResult RotateMarkedPoints(Editor& ed, int sign, int axisA, int axisB) {
+    if (ed.Model().NumMarkedPoints == 0) return Refused(NO_MARKED_POINTS);
     ModelStore& m = ed.Model();
     std::optional<PointRecord> centre = ReadTriple(ed.TextCenter);
     double degrees = 0;
@@ -98,12 +93,11 @@ void RotateMarkedPoints(Editor& ed, int sign, int axisA, int axisB) {
                  return p;
              });
     }
-    if (!ok) ed.ShowStatus("Invalid Center.", -1);
-    ed.RefreshAfterEdit(2);
+    return ok ? Done() : Refused("Invalid Center.");
 }
 
-void ScaleMarkedPoints(Editor& ed, int direction) {
-    if (RefuseWithoutMarkedPoints(ed)) return;
+CommandResult ScaleMarkedPoints(Editor& ed, int direction) {
+    if (ed.Model().NumMarkedPoints == 0) return Refused(NO_MARKED_POINTS);
     ModelStore& m = ed.Model();
     std::optional<PointRecord> centre = ReadTriple(ed.TextCenter);
     std::optional<PointRecord> factors = ReadTriple(ed.TextScale);
@@ -116,29 +110,27 @@ void ScaleMarkedPoints(Editor& ed, int direction) {
                                     C.Z + (p.Z - C.Z) * S.Z};
              });
     }
-    if (!ok) ed.ShowStatus("The scaling values mustn't be 0", -1);
-    ed.RefreshAfterEdit(2);
+    return ok ? Done() : Refused("The scaling values mustn't be 0");
 }
 
-void GetCenter(Editor& ed) {
-    double x = 0, y = 0, z = 0;
-    if (!CentreOfMarkedPoints(ed, x, y, z)) return;
-    ed.TextCenter = {FormatNumber3(x), FormatNumber3(y), FormatNumber3(z)};
-    // Kind 0 rebuilds the panels only, so the boxes show the new centre.
-    ed.RefreshAfterEdit(0);
+CommandResult GetCenter(Editor& ed) {
+    std::optional<PointRecord> centre = CentreOfMarkedPoints(ed.Model());
+    if (!centre) return Refused(NO_MARKED_POINTS);
+    ed.TextCenter = {FormatNumber3(centre->X), FormatNumber3(centre->Y), FormatNumber3(centre->Z)};
+    return Done();
 }
 
-void HalveModelSize(Editor& ed) {
-    ResizeModel(ed, 0.5, "Halved size");
+CommandResult HalveModelSize(Editor& ed) {
+    return ResizeModel(ed, 0.5, "Halved size");
 }
-void DoubleModelSize(Editor& ed) {
-    ResizeModel(ed, 2, "Doubled size");
+CommandResult DoubleModelSize(Editor& ed) {
+    return ResizeModel(ed, 2, "Doubled size");
 }
-void TripleModelSize(Editor& ed) {
-    ResizeModel(ed, 3, "Tripled size");
+CommandResult TripleModelSize(Editor& ed) {
+    return ResizeModel(ed, 3, "Tripled size");
 }
 
-void CenterModel(Editor& ed) {
+CommandResult CenterModel(Editor& ed) {
     ModelStore& m = ed.Model();
     PointRecord low = m.Points[0], high = m.Points[0];
     for (int i = 0; i < m.NumPoints; ++i) {
@@ -154,7 +146,7 @@ void CenterModel(Editor& ed) {
         m.Points[i].Y -= c.Y;
         m.Points[i].Z -= c.Z;
     }
-    ed.RefreshAfterEdit(2);
+    return Done();
 }
 
 }  // namespace fw

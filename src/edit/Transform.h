@@ -8,25 +8,25 @@ namespace fw {
 
 // Moves every marked point along the axis by sign x steps x the move rate (the keypad
 // moves 1 or 5 steps at a time).
-void MoveMarkedPoints(Editor& ed, int axis, int sign, int steps = 1);
+CommandResult MoveMarkedPoints(Editor& ed, int axis, int sign, int steps = 1);
 
 // Turns the marked points about the centre boxes by sign x the angle box, from axisA
 // towards axisB.
-void RotateMarkedPoints(Editor& ed, int sign, int axisA, int axisB);
+CommandResult RotateMarkedPoints(Editor& ed, int sign, int axisA, int axisB);
 
 // Scales the marked points about the centre boxes by the factor boxes; direction -1
 // divides by them, undoing +1.
-void ScaleMarkedPoints(Editor& ed, int direction);
+CommandResult ScaleMarkedPoints(Editor& ed, int direction);
 
 // Puts the average position of the marked points into the centre boxes.
-void GetCenter(Editor& ed);
+CommandResult GetCenter(Editor& ed);
 
 // Whole-model resizing about the origin, marked or not.
-void HalveModelSize(Editor& ed);
-void DoubleModelSize(Editor& ed);
-void TripleModelSize(Editor& ed);
+CommandResult HalveModelSize(Editor& ed);
+CommandResult DoubleModelSize(Editor& ed);
+CommandResult TripleModelSize(Editor& ed);
 
 // Moves the model so that the centre of its bounding box is at the origin.
-void CenterModel(Editor& ed);
+CommandResult CenterModel(Editor& ed);
 
 }  // namespace fw

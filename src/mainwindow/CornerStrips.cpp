@@ -18,16 +18,13 @@ PointOrderStrip::PointOrderStrip(StripContext& ctx, QWidget* parent) : ModeStrip
     layout->setContentsMargins(0, 0, 0, 0);
     QToolButton* up = MakeStripButton(this, "HELIcon", 0, "Up", "Move Up");
     layout->addWidget(up);
-    connect(up, &QToolButton::clicked, this,
-            [this] { ctx_.run("Move Corner Up", [this] { MoveCornerUp(ctx_.editor); }); });
+    connect(up, &QToolButton::clicked, this, [this] { ctx_.run("MoveCornerUp", {}); });
     QToolButton* down = MakeStripButton(this, "HELIcon", 1, "Down", "Move Down");
     layout->addWidget(down);
-    connect(down, &QToolButton::clicked, this,
-            [this] { ctx_.run("Move Corner Down", [this] { MoveCornerDown(ctx_.editor); }); });
+    connect(down, &QToolButton::clicked, this, [this] { ctx_.run("MoveCornerDown", {}); });
     QToolButton* flip = MakeStripButton(this, "HELIcon", 2, "Flip", "Flip Normal");
     layout->addWidget(flip);
-    connect(flip, &QToolButton::clicked, this,
-            [this] { ctx_.run("Flip Normal", [this] { FlipPolygon(ctx_.editor); }); });
+    connect(flip, &QToolButton::clicked, this, [this] { ctx_.run("FlipPolygon", {}); });
     layout->addStretch();
 }
 
@@ -81,13 +78,10 @@ void UVStrip::StoreValue(int which) {
     if (ctx_.refreshing() || !textUV_[which]->isModified()) return;
     textUV_[which]->setModified(false);
     if (Model().NumPolygons < 1) return;
-    float value = float(ReadNumber(textUV_[which]->text().toStdString()));
-    EditModel("Edit UV", [this, which, value] {
-        ModelStore& m = Model();
-        CornerUVLRecord& uvl =
-            m.Polygons[m.CurrentPolygon].CornerUVL[ctx_.editor.CurrentListCorner];
-        (which == 0 ? uvl.U : which == 1 ? uvl.V : uvl.L) = value;
-    });
+    double value = ReadNumber(textUV_[which]->text().toStdString());
+    EditModel("SetCornerUVL",
+              {IntArg(Model().CurrentPolygon), IntArg(ctx_.editor.CurrentListCorner), IntArg(which),
+               NumberArg(value)});
 }
 
 }  // namespace fw

@@ -87,19 +87,16 @@ void MainWindow::BuildToolbar() {
         a->setToolTip(TOOLS[index].tip);
         return a;
     };
-    connect(add(0, style()->standardIcon(QStyle::SP_FileIcon)), &QAction::triggered, this,
-            [this] { files_.New(); });
-    connect(add(1, style()->standardIcon(QStyle::SP_DialogOpenButton)), &QAction::triggered, this,
-            [this] { files_.Open(); });
-    connect(add(2, style()->standardIcon(QStyle::SP_DialogSaveButton)), &QAction::triggered, this,
-            [this] { files_.Save(); });
+    BindCommand(add(0, style()->standardIcon(QStyle::SP_FileIcon)), "FileNew");
+    BindCommand(add(1, style()->standardIcon(QStyle::SP_DialogOpenButton)), "FileOpen");
+    BindCommand(add(2, style()->standardIcon(QStyle::SP_DialogSaveButton)), "FileSave");
     toolbar_->addSeparator();
     // The texture dialogs and the options dialog are not part of this build.
     for (int index = 3; index <= 6; ++index)
         add(index, TextIcon(TOOLS[index].text))->setEnabled(false);
     toolbar_->addSeparator();
-    connect(add(7, LayoutIcon(false)), &QAction::triggered, this, [this] { Singlemode(); });
-    connect(add(8, LayoutIcon(true)), &QAction::triggered, this, [this] { Quadmode(); });
+    BindCommand(add(7, LayoutIcon(false)), "SingleView");
+    BindCommand(add(8, LayoutIcon(true)), "QuadView");
     toolbar_->addSeparator();
     auto* group = new QActionGroup(this);
     for (int view = 0; view < 4; ++view) {
@@ -107,7 +104,9 @@ void MainWindow::BuildToolbar() {
         a->setCheckable(true);
         group->addAction(a);
         viewButtons_[view] = a;
-        connect(a, &QAction::triggered, this, [this, view] { SelectView(view); });
+        static constexpr const char* ids[4] = {"ShowViewXY", "ShowViewXZ", "ShowViewZY",
+                                               "ShowViewISO"};
+        BindCommand(a, ids[view]);
     }
     for (QAction* a : toolbar_->actions())
         if (QWidget* w = toolbar_->widgetForAction(a)) w->setFocusPolicy(Qt::NoFocus);

@@ -42,8 +42,8 @@ MainWindow::MainWindow(const Settings& settings, FileDialogs* dialogs, QWidget* 
       systemDialogs_(this),
       files_(editor_, dialogs ? *dialogs : systemDialogs_),
       stripContext_{editor_, settings_,
-                    [this](const std::string& name, const std::function<void()>& command) {
-                        RunCommand(name, command);
+                    [this](std::string_view id, std::vector<ArgValue> args) {
+                        RunCommandId(id, std::move(args));
                     },
                     [this] { ReFocusView(); },
                     [this] {
@@ -60,6 +60,7 @@ MainWindow::MainWindow(const Settings& settings, FileDialogs* dialogs, QWidget* 
     views_.PmoveMode = settings_.PmoveMode();
     editor_.IsoMode = settings_.IsoMode();
 
+    RegisterWindowCommands();
     status_ = new StatusLine(this);
     setStatusBar(status_);
     BuildToolbar();
@@ -71,11 +72,10 @@ MainWindow::MainWindow(const Settings& settings, FileDialogs* dialogs, QWidget* 
         setWindowTitle(QString::fromStdString(title));
     };
     files_.StartDirectory = [this] { return settings_.ModelDirectory(); };
-    files_.AfterOpen = [this] { modeList_->FillModeList(); };
 
     ApplyInterfaceMode(settings_.FourViewLayout() ? 1 : 0);
     SelectView(VIEW_XY);
-    editor_.RefreshAfterEdit(1);
+    editor_.Notify(ChangeSet::All());
 }
 
 MainWindow::~MainWindow() {
@@ -111,15 +111,13 @@ bool MainWindow::AskYesNo(const std::string& title, const std::string& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
-void MainWindow::Refresh(int kind) {
+void MainWindow::Refresh(const EditNotice& notice) {
     if (!modeList_) return;  // still being built
-    modeList_->FillModeList();
+    // The undo entry is recorded and Modified is final before any refresh.
+    modeList_->FillModeList(notice.changes);
     infoStrip_->ShowViewState();
-    if (kind >= 1) viewArea_->RepaintVisible();
-    // A command wrapped in Editor::Run records its undo entry after this refresh; update the
-    // Undo and Redo captions once the command is complete.
-    QMetaObject::invokeMethod(
-        this, [this] { UpdateUndoActions(); }, Qt::QueuedConnection);
+    if (notice.refreshKind >= REFRESH_VIEWS) viewArea_->RepaintVisible();
+    UpdateUndoActions();
 }
 
 void MainWindow::SetSubmodelMenuState(const std::string& currentCaption,
@@ -127,11 +125,6 @@ void MainWindow::SetSubmodelMenuState(const std::string& currentCaption,
     putPointsCurrent_->setText(QString::fromStdString(currentCaption));
     putPointsNew_->setText(QString::fromStdString(newCaption));
     putPointsNew_->setEnabled(newEnabled);
-}
-
-void MainWindow::RunCommand(const std::string& name, const std::function<void()>& command) {
-    editor_.Run(name, command);
-    ReFocusView();
 }
 
 void MainWindow::SelectView(int view) {
@@ -158,7 +151,7 @@ void MainWindow::Quadmode() {
     ApplyInterfaceMode(1);
     settings_.WriteInt(setting::InterfaceMode, 1);
     views_.CentreAllViews();
-    editor_.RefreshAfterEdit(1);
+    editor_.Notify(Change::View);
     ReFocusView();
 }
 

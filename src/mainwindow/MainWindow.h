@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "config/Settings.h"
+#include "edit/CommandTable.h"
 #include "mainwindow/QtFileDialogs.h"
 #include "mainwindow/StripContext.h"
 #include "model/Editor.h"
@@ -52,7 +53,7 @@ public:
     void ShowStatus(const std::string& text, int kind) override;
     void ShowMessage(const std::string& title, const std::string& text) override;
     bool AskYesNo(const std::string& title, const std::string& text) override;
-    void Refresh(int kind) override;
+    void Refresh(const EditNotice& notice) override;
     void SetSubmodelMenuState(const std::string& currentCaption, const std::string& newCaption,
                               bool newEnabled) override;
 
@@ -69,8 +70,11 @@ public:
     void SelectView(int view);
     // Gives the input focus back to the current view.
     void ReFocusView();
-    // Runs an editing command as one undo step, then updates Undo/Redo and the focus.
-    void RunCommand(const std::string& name, const std::function<void()>& command);
+    // Every command the window's menus, buttons and keys run: the editing commands and the
+    // window's own (files, views, layouts, undo).
+    const CommandTable& Commands() const { return commands_; }
+    // Runs the command `id` with `args`, then gives the focus back to the current view.
+    CommandResult RunCommandId(std::string_view id, std::vector<ArgValue> args = {});
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -88,14 +92,19 @@ private:
     void BuildToolsAndPolygonMenus();
     void BuildModelMenu();
     void BuildWindowAndHelpMenus();
+    // A menu entry that runs the command `id`; the action keeps the id as its "commandId".
     QAction* AddCommand(QMenu* menu, const char* name, const QString& caption,
-                        const QKeySequence& shortcut, const char* undoName,
-                        void (*command)(Editor&));
-    QAction* AddAction(QMenu* menu, const char* name, const QString& caption,
-                       const QKeySequence& shortcut, std::function<void()> action);
+                        const QKeySequence& shortcut, std::string_view id,
+                        std::vector<ArgValue> args = {});
+    // Makes `action` run the command `id`.
+    void BindCommand(QAction* action, std::string_view id, std::vector<ArgValue> args = {});
     QAction* AddDisabled(QMenu* menu, const char* name, const QString& caption,
                          const QKeySequence& shortcut = {});
     void UpdateUndoActions();
+
+    // Built in MainWindowCommands.cpp: the window's own entries of the command table.
+    void RegisterWindowCommands();
+    void AddWindowCommand(std::string_view id, std::string_view name, std::function<void()> action);
 
     // Built in MainToolbar.cpp.
     void BuildToolbar();
@@ -111,6 +120,7 @@ private:
 
     const Settings& settings_;
     Editor editor_;
+    CommandTable commands_;
     ViewState views_;
     QtFileDialogs systemDialogs_;
     FileCommands files_;

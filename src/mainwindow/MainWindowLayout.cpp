@@ -50,8 +50,7 @@ void MainWindow::BuildCentralArea() {
     row->addWidget(imgSplitter_, 1);
 
     infoStrip_ = new ViewInfoStrip(editor_, views_, central);
-    infoStrip_->viewsChanged = [this] { viewArea_->RepaintVisible(); };
-    infoStrip_->refocus = [this] { ReFocusView(); };
+    infoStrip_->runCommand = [this](std::string_view id) { RunCommandId(id); };
     row->addWidget(infoStrip_);
 
     quickHelp_ = new QLabel(central);

@@ -6,14 +6,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "edit/CopyPaste.h"
-#include "edit/Hiding.h"
-#include "edit/InsertDelete.h"
-#include "edit/Marking.h"
-#include "edit/PolygonTools.h"
-#include "edit/SubmodelTools.h"
-#include "edit/Transform.h"
 #include "mainwindow/MainWindow.h"
+#include "mainwindow/StripContext.h"
 #include "mainwindow/ViewArea.h"
 
 namespace fw {
@@ -28,23 +22,6 @@ void MainWindow::BuildMenus() {
     BuildWindowAndHelpMenus();
 }
 
-QAction* MainWindow::AddAction(QMenu* menu, const char* name, const QString& caption,
-                               const QKeySequence& shortcut, std::function<void()> action) {
-    QAction* a = menu->addAction(caption);
-    a->setObjectName(name);
-    a->setShortcut(shortcut);
-    connect(a, &QAction::triggered, this, [action = std::move(action)] { action(); });
-    return a;
-}
-
-QAction* MainWindow::AddCommand(QMenu* menu, const char* name, const QString& caption,
-                                const QKeySequence& shortcut, const char* undoName,
-                                void (*command)(Editor&)) {
-    return AddAction(menu, name, caption, shortcut, [this, undoName, command] {
-        RunCommand(undoName, [this, command] { command(editor_); });
-    });
-}
-
 QAction* MainWindow::AddDisabled(QMenu* menu, const char* name, const QString& caption,
                                  const QKeySequence& shortcut) {
     QAction* a = menu->addAction(caption);
@@ -57,38 +34,33 @@ QAction* MainWindow::AddDisabled(QMenu* menu, const char* name, const QString& c
 void MainWindow::BuildFileMenu() {
     QMenu* file = menuBar()->addMenu("&File");
     file->setObjectName("MenuFile");
-    AddAction(file, "MenuFileNew", "&New", {}, [this] { files_.New(); });
-    AddAction(file, "MenuFileOpen", "&Open ", {}, [this] { files_.Open(); });
-    AddAction(file, "MenuFileSave", "&Save", QKeySequence("Ctrl+Q"), [this] { files_.Save(); });
-    AddAction(file, "MenuFileSaveAs", "Save &As", QKeySequence("F12"), [this] { files_.SaveAs(); });
+    AddCommand(file, "MenuFileNew", "&New", {}, "FileNew");
+    AddCommand(file, "MenuFileOpen", "&Open ", {}, "FileOpen");
+    AddCommand(file, "MenuFileSave", "&Save", QKeySequence("Ctrl+Q"), "FileSave");
+    AddCommand(file, "MenuFileSaveAs", "Save &As", QKeySequence("F12"), "FileSaveAs");
     AddDisabled(file, "MenuFileSaveBSP", "Save with &BSP");
     AddDisabled(file, "MenuFilePreview", "&Preview in Shadebox", QKeySequence("F11"));
     file->addSeparator();
-    AddAction(file, "MenuFileExit", "E&xit", {}, [this] { close(); });
+    AddCommand(file, "MenuFileExit", "E&xit", {}, "FileExit");
 }
 
 void MainWindow::BuildEditMenu() {
     QMenu* edit = menuBar()->addMenu("&Edit");
     edit->setObjectName("MenuEdit");
     // Ctrl+Z and Ctrl+Y belong to the mirrored paste, so undo takes the other common keys.
-    undoAction_ = AddAction(edit, "MenuEditUndo", "&Undo", QKeySequence("Alt+Backspace"),
-                            [this] { editor_.Undo(); });
-    redoAction_ = AddAction(edit, "MenuEditRedo", "&Redo", QKeySequence("Ctrl+Shift+Z"),
-                            [this] { editor_.Redo(); });
+    undoAction_ = AddCommand(edit, "MenuEditUndo", "&Undo", QKeySequence("Alt+Backspace"), "Undo");
+    redoAction_ = AddCommand(edit, "MenuEditRedo", "&Redo", QKeySequence("Ctrl+Shift+Z"), "Redo");
     edit->addSeparator();
     // The keys in brackets belong to the views, which handle them themselves.
-    AddCommand(edit, "MenuEditPolygonInsert", "Insert &Polygon [Shift+Ins]", {}, "Insert Polygon",
-               InsertPolygon);
-    AddCommand(edit, "MenuEditPolygonDelete", "Delete P&olygons [Shift+Del]", {}, "Delete Polygons",
-               DeletePolygons);
-    AddCommand(edit, "MenuEditPointInsert", "&Insert Point [Ins]", {}, "Insert Point", InsertPoint);
-    AddCommand(edit, "MenuEditPointDelete", "&Delete Points [Del]", {}, "Delete Points",
-               DeletePoints);
+    AddCommand(edit, "MenuEditPolygonInsert", "Insert &Polygon [Shift+Ins]", {}, "InsertPolygon");
+    AddCommand(edit, "MenuEditPolygonDelete", "Delete P&olygons [Shift+Del]", {}, "DeletePolygons");
+    AddCommand(edit, "MenuEditPointInsert", "&Insert Point [Ins]", {}, "InsertPoint");
+    AddCommand(edit, "MenuEditPointDelete", "&Delete Points [Del]", {}, "DeletePoints");
     edit->addSeparator();
-    AddCommand(edit, "CopyPointsMenu", "Cop&y Marked Points", QKeySequence("Ctrl+C"), "Copy",
-               CopyMarkedPoints);
-    AddCommand(edit, "CopyPolyMenu", "&Copy Polygons and Points", QKeySequence("Ctrl+G"), "Copy",
-               CopyMarkedPolygonsAndPoints);
+    AddCommand(edit, "CopyPointsMenu", "Cop&y Marked Points", QKeySequence("Ctrl+C"),
+               "CopyMarkedPoints");
+    AddCommand(edit, "CopyPolyMenu", "&Copy Polygons and Points", QKeySequence("Ctrl+G"),
+               "CopyMarkedPolygonsAndPoints");
 
     QMenu* mirror = edit->addMenu("&Mirror Paste");
     mirror->setObjectName("MenuEditPasteMirror");
@@ -97,17 +69,15 @@ void MainWindow::BuildEditMenu() {
     const char* mirrorCaptions[3] = {"Mirror &X", "Mirror &Y", "Mirror &Z"};
     const char* mirrorKeys[3] = {"Ctrl+X", "Ctrl+Y", "Ctrl+Z"};
     for (int axis = 1; axis <= 3; ++axis)
-        AddAction(mirror, mirrorNames[axis - 1], mirrorCaptions[axis - 1],
-                  QKeySequence(mirrorKeys[axis - 1]), [this, axis] {
-                      RunCommand("Mirror Paste", [this, axis] { PasteMirrored(editor_, axis); });
-                  });
+        AddCommand(mirror, mirrorNames[axis - 1], mirrorCaptions[axis - 1],
+                   QKeySequence(mirrorKeys[axis - 1]), "PasteMirrored", {IntArg(axis)});
 
     QMenu* normal = edit->addMenu("&Normal Paste");
     normal->setObjectName("MenuEditPasteNormal");
-    AddCommand(normal, "MenuEditPasteNormalOffset", "&Offset", QKeySequence("Ctrl+T"), "Paste",
-               PasteWithOffset);
+    AddCommand(normal, "MenuEditPasteNormalOffset", "&Offset", QKeySequence("Ctrl+T"),
+               "PasteWithOffset");
     AddCommand(normal, "MenuEditPasteNormalOrigin", "&At the Origin", QKeySequence("Ctrl+D"),
-               "Paste", PasteAtOrigin);
+               "PasteAtOrigin");
 
     QMenu* move = edit->addMenu("Mo&ve");
     move->setObjectName("MenuEditMove");
@@ -116,29 +86,27 @@ void MainWindow::BuildEditMenu() {
     const char* decCaptions[3] = {"Decrease X", "Decrease Y", "Decrease Z"};
     const char* incCaptions[3] = {"Increase X ", "Increase Y", "Increase Z"};
     for (int axis = 1; axis <= 3; ++axis)
-        AddAction(move, decNames[axis - 1], decCaptions[axis - 1], {}, [this, axis] {
-            RunCommand("Move Points", [this, axis] { MoveMarkedPoints(editor_, axis, -1); });
-        });
+        AddCommand(move, decNames[axis - 1], decCaptions[axis - 1], {}, "MoveMarkedPoints",
+                   {IntArg(axis), IntArg(-1), IntArg(1)});
     for (int axis = 1; axis <= 3; ++axis)
-        AddAction(move, incNames[axis - 1], incCaptions[axis - 1], {}, [this, axis] {
-            RunCommand("Move Points", [this, axis] { MoveMarkedPoints(editor_, axis, +1); });
-        });
+        AddCommand(move, incNames[axis - 1], incCaptions[axis - 1], {}, "MoveMarkedPoints",
+                   {IntArg(axis), IntArg(1), IntArg(1)});
     UpdateUndoActions();
 }
 
 void MainWindow::BuildViewMenu() {
     QMenu* view = menuBar()->addMenu("&View");
     view->setObjectName("MenuView");
-    AddCommand(view, "UnHidePolyMenu", "U&nHide All Polygons", QKeySequence("Ctrl+F1"), "Unhide",
-               UnhideAllPolygons);
+    AddCommand(view, "UnHidePolyMenu", "U&nHide All Polygons", QKeySequence("Ctrl+F1"),
+               "UnhideAllPolygons");
     AddCommand(view, "HidePolyDarkMenu", "&Darken Marked Polygons", QKeySequence("Ctrl+F2"),
-               "Darken", DarkenMarkedPolygons);
-    AddCommand(view, "HidePolygonsMenu", "H&ide Marked Polygons", QKeySequence("Ctrl+F3"), "Hide",
-               HideMarkedPolygons);
-    AddCommand(view, "UnHidePointMenu", "&UnHide All Points", QKeySequence("Ctrl+F4"), "Unhide",
-               UnhideAllPoints);
-    AddCommand(view, "HidePointsMenu", "&Hide Marked Points", QKeySequence("Ctrl+F5"), "Hide",
-               HideMarkedPoints);
+               "DarkenMarkedPolygons");
+    AddCommand(view, "HidePolygonsMenu", "H&ide Marked Polygons", QKeySequence("Ctrl+F3"),
+               "HideMarkedPolygons");
+    AddCommand(view, "UnHidePointMenu", "&UnHide All Points", QKeySequence("Ctrl+F4"),
+               "UnhideAllPoints");
+    AddCommand(view, "HidePointsMenu", "&Hide Marked Points", QKeySequence("Ctrl+F5"),
+               "HideMarkedPoints");
     // Switches the crossed drawing of marked polygons (the CrossMarked option).
     QAction* crossed = view->addAction("&Show Marked Polygons as Crossed");
     crossed->setObjectName("ShowCrossedMenu");
@@ -153,43 +121,43 @@ void MainWindow::BuildViewMenu() {
     const char* names[4] = {"MenuViewXY", "MenuViewXZ", "MenuViewZY", "MenuViewISO"};
     const char* captions[4] = {"X&Y View", "&XZ View", "&ZY View", "&Isometric View"};
     const char* keys[4] = {"F5", "F6", "F7", "F8"};
+    const char* ids[4] = {"ShowViewXY", "ShowViewXZ", "ShowViewZY", "ShowViewISO"};
     for (int v = 0; v < 4; ++v)
-        AddAction(view, names[v], captions[v], QKeySequence(keys[v]), [this, v] { SelectView(v); });
+        AddCommand(view, names[v], captions[v], QKeySequence(keys[v]), ids[v]);
     AddDisabled(view, "MenuViewTextureAlign", "&Texture Alignment View", QKeySequence("F9"));
     view->addSeparator();
     AddDisabled(view, "MenuViewOptions", "&Options && Configuration", QKeySequence("F2"));
-    AddAction(view, "MenuViewSingle", "Single&View", QKeySequence("F3"), [this] { Singlemode(); });
-    AddAction(view, "MenuViewQuad", "&QuadView", QKeySequence("F4"), [this] { Quadmode(); });
+    AddCommand(view, "MenuViewSingle", "Single&View", QKeySequence("F3"), "SingleView");
+    AddCommand(view, "MenuViewQuad", "&QuadView", QKeySequence("F4"), "QuadView");
 }
 
 void MainWindow::BuildMarkMenu() {
     QMenu* mark = menuBar()->addMenu("Mark/&UnMark");
     mark->setObjectName("MenuMark");
     // Marks are not part of the saved model, so these make no undo entries.
-    AddCommand(mark, "MenuMarkPointCurrent", "Current Point [V]", {}, "Mark",
-               ToggleCurrentPointMark);
+    AddCommand(mark, "MenuMarkPointCurrent", "Current Point [V]", {}, "ToggleCurrentPointMark");
     AddCommand(mark, "MenuMarkPointCurrentPolygons", "Current Polygon's Points [Ctrl+V]", {},
-               "Mark", MarkCurrentPolygonPoints);
+               "MarkCurrentPolygonPoints");
     AddCommand(mark, "MenuMarkPointMarkedPolygons", "Marked Polygons' Points [Ctrl+Shift+V]", {},
-               "Mark", MarkMarkedPolygonsPoints);
-    AddCommand(mark, "MenuMarkPointAll", "All Points [Shift+V]", {}, "Mark", MarkAllPoints);
+               "MarkMarkedPolygonsPoints");
+    AddCommand(mark, "MenuMarkPointAll", "All Points [Shift+V]", {}, "MarkAllPoints");
     mark->addSeparator();
-    AddCommand(mark, "MenuMarkPolygonCurrent", "Current Polygon [N]", {}, "Mark",
-               ToggleCurrentPolygonMark);
+    AddCommand(mark, "MenuMarkPolygonCurrent", "Current Polygon [N]", {},
+               "ToggleCurrentPolygonMark");
     AddCommand(mark, "MenuMarkPolygonCurrentPoints", "Current Point's Polygons [Ctrl+N]", {},
-               "Mark", MarkCurrentPointPolygons);
+               "MarkCurrentPointPolygons");
     AddCommand(mark, "MenuMarkPolygonMarkedPoints", "Marked Points' Polygons [Ctrl+Shift+N]", {},
-               "Mark", MarkMarkedPointsPolygons);
-    AddCommand(mark, "MenuMarkPolygonAll", "All Polygons [Shift+N]", {}, "Mark", MarkAllPolygons);
+               "MarkMarkedPointsPolygons");
+    AddCommand(mark, "MenuMarkPolygonAll", "All Polygons [Shift+N]", {}, "MarkAllPolygons");
     mark->addSeparator();
     AddCommand(mark, "MenuMarkPointCurrentSubmodels", "Ma&rk Submodel Points...",
-               QKeySequence("Ctrl+J"), "Mark", MarkSubmodelPoints);
+               QKeySequence("Ctrl+J"), "MarkSubmodelPoints");
     AddCommand(mark, "MenuMarkPolygonCurrentSubmodels", "Mark &Submodel Polygons...",
-               QKeySequence("Ctrl+B"), "Mark", MarkSubmodelPolygons);
+               QKeySequence("Ctrl+B"), "MarkSubmodelPolygons");
     AddCommand(mark, "MenuUnMarkPointCurrentSubmodels", "UnMark Cur/Submodel Points...", {},
-               "Unmark", UnmarkSubmodelPoints);
+               "UnmarkSubmodelPoints");
     AddCommand(mark, "MenuUnMarkPolygonCurrentSubmodels", "UnMark Cur/Submodel Polygons", {},
-               "Unmark", UnmarkSubmodelPolygons);
+               "UnmarkSubmodelPolygons");
 }
 
 void MainWindow::BuildToolsAndPolygonMenus() {
@@ -205,13 +173,13 @@ void MainWindow::BuildToolsAndPolygonMenus() {
                 QKeySequence("Ctrl+M"));
     polygon->addSeparator();
     AddCommand(polygon, "PlacePointMenu", "&Place Point in Plane", QKeySequence("Ctrl+P"),
-               "Place Point in Plane", PlacePointInPlane);
+               "PlacePointInPlane");
     AddCommand(polygon, "ReTextureMenu", "Reset &Marked Textures", QKeySequence("Ctrl+E"),
-               "Reset Textures", ResetMarkedTextures);
+               "ResetMarkedTextures");
     AddCommand(polygon, "RearrangeMenu", "&Rearrange 4-Sided", QKeySequence("Ctrl+R"),
-               "Rearrange 4-Sided", RearrangeFourSided);
+               "RearrangeFourSided");
     AddCommand(polygon, "PolygonNormalMenu", "Polygon &Normal Flip", QKeySequence("Ctrl+F"),
-               "Flip Normal", FlipPolygon);
+               "FlipPolygon");
 }
 
 void MainWindow::BuildModelMenu() {
@@ -219,22 +187,21 @@ void MainWindow::BuildModelMenu() {
     model->setObjectName("MenuModel");
     putPointsMenu_ = model->addMenu("&Put Points in Submodel...");
     putPointsMenu_->setObjectName("MakeSubMenu");
-    putPointsCurrent_ =
-        AddCommand(putPointsMenu_, "MenuModelPutPointsCurrent", "In current submodel (0)", {},
-                   "Put Points in Submodel", PutPointsInCurrentSubmodel);
+    putPointsCurrent_ = AddCommand(putPointsMenu_, "MenuModelPutPointsCurrent",
+                                   "In current submodel (0)", {}, "PutPointsInCurrentSubmodel");
     putPointsNew_ = AddCommand(putPointsMenu_, "MenuModelPutPointsNew", "In a new submodel (0)", {},
-                               "Put Points in New Submodel", PutPointsInNewSubmodel);
+                               "PutPointsInNewSubmodel");
     AddCommand(model, "CheckSubMenu", "&Check and Compress Submodels", QKeySequence("Ctrl+O"),
-               "Check and Compress", CheckAndCompressCommand);
+               "CheckAndCompressCommand");
     model->addSeparator();
     AddCommand(model, "SizeHalfMenu", "&Halve Model Size ", QKeySequence("Ctrl+Shift+F1"),
-               "Halve Model Size", HalveModelSize);
+               "HalveModelSize");
     AddCommand(model, "SizeDoubleMenu", "&Double Model Size", QKeySequence("Ctrl+Shift+F2"),
-               "Double Model Size", DoubleModelSize);
+               "DoubleModelSize");
     AddCommand(model, "SizeTripleMenu", "&Triple Model Size", QKeySequence("Ctrl+Shift+F3"),
-               "Triple Model Size", TripleModelSize);
+               "TripleModelSize");
     AddCommand(model, "MenuCenterModel", "Center &Model", QKeySequence("Ctrl+Shift+F4"),
-               "Center Model", CenterModel);
+               "CenterModel");
 }
 
 void MainWindow::BuildWindowAndHelpMenus() {

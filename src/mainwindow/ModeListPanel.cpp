@@ -7,11 +7,11 @@
 #include <QLabel>
 #include <QStackedWidget>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
-#include "edit/Marking.h"
 #include "mainwindow/CornerStrips.h"
+#include "mainwindow/ModeListModel.h"
 #include "mainwindow/PointsStrip.h"
 #include "mainwindow/PolygonsStrip.h"
 #include "mainwindow/SubmodelsStrip.h"
@@ -25,25 +25,6 @@ const char* const MODE_TIPS[5] = {"Points Mode", "Polygon's Mode", "Polygon Poin
 const char* const MODE_TEXTS[5] = {"Pts", "Poly", "Order", "UV", "Sub"};
 const char* const MODE_CAPTIONS[5] = {"Points Mode", "Polygons Mode", "Point Order Mode",
                                       "UV Vectors Mode", "Submodels Mode"};
-
-QStringList Columns(int mode) {
-    switch (mode) {
-        case ModeListPanel::Points:
-            return {"Nr", "#", "X", "Y", "Z", "S"};
-        case ModeListPanel::Polygons:
-            return {"Nr", "#", "Texture", "Points"};
-        case ModeListPanel::PointOrder:
-            return {"Point"};
-        case ModeListPanel::UVVectors:
-            return {"Nr", "U", "V", "L"};
-        default:
-            return {"Nr", "Parent", "Sorting", "Points"};
-    }
-}
-
-QString Mark(uint8_t flag) {
-    return flag ? "#" : "";
-}
 
 }  // namespace
 
@@ -71,20 +52,23 @@ ModeListPanel::ModeListPanel(StripContext& ctx, QWidget* parent) : QWidget(paren
     counts->addWidget(labelCurrent_, 1, 0, 1, 2);
     layout->addLayout(counts);
 
-    list_ = new QTreeWidget(this);
+    rows_ = new ModeListModel(ctx_.editor, this);
+    list_ = new QTreeView(this);
     list_->setObjectName("OBList");
+    list_->setModel(rows_);
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
     list_->setSortingEnabled(false);
+    list_->setItemsExpandable(false);
     list_->setAllColumnsShowFocus(true);
     list_->setContextMenuPolicy(Qt::CustomContextMenu);
     list_->header()->setSectionsClickable(true);
     list_->header()->setStretchLastSection(false);
     layout->addWidget(list_, 1);
     // A click or the arrow keys make a row's item current.
-    connect(list_, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem* item) { RowClicked(item); });
-    connect(list_, &QTreeWidget::customContextMenuRequested, this,
+    connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& index) { RowClicked(index.row()); });
+    connect(list_, &QTreeView::customContextMenuRequested, this,
             [this](const QPoint& pos) { RightClicked(pos); });
     connect(list_->header(), &QHeaderView::sectionClicked, this, &ModeListPanel::HeaderClicked);
 
@@ -124,16 +108,15 @@ void ModeListPanel::SetMode(int mode) {
     if (mode < 0 || mode > Submodels) return;
     listMode_ = mode;
     modeButtons_->button(mode)->setChecked(true);
+    listRefreshing_ = true;
+    rows_->SetMode(mode);
+    sizedRows_ = -1;
+    listRefreshing_ = false;
     FillModeList();
 }
 
-void ModeListPanel::FillModeList() {
+void ModeListPanel::FillModeList(ChangeSet changes) {
     listRefreshing_ = true;
-    Editor& ed = ctx_.editor;
-    const ModelStore& m = ed.Model();
-    int corners = m.NumPolygons > 0 ? m.Polygons[m.CurrentPolygon].CornerCount : 0;
-    if (ed.CurrentListCorner >= corners) ed.CurrentListCorner = 0;
-
     labelMode_->setText(MODE_CAPTIONS[listMode_]);
     // Only the shown strip claims room, so the list gets the rest.
     for (ModeStrip* strip : stripOf_) {
@@ -142,149 +125,76 @@ void ModeListPanel::FillModeList() {
         strip->setSizePolicy(policy, policy);
     }
     strips_->setCurrentWidget(stripOf_[listMode_]);
-    strips_->adjustSize();
-    FillRows();
+    rows_->Refresh(changes);
+    // Measuring cells is most of a refresh's time: do it when the rows are new.
+    if (sizedMode_ != listMode_ || sizedRows_ != rows_->rowCount()) {
+        sizedMode_ = listMode_;
+        sizedRows_ = rows_->rowCount();
+        for (int c = 0; c < rows_->columnCount(); ++c) list_->resizeColumnToContents(c);
+    }
+    SelectCurrentRow(rows_->CurrentRow());
+    FillLabels();
     stripOf_[listMode_]->Fill();
     listRefreshing_ = false;
 }
 
-void ModeListPanel::FillRows() {
+void ModeListPanel::FillLabels() {
     const Editor& ed = ctx_.editor;
     const ModelStore& m = ed.Model();
-    list_->clear();
-    list_->setColumnCount(int(Columns(listMode_).size()));
-    list_->setHeaderLabels(Columns(listMode_));
-    QList<QTreeWidgetItem*> rows;
-    int current = 0;
     labelMarked_->clear();
-    const PolygonRecord& poly = m.Polygons[m.CurrentPolygon];
-    int corners = m.NumPolygons > 0 ? poly.CornerCount : 0;
+    int corners = m.NumPolygons > 0 ? m.Polygons[m.CurrentPolygon].CornerCount : 0;
     switch (listMode_) {
         case Points:
-            for (int i = 0; i < m.NumPoints && i < MAX_POINTS; ++i) {
-                const PointRecord& p = m.Points[i];
-                rows << new QTreeWidgetItem({QString::number(i), Mark(m.PointMarked[i]),
-                                             FormatNumber(p.X, 3), FormatNumber(p.Y, 3),
-                                             FormatNumber(p.Z, 3),
-                                             QString::number(m.PointSubmodel[i])});
-            }
             labelCount_->setText(QString::number(m.NumPoints) + " points");
             labelMarked_->setText(QString::number(m.NumMarkedPoints) + " marked");
             labelCurrent_->setText("Point #" + QString::number(m.CurrentPoint));
-            current = m.CurrentPoint;
             break;
         case Polygons:
-            for (int i = 0; i < m.NumPolygons && i < MAX_POLYGONS; ++i) {
-                const PolygonRecord& p = m.Polygons[i];
-                QString texture;
-                if (p.IsFlat()) {
-                    auto c = FlatColourComponents(p.FlatColour);
-                    texture = QString("<Flat> %1 %2 %3").arg(c[0]).arg(c[1]).arg(c[2]);
-                } else {
-                    texture = polygonsStrip_->textureName(m.FirstModelTexture + p.TextureNumber);
-                }
-                rows << new QTreeWidgetItem({QString::number(i), Mark(m.PolygonMarked[i]), texture,
-                                             QString::number(p.CornerCount)});
-            }
             labelCount_->setText(QString::number(m.NumPolygons) + " polygons");
             labelMarked_->setText(QString::number(m.NumMarkedPolygons) + " marked");
             labelCurrent_->setText("Polygon #" + QString::number(m.CurrentPolygon));
-            current = m.CurrentPolygon;
             break;
         case PointOrder:
-            for (int j = 0; j < corners; ++j) {
-                auto* row = new QTreeWidgetItem({"Point " + QString::number(poly.Corners[j])});
-                row->setData(0, Qt::UserRole, j);
-                rows << row;
-            }
             labelCount_->setText(QString::number(corners) + " points");
             labelCurrent_->setText("Polygon Point #" + QString::number(ed.CurrentListCorner));
-            current = ed.CurrentListCorner;
             break;
         case UVVectors:
-            for (int j = 0; j < corners; ++j) {
-                const CornerUVLRecord& uvl = poly.CornerUVL[j];
-                rows << new QTreeWidgetItem({QString::number(j), FormatNumber(uvl.U, 2),
-                                             FormatNumber(uvl.V, 2), FormatNumber(uvl.L, 2)});
-            }
             labelCount_->setText(QString::number(corners) + " UV vectors");
             labelCurrent_->setText("UV Vector #" + QString::number(ed.CurrentListCorner));
-            current = ed.CurrentListCorner;
             break;
         default:
-            for (int s = 0; s < m.NumSubmodels && s < MAX_SUBMODELS; ++s) {
-                const SubmodelRecord& sub = m.Submodels[s];
-                int points = 0;
-                for (int i = 0; i < m.NumPoints && i < MAX_POINTS; ++i)
-                    points += m.PointSubmodel[i] == s;
-                QString parent = sub.Parent == NO_PARENT ? "<root>" : QString::number(sub.Parent);
-                rows << new QTreeWidgetItem({QString::number(s), parent,
-                                             QString::number(sub.SortPolygon),
-                                             QString::number(points)});
-            }
             labelCount_->setText(QString::number(m.NumSubmodels) + " submodels");
             labelCurrent_->setText("Submodel #" + QString::number(m.CurrentSubmodel));
-            current = m.CurrentSubmodel;
             break;
     }
-    list_->addTopLevelItems(rows);
-    // Measuring every cell is most of a refresh's time: do it when the rows are new.
-    if (sizedMode_ != listMode_ || sizedRows_ != rows.size()) {
-        sizedMode_ = listMode_;
-        sizedRows_ = rows.size();
-        for (int c = 0; c < list_->columnCount(); ++c) list_->resizeColumnToContents(c);
-    }
-    SelectCurrentRow(current);
 }
 
 void ModeListPanel::SelectCurrentRow(int row) {
-    QTreeWidgetItem* item = list_->topLevelItem(row);
-    if (!item) return;
-    list_->setCurrentItem(item);
-    list_->scrollToItem(item);
+    if (row < 0 || row >= rows_->rowCount()) return;
+    QModelIndex index = rows_->index(row, 0);
+    if (list_->currentIndex().row() != row) list_->setCurrentIndex(index);
+    list_->scrollTo(index);
 }
 
-void ModeListPanel::RowClicked(QTreeWidgetItem* item) {
-    if (listRefreshing_ || ctx_.editor.RefreshInProgress || !item) return;
-    Editor& ed = ctx_.editor;
-    ModelStore& m = ed.Model();
-    int row = list_->indexOfTopLevelItem(item);
-    switch (listMode_) {
-        case Points:
-            m.CurrentPoint = int16_t(row);
-            break;
-        case Polygons:
-            m.CurrentPolygon = int16_t(row);
-            break;
-        case PointOrder:
-            ed.CurrentListCorner = int16_t(item->data(0, Qt::UserRole).toInt());
-            break;
-        case UVVectors:
-            ed.CurrentListCorner = int16_t(row);
-            break;
-        default:
-            m.CurrentSubmodel = int16_t(row);
-            break;
-    }
-    // The refresh rebuilds the rows, so it must not run inside the click of one of them.
-    QMetaObject::invokeMethod(
-        this, [&ed] { ed.RefreshAfterEdit(1); }, Qt::QueuedConnection);
+void ModeListPanel::RowClicked(int row) {
+    if (listRefreshing_ || ctx_.editor.RefreshInProgress || row < 0) return;
+    static constexpr const char* select[5] = {"SelectPoint", "SelectPolygon", "SelectListCorner",
+                                              "SelectListCorner", "SelectSubmodel"};
+    ctx_.run(select[listMode_], {IntArg(row)});
 }
 
 void ModeListPanel::RightClicked(const QPoint& pos) {
-    QTreeWidgetItem* item = list_->itemAt(pos);
-    if (!item || ctx_.refreshing()) return;
-    list_->setCurrentItem(item);  // the row under the mouse becomes the current item
-    Editor& ed = ctx_.editor;
-    if (listMode_ == Points) ctx_.run("Mark Point", [&ed] { ToggleCurrentPointMark(ed); });
-    if (listMode_ == Polygons) ctx_.run("Mark Polygon", [&ed] { ToggleCurrentPolygonMark(ed); });
+    QModelIndex index = list_->indexAt(pos);
+    if (!index.isValid() || ctx_.refreshing()) return;
+    list_->setCurrentIndex(index);  // the row under the mouse becomes the current item
+    if (listMode_ == Points) ctx_.run("ToggleCurrentPointMark", {});
+    if (listMode_ == Polygons) ctx_.run("ToggleCurrentPolygonMark", {});
 }
 
 void ModeListPanel::HeaderClicked(int section) {
     if (section != 1) return;
-    Editor& ed = ctx_.editor;
-    if (listMode_ == Points) ctx_.run("Mark All Points", [&ed] { MarkAllPoints(ed); });
-    if (listMode_ == Polygons) ctx_.run("Mark All Polygons", [&ed] { MarkAllPolygons(ed); });
+    if (listMode_ == Points) ctx_.run("MarkAllPoints", {});
+    if (listMode_ == Polygons) ctx_.run("MarkAllPolygons", {});
 }
 
 }  // namespace fw

@@ -4,16 +4,17 @@
 #include <array>
 
 #include "mainwindow/StripContext.h"
+#include "model/ChangeSet.h"
 
 class QButtonGroup;
 class QPoint;
 class QLabel;
 class QStackedWidget;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
 
 namespace fw {
 
+class ModeListModel;
 class ModeStrip;
 class PolygonsStrip;
 class SubmodelsStrip;
@@ -27,20 +28,21 @@ public:
 
     ModeListPanel(StripContext& ctx, QWidget* parent);
 
-    // Rebuilds headers, rows, labels and the strip's boxes for the current mode.
-    void FillModeList();
+    // Brings rows, labels and the strip's boxes of the current mode up to date.
+    void FillModeList(ChangeSet changes = ChangeSet::All());
     void SetMode(int mode);
     int ListMode() const { return listMode_; }
     bool ListRefreshing() const { return listRefreshing_; }
 
     PolygonsStrip* PolygonsPanel() const { return polygonsStrip_; }
+    ModeListModel* Rows() const { return rows_; }
     SubmodelsStrip* SubmodelsPanel() const { return submodelsStrip_; }
 
 private:
     QWidget* BuildModeButtons();
-    void FillRows();
+    void FillLabels();
     void SelectCurrentRow(int row);
-    void RowClicked(QTreeWidgetItem* item);
+    void RowClicked(int row);
     void RightClicked(const QPoint& pos);
     void HeaderClicked(int section);
 
@@ -54,7 +56,8 @@ private:
     QLabel* labelCount_ = nullptr;
     QLabel* labelMarked_ = nullptr;
     QLabel* labelCurrent_ = nullptr;
-    QTreeWidget* list_ = nullptr;
+    QTreeView* list_ = nullptr;
+    ModeListModel* rows_ = nullptr;
     QStackedWidget* strips_ = nullptr;
     std::array<ModeStrip*, 5> stripOf_{};
     PolygonsStrip* polygonsStrip_ = nullptr;

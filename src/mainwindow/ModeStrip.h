@@ -15,11 +15,11 @@ public:
     virtual void Fill() = 0;
 
 protected:
-    // Runs `command` as one undo step unless the boxes are being filled, then refreshes.
-    void EditModel(const std::string& name, const std::function<void()>& command, int kind = 1) {
+    // Runs the command unless the boxes are being filled (their change signals then only
+    // echo what the refresh wrote).
+    void EditModel(std::string_view id, std::vector<ArgValue> args) {
         if (ctx_.refreshing()) return;
-        ctx_.editor.Run(name, command);
-        ctx_.editor.RefreshAfterEdit(kind);
+        ctx_.run(id, std::move(args));
     }
     ModelStore& Model() { return ctx_.editor.Model(); }
 

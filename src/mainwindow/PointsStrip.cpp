@@ -51,14 +51,11 @@ QWidget* PointsStrip::BuildButtons() {
         connect(b, &QToolButton::clicked, this, action);
     };
     Editor& ed = ctx_.editor;
-    add(1, "+Pt", "Insert A Point", 0, 0,
-        [this, &ed] { ctx_.run("Insert Point", [&] { InsertPoint(ed); }); });
-    add(2, "-Pt", "Delete Points", 0, 1,
-        [this, &ed] { ctx_.run("Delete Points", [&] { DeletePoints(ed); }); });
-    add(10, "#", "Mark/Unmark Point", 0, 2,
-        [this, &ed] { ctx_.run("Mark Point", [&] { ToggleCurrentPointMark(ed); }); });
+    add(1, "+Pt", "Insert A Point", 0, 0, [this] { ctx_.run("InsertPoint", {}); });
+    add(2, "-Pt", "Delete Points", 0, 1, [this] { ctx_.run("DeletePoints", {}); });
+    add(10, "#", "Mark/Unmark Point", 0, 2, [this] { ctx_.run("ToggleCurrentPointMark", {}); });
     add(9, "Ctr", "Get Center", 0, 3, [this, &ed] {
-        ctx_.run("Get Center", [&] { GetCenter(ed); });
+        ctx_.run("GetCenter", {});
         Fill();
     });
     // Index, axis and sign of the six move buttons.
@@ -72,7 +69,7 @@ QWidget* PointsStrip::BuildButtons() {
     int col = 0;
     for (const Move& m : moves) {
         add(m.index, m.text, m.tip, 1, col++, [this, &ed, m] {
-            ctx_.run("Move Points", [&] { MoveMarkedPoints(ed, m.axis, m.sign); });
+            ctx_.run("MoveMarkedPoints", {IntArg(m.axis), IntArg(m.sign), IntArg(1)});
         });
     }
     return box;
@@ -148,7 +145,7 @@ QWidget* PointsStrip::BuildTransformPanel() {
         grid->addWidget(b, 4 + i / 2, 1 + i % 2);
         ++i;
         connect(b, &QToolButton::clicked, this, [this, &ed, r] {
-            ctx_.run("Rotate Points", [&] { RotateMarkedPoints(ed, r.sign, r.a, r.b); });
+            ctx_.run("RotateMarkedPoints", {IntArg(r.sign), IntArg(r.a), IntArg(r.b)});
             Fill();
         });
     }
@@ -160,7 +157,7 @@ QWidget* PointsStrip::BuildTransformPanel() {
         grid->addWidget(b, 4 + (direction > 0), 3);
         connect(b, &QToolButton::clicked, this, [this, &ed, direction] {
             ed.ShowStatus("", 0);
-            ctx_.run("Scale Points", [&] { ScaleMarkedPoints(ed, direction); });
+            ctx_.run("ScaleMarkedPoints", {IntArg(direction)});
             Fill();
         });
     }
@@ -184,10 +181,8 @@ void PointsStrip::StorePointCoordinate(int axis) {
     if (ctx_.refreshing() || !textPoints_[axis]->isModified()) return;
     textPoints_[axis]->setModified(false);
     double value = ReadNumber(textPoints_[axis]->text().toStdString());
-    EditModel("Edit Point", [this, axis, value] {
-        PointRecord& p = Model().Points[Model().CurrentPoint];
-        (axis == 0 ? p.X : axis == 1 ? p.Y : p.Z) = value;
-    });
+    EditModel("SetPointCoordinate",
+              {IntArg(Model().CurrentPoint), IntArg(axis + 1), NumberArg(value)});
 }
 
 void PointsStrip::SetMoveRate(int index) {

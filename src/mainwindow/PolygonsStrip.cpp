@@ -11,13 +11,10 @@
 
 #include "edit/InsertDelete.h"
 #include "edit/Marking.h"
+#include "model/Colour.h"
 #include "model/NumberText.h"
 
 namespace fw {
-
-std::array<int, 3> FlatColourComponents(int colour) {
-    return {(colour >> 10) & 31, (colour >> 5) & 31, colour & 31};
-}
 
 PolygonsStrip::PolygonsStrip(StripContext& ctx, QWidget* parent) : ModeStrip(ctx, parent) {
     setObjectName("PolygonsStrip");
@@ -35,18 +32,17 @@ QWidget* PolygonsStrip::BuildButtons() {
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(1);
-    Editor& ed = ctx_.editor;
     auto add = [&](int index, const QString& text, const QString& tip, int row, int col) {
         QToolButton* b = MakeStripButton(box, "HOPIcon", index, text, tip);
         grid->addWidget(b, row, col);
         return b;
     };
     connect(add(12, "#", "Mark Current Polygon", 0, 0), &QToolButton::clicked, this,
-            [this, &ed] { ctx_.run("Mark Polygon", [&] { ToggleCurrentPolygonMark(ed); }); });
+            [this] { ctx_.run("ToggleCurrentPolygonMark", {}); });
     connect(add(13, "+Pg", "Insert Polygon", 0, 1), &QToolButton::clicked, this,
-            [this, &ed] { ctx_.run("Insert Polygon", [&] { InsertPolygon(ed); }); });
+            [this] { ctx_.run("InsertPolygon", {}); });
     connect(add(14, "-Pg", "Delete Marked Polygons", 0, 2), &QToolButton::clicked, this,
-            [this, &ed] { ctx_.run("Delete Polygons", [&] { DeletePolygons(ed); }); });
+            [this] { ctx_.run("DeletePolygons", {}); });
 
     // Texture alignment belongs to the texture mapping tool, which is not part of this
     // build yet: its buttons and step boxes are shown but disabled.
@@ -118,9 +114,7 @@ QGroupBox* PolygonsStrip::BuildTexturedFrame() {
     layout->addWidget(listTextures_);
     connect(listTextures_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row < 0) return;
-        EditModel("Set Texture", [this, row] {
-            Model().Polygons[Model().CurrentPolygon].TextureNumber = int16_t(row);
-        });
+        EditModel("SetPolygonTexture", {IntArg(Model().CurrentPolygon), IntArg(row)});
     });
     return frameTextured_;
 }
@@ -134,7 +128,7 @@ void PolygonsStrip::Fill() {
     frameFlat_->setEnabled(any);
 
     textFlat_->setText(QString::number(any ? poly.FlatColour : 0));
-    auto parts = FlatColourComponents(any ? poly.FlatColour : 0);
+    auto parts = UnpackColour15(any ? poly.FlatColour : 0);
     for (int c = 0; c < 3; ++c) scrollFlat_[c]->setValue(parts[c]);
 
     listTextures_->clear();
@@ -146,15 +140,13 @@ void PolygonsStrip::Fill() {
 
 void PolygonsStrip::StoreFlatColour(int colour) {
     if (Model().NumPolygons < 1) return;
-    EditModel("Set Colour", [this, colour] {
-        Model().Polygons[Model().CurrentPolygon].FlatColour = int16_t(colour & 0x7FFF);
-    });
+    EditModel("SetPolygonColour", {IntArg(Model().CurrentPolygon), IntArg(colour & 0x7FFF)});
 }
 
 void PolygonsStrip::StoreColourFromScrollBars() {
     if (ctx_.refreshing()) return;
-    StoreFlatColour((scrollFlat_[0]->value() << 10) | (scrollFlat_[1]->value() << 5) |
-                    scrollFlat_[2]->value());
+    StoreFlatColour(
+        PackColour15(scrollFlat_[0]->value(), scrollFlat_[1]->value(), scrollFlat_[2]->value()));
 }
 
 }  // namespace fw

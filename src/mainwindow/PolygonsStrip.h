@@ -37,7 +37,4 @@ private:
     QListWidget* listTextures_ = nullptr;
 };
 
-// The three 5-bit components (red, green, blue) of a 15-bit flat colour.
-std::array<int, 3> FlatColourComponents(int colour);
-
 }  // namespace fw

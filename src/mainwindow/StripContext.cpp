@@ -31,4 +31,12 @@ QString FormatNumber(double value, int decimals) {
     return QString::number(value, 'f', decimals);
 }
 
+ArgValue IntArg(int value) {
+    return {value, double(value), std::to_string(value)};
+}
+
+ArgValue NumberArg(double value) {
+    return {0, value, std::to_string(value)};
+}
+
 }  // namespace fw

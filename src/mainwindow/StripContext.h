@@ -5,6 +5,7 @@
 #include <string>
 
 #include "config/Settings.h"
+#include "edit/CommandTable.h"
 #include "model/Editor.h"
 
 class QToolButton;
@@ -17,8 +18,9 @@ namespace fw {
 struct StripContext {
     Editor& editor;
     const Settings& settings;
-    // Runs one command as an undo step named `name` and gives the focus back to the view.
-    std::function<void(const std::string& name, const std::function<void()>& command)> run;
+    // Runs the command `id` of the command table with `args` and gives the focus back to
+    // the view.
+    std::function<void(std::string_view id, std::vector<ArgValue> args)> run;
     // Gives the input focus back to the current view.
     std::function<void()> refocus;
     // True while the lists and boxes are being filled: change handlers must do nothing.
@@ -32,5 +34,8 @@ QToolButton* MakeStripButton(QWidget* parent, const QString& role, int index, co
 QLineEdit* MakeStripBox(QWidget* parent, const QString& name, const QString& text, int width = 64);
 // Numbers as the lists and boxes show them: fixed decimals, "." whatever the locale.
 QString FormatNumber(double value, int decimals);
+// Command arguments for a whole number and for a number typed into a box.
+ArgValue IntArg(int value);
+ArgValue NumberArg(double value);
 
 }  // namespace fw

@@ -28,39 +28,31 @@ SubmodelsStrip::SubmodelsStrip(StripContext& ctx, QWidget* parent) : ModeStrip(c
     connect(comboParent_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index < 0) return;
         int parent = comboParent_->itemData(index).toInt();
-        EditModel("Set Parent", [this, parent] {
-            Model().Submodels[Model().CurrentSubmodel].Parent = uint8_t(parent);
-        });
+        EditModel("SetSubmodelParent", {IntArg(Model().CurrentSubmodel), IntArg(parent)});
     });
     connect(comboSorting_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index < 0) return;
         int polygon = comboSorting_->itemData(index).toInt();
-        EditModel("Set Sorting Polygon", [this, polygon] {
-            Model().Submodels[Model().CurrentSubmodel].SortPolygon = int16_t(polygon);
-        });
+        EditModel("SetSubmodelSortPolygon", {IntArg(Model().CurrentSubmodel), IntArg(polygon)});
     });
 
     auto* grid = new QGridLayout;
     grid->setSpacing(1);
-    Editor& ed = ctx_.editor;
     struct Button {
         int index;
-        const char *text, *tip, *undoName;
-        void (*command)(Editor&);
+        const char *text, *tip, *command;
     };
     const Button buttons[] = {
-        {1, "Chk", "Check and Compress", "Check and Compress", CheckAndCompressCommand},
-        {2, "BSP", "Find Current BSP Tree", "Find Sorting Polygon", FindCurrentSortPolygon},
-        {3, "Shw", "Show Sorting Polygons", "Show Sorting Polygons", ShowSortingPolygons},
-        {4, "MPt", "Mark Current Submodel Points", "Mark Submodel Points", MarkSubmodelPoints},
-        {5, "MPg", "Mark Current Submodel Polygons", "Mark Submodel Polygons",
-         MarkSubmodelPolygons},
-        {6, "UPt", "UnMark All Points", "Unmark All Points", UnmarkAllPoints},
-        {7, "UPg", "UnMark All Polygons", "Unmark All Polygons", UnmarkAllPolygons},
-        {8, "USt", "UnMark Cur/Submodel Points", "Unmark Submodel Points", UnmarkSubmodelPoints},
-        {9, "USg", "UnMark Cur/Submodel Polygons", "Unmark Submodel Polygons",
-         UnmarkSubmodelPolygons},
-        {10, "All", "Find All", "Find All Sorting Polygons", FindAllSortPolygons},
+        {1, "Chk", "Check and Compress", "CheckAndCompressCommand"},
+        {2, "BSP", "Find Current BSP Tree", "FindCurrentSortPolygon"},
+        {3, "Shw", "Show Sorting Polygons", "ShowSortingPolygons"},
+        {4, "MPt", "Mark Current Submodel Points", "MarkSubmodelPoints"},
+        {5, "MPg", "Mark Current Submodel Polygons", "MarkSubmodelPolygons"},
+        {6, "UPt", "UnMark All Points", "UnmarkAllPoints"},
+        {7, "UPg", "UnMark All Polygons", "UnmarkAllPolygons"},
+        {8, "USt", "UnMark Cur/Submodel Points", "UnmarkSubmodelPoints"},
+        {9, "USg", "UnMark Cur/Submodel Polygons", "UnmarkSubmodelPolygons"},
+        {10, "All", "Find All", "FindAllSortPolygons"},
     };
     QToolButton* place = MakeStripButton(this, "HOMIcon", 0, "Put", "Place Points in Submodel");
     grid->addWidget(place, 0, 0);
@@ -72,8 +64,7 @@ SubmodelsStrip::SubmodelsStrip(StripContext& ctx, QWidget* parent) : ModeStrip(c
         QToolButton* button = MakeStripButton(this, "HOMIcon", b.index, b.text, b.tip);
         grid->addWidget(button, i / 4, i % 4);
         ++i;
-        connect(button, &QToolButton::clicked, this,
-                [this, &ed, b] { ctx_.run(b.undoName, [&ed, b] { b.command(ed); }); });
+        connect(button, &QToolButton::clicked, this, [this, b] { ctx_.run(b.command, {}); });
     }
     layout->addLayout(grid);
     layout->addStretch();

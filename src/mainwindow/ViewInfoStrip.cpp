@@ -14,20 +14,20 @@ namespace {
 
 struct ViewButtonInfo {
     int index;
-    const char *text, *tip;
+    const char *text, *tip, *command;
 };
 const ViewButtonInfo VIEW_BUTTONS[] = {
-    {0, "Z+", "Zoom In"},
-    {1, "Z-", "Zoom Out"},
-    {2, ">>", "Shift Display Right"},
-    {3, "<<", "Shift Display Left"},
-    {4, "vv", "Shift Display Down"},
-    {5, "^^", "Shift Display Up"},
-    {6, "Ctr", "Re-Center View"},
-    {11, "R<", "Rotate Left"},
-    {12, "R>", "Rotate Right"},
-    {13, "R^", "Rotate Up"},
-    {14, "Rv", "Rotate Down"},
+    {0, "Z+", "Zoom In", "ZoomIn"},
+    {1, "Z-", "Zoom Out", "ZoomOut"},
+    {2, ">>", "Shift Display Right", "ShiftRight"},
+    {3, "<<", "Shift Display Left", "ShiftLeft"},
+    {4, "vv", "Shift Display Down", "ShiftDown"},
+    {5, "^^", "Shift Display Up", "ShiftUp"},
+    {6, "Ctr", "Re-Center View", "RecenterView"},
+    {11, "R<", "Rotate Left", "RotateIsoLeft"},
+    {12, "R>", "Rotate Right", "RotateIsoRight"},
+    {13, "R^", "Rotate Up", "RotateIsoUp"},
+    {14, "Rv", "Rotate Down", "RotateIsoDown"},
 };
 
 }  // namespace
@@ -65,11 +65,10 @@ ViewInfoStrip::ViewInfoStrip(Editor& ed, ViewState& views, QWidget* parent)
         QToolButton* button = MakeStripButton(this, "HIcon", b.index, b.text, b.tip);
         buttons->addWidget(button, i / 2, i % 2);
         ++i;
-        int index = b.index;
-        connect(button, &QToolButton::clicked, this, [this, index] {
-            if (ViewButton(ed_, views_, index).viewChanged && viewsChanged) viewsChanged();
-            ShowViewState();
-            if (refocus) refocus();
+        button->setProperty("commandId", b.command);
+        std::string_view id = b.command;
+        connect(button, &QToolButton::clicked, this, [this, id] {
+            if (runCommand) runCommand(id);
         });
     }
     layout->addLayout(buttons);

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <string_view>
 
 #include "views/ViewState.h"
 
@@ -24,9 +25,8 @@ public:
     // Mouse position along the view's horizontal and vertical axes.
     void ShowMousePosition(int view, double h, double v);
 
-    // Called after a view button changed a view's window or angles.
-    std::function<void()> viewsChanged;
-    std::function<void()> refocus;
+    // Runs a view button's command (by id); the window repaints and refocuses.
+    std::function<void(std::string_view id)> runCommand;
 
 private:
     QLabel* AddValue(QGridLayout* grid, int row, const char* captionName, const QString& caption,

@@ -8,9 +8,10 @@ Editor::Editor(EditorHost& host)
     : host_(host),
       model_(std::make_unique<ModelStore>()),
       saved_(std::make_unique<ModelStore>()),
-      clip_(std::make_unique<Clipboard>()) {}
+      clip_(std::make_unique<Clipboard>()),
+      before_(std::make_unique<ModelStore>()) {}
 
-void Editor::RefreshAfterEdit(int kind) {
+void Editor::Notify(ChangeSet changes) {
     ModelStore& m = Model();
     ClampCurrentItems(m);
     int corners = m.NumPolygons > 0 ? m.Polygons[m.CurrentPolygon].CornerCount : 0;
@@ -18,14 +19,20 @@ void Editor::RefreshAfterEdit(int kind) {
     CurrentListCorner = std::clamp<int16_t>(CurrentListCorner, 0, std::max(corners - 1, 0));
 
     std::string current = "In current submodel (" + std::to_string(m.CurrentSubmodel) + ")";
-    bool canAdd = m.NumSubmodels < 9;
+    bool canAdd = m.NumSubmodels < MAX_SUBMODELS - 1;
     std::string added =
         canAdd ? "In a new submodel (" + std::to_string(m.NumSubmodels) + ")" : "In a new submodel";
     host_.SetSubmodelMenuState(current, added, canAdd);
 
+    EditNotice notice{changes, RefreshKindOf(changes)};
     RefreshInProgress = true;
-    host_.Refresh(kind);
+    host_.Refresh(notice);
+    for (EditListener* listener : listeners_) listener->EditFinished(notice);
     RefreshInProgress = false;
+}
+
+void Editor::RemoveListener(EditListener* listener) {
+    std::erase(listeners_, listener);
 }
 
 bool Editor::ConfirmDiscard() {
@@ -35,28 +42,57 @@ bool Editor::ConfirmDiscard() {
     return !yes;
 }
 
-void Editor::Run(const std::string& name, const std::function<void()>& command,
-                 const std::string& mergeKey) {
-    auto before = std::make_unique<ModelStore>(Model());
-    command();
+CommandResult Editor::Run(std::string_view name, const std::function<CommandResult()>& command,
+                          std::string_view mergeKey) {
+    if (running_) return command();
+    running_ = true;
+    ModelStore& before = *before_;
+    before = Model();
+    const int16_t cornerBefore = CurrentCorner, listCornerBefore = CurrentListCorner;
+
+    CommandResult result = command();
+    if (result.Refused()) {
+        Model() = before;
+        CurrentCorner = cornerBefore;
+        CurrentListCorner = listCornerBefore;
+    }
     ClampCurrentItems(Model());
-    if (!SameModelContent(*before, Model())) history_.Push(name, *before, mergeKey);
+    if (!SameModelContent(before, Model()))
+        history_.Push(std::string(name), before, std::string(mergeKey));
     // Any other command in between ends a run of merged steps.
     if (mergeKey.empty()) history_.BreakMerge();
     UpdateModified();
+    running_ = false;
+
+    ChangeSet changes = DiffStores(before, Model());
+    if (CurrentCorner != cornerBefore || CurrentListCorner != listCornerBefore)
+        changes |= Change::CurrentItems;
+    Notify(changes);
+    if (result.status) host_.ShowStatus(*result.status, static_cast<int>(result.kind));
+    return result;
 }
 
 bool Editor::Undo() {
-    if (!history_.Undo(Model())) return false;
+    std::string name = history_.UndoName();
+    if (!history_.Undo(Model())) {
+        host_.ShowStatus("Nothing to undo.", -1);
+        return false;
+    }
     UpdateModified();
-    RefreshAfterEdit(2);
+    Notify(ChangeSet::All());
+    host_.ShowStatus("Undone: " + name, 1);
     return true;
 }
 
 bool Editor::Redo() {
-    if (!history_.Redo(Model())) return false;
+    std::string name = history_.RedoName();
+    if (!history_.Redo(Model())) {
+        host_.ShowStatus("Nothing to redo.", -1);
+        return false;
+    }
     UpdateModified();
-    RefreshAfterEdit(2);
+    Notify(ChangeSet::All());
+    host_.ShowStatus("Redone: " + name, 1);
     return true;
 }
 

@@ -5,8 +5,13 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <type_traits>
+#include <vector>
 
+#include "model/ChangeSet.h"
 #include "model/Clipboard.h"
+#include "model/CommandResult.h"
 #include "model/EditorHost.h"
 #include "model/ModelStore.h"
 #include "model/UndoHistory.h"
@@ -14,7 +19,8 @@
 namespace fw {
 
 // Everything a command works on: the model, the clipboard, the values the window's boxes
-// hold, undo, and the services that report back to the window (status, refresh, question).
+// hold, undo, and the services that report back to the window (status, question). Every
+// change runs through Run, which records undo and refreshes once when the command is over.
 class Editor {
 public:
     explicit Editor(EditorHost& host);
@@ -39,22 +45,40 @@ public:
     // True while the refresh fills lists and boxes: their change handlers must do nothing.
     bool RefreshInProgress = false;
 
-    // The common refresh after a change: menu captions, lists and panels, and for kinds 1
-    // and 2 the views. Also brings current items that fell out of range back in.
-    void RefreshAfterEdit(int kind);
     void ShowStatus(const std::string& text, int kind) { host_.ShowStatus(text, kind); }
     void ShowMessage(const std::string& title, const std::string& text) {
         host_.ShowMessage(title, text);
     }
+    // Shows what a step of a larger command reported, in order, before the command goes on.
+    void Report(const CommandResult& step) {
+        if (step.status) ShowStatus(*step.status, static_cast<int>(step.kind));
+    }
     // Asks before unsaved changes would be lost; true when the caller must stop.
     bool ConfirmDiscard();
 
-    // Runs one command as one undo step named `name`. Only a change of the model's content
-    // makes an entry; marking, hiding and view changes do not. Equal non-empty merge keys of
-    // consecutive commands share one entry (a drag, a run of the same move key).
-    void Run(const std::string& name, const std::function<void()>& command,
-             const std::string& mergeKey = "");
+    // Runs one command: records its undo step named `name` (only a change of the model's
+    // content makes one; marking, hiding and view changes do not), recomputes Modified,
+    // refreshes once through the host and the listeners, and then shows the command's status.
+    // A refused command leaves the store and the current corners exactly as they were.
+    // Equal non-empty merge keys of consecutive commands share one entry (a drag, a run of
+    // the same move key). A command run from inside another is a plain call: the outer one
+    // records and refreshes.
+    CommandResult Run(std::string_view name, const std::function<CommandResult()>& command,
+                      std::string_view mergeKey = {});
+    // A command without a result of its own always counts as done.
+    template <class F>
+    requires std::is_void_v<std::invoke_result_t<F&>> CommandResult
+    Run(std::string_view name, F&& command, std::string_view mergeKey = {}) {
+        return Run(
+            name,
+            [&]() -> CommandResult {
+                command();
+                return Done();
+            },
+            mergeKey);
+    }
     void EndMerge() { history_.BreakMerge(); }
+    // Undo and Redo report "Undone: NAME" / "Redone: NAME" (or that there is nothing).
     bool Undo();
     bool Redo();
     const UndoHistory& History() const { return history_; }
@@ -67,12 +91,22 @@ public:
     // Recomputes Modified: the content differs from what was last saved or loaded.
     void UpdateModified();
 
+    // The one refresh: brings current items back into range, updates the submodel menu
+    // captions and tells the host and every listener. Commands never call it; Run, Undo,
+    // Redo and the file commands do, once each.
+    void Notify(ChangeSet changes);
+    void AddListener(EditListener* listener) { listeners_.push_back(listener); }
+    void RemoveListener(EditListener* listener);
+
 private:
     EditorHost& host_;
     std::unique_ptr<ModelStore> model_;
     std::unique_ptr<ModelStore> saved_;
     std::unique_ptr<Clipboard> clip_;
     UndoHistory history_;
+    std::vector<EditListener*> listeners_;
+    std::unique_ptr<ModelStore> before_;  // reused snapshot of the running command
+    bool running_ = false;
 };
 
 }  // namespace fw

@@ -27,6 +27,7 @@ struct PolygonRecord {
     std::array<CornerUVLRecord, MAX_CORNERS> CornerUVL{};
 
     bool IsFlat() const { return TextureNumber == -1; }
+    bool operator==(const PolygonRecord&) const = default;
 };
 
 struct SubmodelRecord {
@@ -74,6 +75,8 @@ struct ModelStore {
     std::array<int16_t, MAX_POINTS> PointRemap{};
 
     ModelStore();
+    // Every field, marks and scratch tables included: "exactly as it was".
+    bool operator==(const ModelStore&) const = default;
 };
 
 // Resets the store to an empty model: one point at the origin, one submodel, no polygons.

@@ -22,7 +22,8 @@ public:
     std::vector<Status> statuses;
     std::vector<Message> messages;
     std::vector<Message> questions;
-    std::vector<int> refreshes;
+    std::vector<int> refreshes;  // refresh kind of every notice
+    std::vector<EditNotice> notices;
     std::string currentCaption, newCaption;
     bool newEnabled = true;
     bool answer = true;  // reply to every question
@@ -37,7 +38,10 @@ public:
         questions.push_back({title, text});
         return answer;
     }
-    void Refresh(int kind) override { refreshes.push_back(kind); }
+    void Refresh(const EditNotice& notice) override {
+        refreshes.push_back(notice.refreshKind);
+        notices.push_back(notice);
+    }
     void SetSubmodelMenuState(const std::string& current, const std::string& added,
                               bool enabled) override {
         currentCaption = current;
@@ -53,6 +57,7 @@ public:
         messages.clear();
         questions.clear();
         refreshes.clear();
+        notices.clear();
     }
 };
 

@@ -2,13 +2,16 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
+#include <filesystem>
 #include <memory>
 
 #include "modelfile/ModelFile.h"
-#include "modelfile/SubmodelChecker.h"
 #include "modelfile/TempModelFiles.h"
 
 namespace fw {
+
+namespace fs = std::filesystem;
 
 std::string TitleForPath(const std::string& path) {
     std::string upper = path;
@@ -17,12 +20,23 @@ std::string TitleForPath(const std::string& path) {
     return std::string(BASE_TITLE) + " - [" + upper + "]";
 }
 
+std::string WithModelExtension(const std::string& path) {
+    if (path.empty() || fs::path(path).has_extension()) return path;
+    return path + ".pol";
+}
+
 void FileCommands::New() {
     ed_.ShowStatus("", 0);
     if (ed_.ConfirmDiscard()) return;
     NewModel(ed_.Model());
+    // A new model has no file yet: Save must ask for a name rather than overwrite the file
+    // that was open before.
+    ed_.CurrentFilePath.clear();
+    ShowTitle(BASE_TITLE);
+    ed_.CurrentCorner = 0;
+    ed_.CurrentListCorner = 0;
     ed_.MarkLoaded();
-    ed_.RefreshAfterEdit(2);
+    ed_.Notify(ChangeSet::All());
     ed_.ShowStatus("Started new model", 1);
 }
 
@@ -38,76 +52,103 @@ bool FileCommands::OpenPath(const std::string& path) {
     ModelStore& m = ed_.Model();
     auto before = std::make_unique<ModelStore>(m);
     std::string error = ReadModelFile(m, path);
-    if (error.empty()) {
-        ed_.CurrentFilePath = path;
-        ShowTitle(TitleForPath(path));
-        ed_.ShowStatus("Successfully opened file.", 1);
-    } else if (SameModelContent(*before, m)) {
+    if (!error.empty() && SameModelContent(*before, m)) {
         // Refused before anything was read: the model in memory is still the old one.
         ed_.ShowStatus(error, -1);
         return false;
+    }
+    if (error.empty()) {
+        ed_.CurrentFilePath = path;
+        ShowTitle(TitleForPath(path));
     } else {
         // The store now holds part of the file at best (the reader left it consistent).
         // Forgetting the path makes a later Save ask for a name instead of overwriting the
         // file that could not be read.
         ed_.CurrentFilePath.clear();
         ShowTitle(BASE_TITLE);
-        ed_.ShowStatus(error, -1);
     }
     ed_.CurrentCorner = 0;
     ed_.CurrentListCorner = 0;
     ed_.MarkLoaded();
-    ed_.RefreshAfterEdit(2);
-    if (AfterOpen) AfterOpen();
+    ed_.Notify(ChangeSet::All());
+    if (error.empty())
+        ed_.ShowStatus("Successfully opened file.", 1);
+    else
+        ed_.ShowStatus(error, -1);
     return error.empty();
 }
 
 bool FileCommands::Save() {
     ed_.ShowStatus("", 0);
     if (ed_.CurrentFilePath.empty()) return SaveAs();
+    if (!CheckBeforeSave()) return false;
     return WriteTo(ed_.CurrentFilePath);
 }
 
 bool FileCommands::SaveAs() {
     ed_.ShowStatus("", 0);
-    bool checked = CheckAndCompress(ed_.Model(), &ed_.Host());
-    // The check renumbers points and marks spread polygons: show that either way.
-    ed_.UpdateModified();
-    ed_.RefreshAfterEdit(1);
-    if (!checked) {
-        ed_.ShowStatus(CHECK_FAILED_MESSAGE, -1);
-        return false;
-    }
-    std::string path = dialogs_.ChooseSavePath(StartDir());
+    // The check renumbers points and marks spread polygons: the user sees that either way,
+    // before choosing a name.
+    if (!CheckBeforeSave()) return false;
+    std::string path = WithModelExtension(dialogs_.ChooseSavePath(StartDir()));
     if (path.empty()) return false;
-    return SaveTo(path);
+    return WriteAs(path);
 }
 
 bool FileCommands::SaveTo(const std::string& path) {
     ed_.ShowStatus("", 0);
-    ed_.CurrentFilePath = path;
+    if (!CheckBeforeSave()) return false;
+    return WriteAs(path);
+}
+
+bool FileCommands::CheckBeforeSave() {
+    std::string error;
+    ed_.Run(CHECK_AND_COMPRESS_NAME, [&] {
+        error = PrepareModelForSave(ed_.Model(), &ed_.Host());
+        // A failed check still marks the spread polygons, so it is not a refusal.
+        return error.empty() ? Done() : Done(error, StatusKind::Error);
+    });
+    return error.empty();
+}
+
+bool FileCommands::WriteAs(const std::string& path) {
     bool written = WriteTo(path);
-    ShowTitle(TitleForPath(path));
+    if (written) {
+        ed_.CurrentFilePath = path;
+        ShowTitle(TitleForPath(path));
+    }
     return written;
 }
 
 bool FileCommands::WriteTo(const std::string& path) {
-    ModelStore& m = ed_.Model();
-    std::string error = WriteModelFile(m, path, &ed_.Host());
-    // The preview viewer loads its own copy of every save.
-    if (error.empty()) error = WriteModelFile(m, TempModelPath(PREVIEW_COPY_NAME));
-    if (error.empty()) {
-        ed_.MarkSaved();
-        ed_.ShowStatus("Wrote model with " + std::to_string(m.NumPolygons) + " polygons, " +
-                           std::to_string(m.NumPoints) + " points and " +
-                           std::to_string(m.NumSubmodels) + " submodels",
-                       1);
-    } else {
-        ed_.UpdateModified();
+    const ModelStore& m = ed_.Model();
+    if (std::string error = WriteModelFile(m, path); !error.empty()) {
         ed_.ShowStatus(error, -1);
+        return false;
     }
-    ed_.RefreshAfterEdit(1);
-    return error.empty();
+    ed_.MarkSaved();
+    ed_.Notify(ChangeSet{});
+    ed_.ShowStatus("Wrote model with " + std::to_string(m.NumPolygons) + " polygons, " +
+                       std::to_string(m.NumPoints) + " points and " +
+                       std::to_string(m.NumSubmodels) + " submodels",
+                   1);
+    // The preview viewer loads its own copy of every save. The user's file is what
+    // matters, so a failure here is a warning beside a successful save.
+    if (std::string error = WriteModelFile(m, TempModelPath(PREVIEW_COPY_NAME)); !error.empty())
+        ed_.ShowMessage("Preview copy",
+                        "The model was saved, but its copy for the textured preview could not "
+                        "be written: " +
+                            error);
+    return true;
+}
+
+std::string FileCommands::StartDir() const {
+    std::string start = StartDirectory ? StartDirectory() : std::string{};
+    if (!start.empty()) return start;
+    if (!ed_.CurrentFilePath.empty())
+        return fs::absolute(fs::path(ed_.CurrentFilePath)).parent_path().string();
+    const char* home = std::getenv("HOME");
+    return home ? home : "";
 }
 
 void FileCommands::Closing() {

@@ -11,24 +11,32 @@ namespace fw {
 // Main window title without a file, and with one.
 inline constexpr const char* BASE_TITLE = "Tunnelworks FACETWORK32";
 std::string TitleForPath(const std::string& path);
+// A typed name without an extension gets ".pol".
+std::string WithModelExtension(const std::string& path);
+
+// The undo name of the check that precedes every save (also a command of its own).
+inline constexpr const char* CHECK_AND_COMPRESS_NAME = "Check and Compress Submodels";
 
 // The File menu: New, Open, Save, Save As and the check before the window closes. Works on
 // the editor's model and reports through its status line; the window supplies the file
-// choosers, the dialogs' start directory and a place to show the title.
+// choosers, the dialogs' start directory and a place to show the title. Saving first runs
+// the check and compress step as one undoable command, then writes without changing the
+// model again.
 class FileCommands {
 public:
     FileCommands(Editor& ed, FileDialogs& dialogs) : ed_(ed), dialogs_(dialogs) {}
 
     std::function<void(const std::string&)> SetTitle;  // window title
-    std::function<std::string()> StartDirectory;       // start directory of the choosers
-    std::function<void()> AfterOpen;  // brings the Polygons strip up to date after Open
+    // The model directory setting; when it is empty the choosers start in the folder of
+    // the current file, else in the home folder.
+    std::function<std::string()> StartDirectory;
 
     void New();
     // Asks for a file and opens it; false when nothing was read (cancelled or refused).
     bool Open();
     // Opens `path` without asking (the command line); true when the read succeeded.
     bool OpenPath(const std::string& path);
-    // True when the model was written to its file and to the preview copy.
+    // True when the model was written to its file (a failed preview copy only warns).
     bool Save();
     bool SaveAs();
     // Saves under `path` without asking (scripts); it becomes the model's path.
@@ -39,11 +47,13 @@ public:
     void Closing();
 
 private:
+    bool CheckBeforeSave();
+    bool WriteAs(const std::string& path);
     bool WriteTo(const std::string& path);
     void ShowTitle(const std::string& title) {
         if (SetTitle) SetTitle(title);
     }
-    std::string StartDir() const { return StartDirectory ? StartDirectory() : std::string{}; }
+    std::string StartDir() const;
 
     Editor& ed_;
     FileDialogs& dialogs_;

@@ -29,8 +29,8 @@ bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes) {
 
 }  // namespace
 
-std::string WriteModelFile(ModelStore& m, const std::string& path, MessageSink* sink) {
-    if (path.empty()) return PrepareModelForSave(m, sink);
+std::string WriteModelFile(const ModelStore& m, const std::string& path, MessageSink* sink) {
+    if (path.empty()) return WRITE_ERROR_MESSAGE;
     std::vector<uint8_t> bytes;
     if (std::string error = SerializeModel(m, bytes, sink); !error.empty()) return error;
     // Written beside the target and renamed over it: the target is either the old file or

@@ -36,20 +36,21 @@ inline const std::string READ_ERROR_MESSAGE = "General read error.";
 std::string FileNotFoundMessage(const std::string& path);
 std::string TooManyCornersMessage(int corners);
 
-// Runs the submodel check (warning box through `sink`), brings the points into submodel
-// order even for a model without polygons, and checks the submodel tree. Returns "" when
-// the model can be written. Changes the store as the check does.
+// The check that precedes every save, run on the store itself: the submodel check (warning
+// box through `sink`), the points brought into submodel order even for a model without
+// polygons, and the submodel tree checked. Returns "" when the model can be written.
 std::string PrepareModelForSave(ModelStore& m, MessageSink* sink);
 
-// The whole file in memory: prepares the model, then fills `out` with header, stream and
-// trailers. On success the store's FirstPoint and Centre hold what was written; on failure
-// `out` is empty and only the check's changes remain.
-std::string SerializeModel(ModelStore& m, std::vector<uint8_t>& out, MessageSink* sink = nullptr);
+// The whole file in memory, written from a prepared copy of the model: the model itself is
+// never changed. Fills `out` with header, stream and trailers; on failure `out` is empty.
+std::string SerializeModel(const ModelStore& m, std::vector<uint8_t>& out,
+                           MessageSink* sink = nullptr);
 
 // Writes the model to `path`: built in memory, written beside the target and then renamed
-// over it, so a refused or failed save leaves an existing file as it was. An empty path
-// only runs the check. Returns "" on success, otherwise the message for the user.
-std::string WriteModelFile(ModelStore& m, const std::string& path, MessageSink* sink = nullptr);
+// over it, so a refused or failed save leaves an existing file as it was. Returns "" on
+// success, otherwise the message for the user.
+std::string WriteModelFile(const ModelStore& m, const std::string& path,
+                           MessageSink* sink = nullptr);
 
 // Replaces the model by the file's contents. Returns "" on success. A file that is not a
 // model file of this version leaves the store untouched; any later failure leaves what was

@@ -18,11 +18,9 @@ Vector3 PolygonNormal(const ModelStore& m, int polygon) {
     if (p.CornerCount < 3 || p.CornerCount > MAX_CORNERS) return {};
     int i0 = p.Corners[0], i1 = p.Corners[1], il = p.Corners[p.CornerCount - 1];
     if (!NamesPoint(m, i0) || !NamesPoint(m, i1) || !NamesPoint(m, il)) return {};
-    const PointRecord &p0 = m.Points[i0], &p1 = m.Points[i1], &pl = m.Points[il];
-    Vector3 a{p0.X - p1.X, p0.Y - p1.Y, p0.Z - p1.Z};
-    Vector3 b{p0.X - pl.X, p0.Y - pl.Y, p0.Z - pl.Z};
-    Vector3 n{a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
-    double length = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
+    Vector3 p0 = ToVector(m.Points[i0]);
+    Vector3 n = Cross(Subtract(p0, ToVector(m.Points[i1])), Subtract(p0, ToVector(m.Points[il])));
+    double length = Length(n);
     if (!(length > 0) || !std::isfinite(length)) return {};
     return {n[0] / length, n[1] / length, n[2] / length};
 }

@@ -4,14 +4,9 @@
 #include <optional>
 
 #include "model/ModelStore.h"
+#include "model/Vec3.h"
 
 namespace fw {
-
-using Vector3 = std::array<double, 3>;
-
-inline Vector3 ToVector(const PointRecord& p) {
-    return {p.X, p.Y, p.Z};
-}
 
 // Unit normal of a polygon from its first, second and last corner, as the game stream
 // carries it; zero for fewer than three corners, a corner that names no point, or a

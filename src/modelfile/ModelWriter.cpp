@@ -124,18 +124,15 @@ std::string PrepareModelForSave(ModelStore& m, MessageSink* sink) {
     return CheckSubmodelTree(m);
 }
 
-std::string SerializeModel(ModelStore& m, std::vector<uint8_t>& out, MessageSink* sink) {
+std::string SerializeModel(const ModelStore& m, std::vector<uint8_t>& out, MessageSink* sink) {
     out.clear();
-    if (std::string error = PrepareModelForSave(m, sink); !error.empty()) return error;
-    // Planning sets centres and first points; a refused save keeps the store's.
+    // Checking, compressing and planning renumber points and set centres: that happens to a
+    // copy, so the preview copies and exports never touch the user's model or its undo.
     auto work = std::make_unique<ModelStore>(m);
-    std::string error = BuildFile(*work, out);
-    if (!error.empty()) {
-        out.clear();
-        return error;
-    }
-    m = *work;
-    return "";
+    std::string error = PrepareModelForSave(*work, sink);
+    if (error.empty()) error = BuildFile(*work, out);
+    if (!error.empty()) out.clear();
+    return error;
 }
 
 }  // namespace fw

@@ -2,9 +2,7 @@
 
 #include <string>
 
-#include "edit/InsertDelete.h"
-#include "edit/Marking.h"
-#include "edit/Transform.h"
+#include "edit/CommandTable.h"
 
 namespace fw {
 
@@ -58,90 +56,30 @@ bool KeypadMove(Editor& ed, const ViewKey& k, ViewAxes axes) {
     int sign = move.sign;
     int steps = k.shift == 1 ? 5 : 1;
     std::string mergeKey = "keypad-" + std::to_string(axis) + "-" + std::to_string(sign * steps);
-    ed.Run(
-        "Move Points", [&] { MoveMarkedPoints(ed, axis, sign, steps); }, mergeKey);
+    const ArgValue args[] = {{axis, 0, ""}, {sign, 0, ""}, {steps, 0, ""}};
+    RunCommand(ed, *EditingCommands().Find("MoveMarkedPoints"), args, mergeKey);
     return true;
 }
 
-// Marking, insertion and deletion: the same in every view.
 bool EditKey(Editor& ed, const ViewKey& k) {
-    using Command = void (*)(Editor&);
-    Command command = nullptr;
-    const char* name = "Mark";
-    if (k.key == Qt::Key_Space && k.shift == 0) {
-        command = ToggleCurrentPointMark;
-    } else if (k.key == Qt::Key_V) {
-        static constexpr Command byShift[] = {ToggleCurrentPointMark, MarkAllPoints,
-                                              MarkCurrentPolygonPoints, MarkMarkedPolygonsPoints};
-        command = byShift[k.shift & 3];
-    } else if (k.key == Qt::Key_N) {
-        static constexpr Command byShift[] = {ToggleCurrentPolygonMark, MarkAllPolygons,
-                                              MarkCurrentPointPolygons, MarkMarkedPointsPolygons};
-        command = byShift[k.shift & 3];
-    } else if (k.key == Qt::Key_Insert && k.shift == 0) {
-        command = InsertPoint, name = "Insert Point";
-    } else if (k.key == Qt::Key_Insert && k.shift == 1) {
-        command = InsertPolygon, name = "Insert Polygon";
-    } else if (k.key == Qt::Key_Delete && k.shift == 0) {
-        command = DeletePoints, name = "Delete Points";
-    } else if (k.key == Qt::Key_Delete && k.shift == 1) {
-        command = DeletePolygons, name = "Delete Polygons";
-    }
-    if (!command) return false;
+    const char* id = EditKeyCommand(k);
+    if (!id) return false;
     ed.EndMerge();
-    ed.Run(name, [&] { command(ed); });
+    RunCommandById(ed, id);
     return true;
 }
 
-// Steps a number through 0..count-1, wrapping at both ends.
-int Wrap(int value, int step, int count) {
-    value += step;
-    if (value >= count) return 0;
-    if (value < 0) return count - 1;
-    return value;
-}
-
-bool ValidCorner(const ModelStore& m, const PolygonRecord& poly, int corner) {
-    return corner >= 0 && corner < poly.CornerCount && poly.Corners[corner] >= 0 &&
-           poly.Corners[corner] < m.NumPoints;
-}
-
-// I, U, L and K: the current corner, point and polygon.
+// I, U, L and K: the current corner, point and polygon; Shift steps backwards.
 bool SelectionKey(Editor& ed, const ViewKey& k) {
     if (k.shift != 0 && k.shift != 1) return false;
-    int step = k.shift == 1 ? -1 : 1;
-    ModelStore& m = ed.Model();
-    bool hasPolygon =
-        m.NumPolygons > 0 && m.CurrentPolygon >= 0 && m.CurrentPolygon < m.NumPolygons;
-    switch (k.key) {
-        case Qt::Key_I: {
-            if (!hasPolygon) return true;
-            const PolygonRecord& poly = m.Polygons[m.CurrentPolygon];
-            if (poly.CornerCount <= 0) return true;
-            ed.CurrentCorner = static_cast<int16_t>(Wrap(ed.CurrentCorner, step, poly.CornerCount));
-            if (ValidCorner(m, poly, ed.CurrentCorner))
-                m.CurrentPoint = poly.Corners[ed.CurrentCorner];
-            break;
-        }
-        case Qt::Key_U:
-            if (m.NumPoints <= 0) return true;
-            m.CurrentPoint = static_cast<int16_t>(Wrap(m.CurrentPoint, step, m.NumPoints));
-            break;
-        case Qt::Key_L:
-        case Qt::Key_K: {
-            if (m.NumPolygons <= 0) return true;
-            m.CurrentPolygon = static_cast<int16_t>(Wrap(m.CurrentPolygon, step, m.NumPolygons));
-            if (k.key == Qt::Key_K) break;
-            const PolygonRecord& poly = m.Polygons[m.CurrentPolygon];
-            if (ed.CurrentCorner >= poly.CornerCount) ed.CurrentCorner = 0;
-            if (ValidCorner(m, poly, ed.CurrentCorner))
-                m.CurrentPoint = poly.Corners[ed.CurrentCorner];
-            break;
-        }
-        default:
-            return false;
-    }
-    ed.RefreshAfterEdit(1);
+    const char* id = k.key == Qt::Key_I   ? "StepCorner"
+                     : k.key == Qt::Key_U ? "StepPoint"
+                     : k.key == Qt::Key_L ? "StepPolygon"
+                     : k.key == Qt::Key_K ? "StepPolygonOnly"
+                                          : nullptr;
+    if (!id) return false;
+    const ArgValue step[] = {{k.shift == 1 ? -1 : 1, 0, ""}};
+    RunCommand(ed, *EditingCommands().Find(id), step);
     return true;
 }
 
@@ -165,6 +103,23 @@ bool ZoomKey(ViewState& views, int view, const ViewKey& k, bool& changed) {
 }
 
 }  // namespace
+
+const char* EditKeyCommand(const ViewKey& k) {
+    static constexpr const char* pointMarks[] = {"ToggleCurrentPointMark", "MarkAllPoints",
+                                                 "MarkCurrentPolygonPoints",
+                                                 "MarkMarkedPolygonsPoints"};
+    static constexpr const char* polygonMarks[] = {"ToggleCurrentPolygonMark", "MarkAllPolygons",
+                                                   "MarkCurrentPointPolygons",
+                                                   "MarkMarkedPointsPolygons"};
+    if (k.key == Qt::Key_Space && k.shift == 0) return "ToggleCurrentPointMark";
+    if (k.key == Qt::Key_V) return pointMarks[k.shift & 3];
+    if (k.key == Qt::Key_N) return polygonMarks[k.shift & 3];
+    if (k.key == Qt::Key_Insert && k.shift == 0) return "InsertPoint";
+    if (k.key == Qt::Key_Insert && k.shift == 1) return "InsertPolygon";
+    if (k.key == Qt::Key_Delete && k.shift == 0) return "DeletePoints";
+    if (k.key == Qt::Key_Delete && k.shift == 1) return "DeletePolygons";
+    return nullptr;
+}
 
 int ShiftState(Qt::KeyboardModifiers modifiers) {
     return (modifiers & Qt::ShiftModifier ? 1 : 0) + (modifiers & Qt::ControlModifier ? 2 : 0);

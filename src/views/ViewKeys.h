@@ -25,6 +25,9 @@ struct ViewKeyResult {
 
 int ShiftState(Qt::KeyboardModifiers modifiers);
 
+// The id of the marking, insertion or deletion command a key runs in every view, or nullptr.
+const char* EditKeyCommand(const ViewKey& key);
+
 // The (horizontal, vertical, depth) axes keypad moves use for keys received by `view`: the
 // view's own axes, or X, Y, Z under PmoveMode and for keys reaching the main window (pass
 // VIEW_XY for those).

@@ -5,6 +5,7 @@
 #include <limits>
 #include <string>
 
+#include "edit/Selection.h"
 #include "views/ViewKeys.h"
 #include "views/ViewPainter.h"
 #include "views/ViewPicking.h"
@@ -72,7 +73,7 @@ void ViewWidget::mousePressEvent(QMouseEvent* event) {
     bool left = event->button() == Qt::LeftButton, right = event->button() == Qt::RightButton;
     if (left && shift == 0) {
         int picked = PickPoint(m, views_, view_, pos);
-        if (picked >= 0) m.CurrentPoint = static_cast<int16_t>(picked);
+        if (picked >= 0) editor_.Run("Select Point", [&] { return SelectPoint(editor_, picked); });
     } else if (left && shift == 1) {
         if (NearCurrentPoint(m, views_, view_, pos)) {
             bandAnchor_ = pos;
@@ -86,12 +87,12 @@ void ViewWidget::mousePressEvent(QMouseEvent* event) {
         dragState_ = DragPointBand;
     } else if (right && shift == 0) {
         int picked = PickPolygon(m, views_, view_, pos);
-        if (picked >= 0) m.CurrentPolygon = static_cast<int16_t>(picked);
+        if (picked >= 0)
+            editor_.Run("Select Polygon", [&] { return SelectPolygon(editor_, picked); });
     } else if (right && shift == 2) {
         bandAnchor_ = bandLast_ = pos;
         dragState_ = DragPolygonBand;
     }
-    editor_.RefreshAfterEdit(1);
     update();
 }
 
@@ -125,7 +126,6 @@ void ViewWidget::DragCurrentPointTo(PlanePos pos) {
         "drag-" + std::to_string(dragCount_));
     if (snapped == bandLast_) return;
     bandLast_ = snapped;
-    editor_.RefreshAfterEdit(1);
     update();
 }
 
@@ -137,15 +137,14 @@ void ViewWidget::mouseReleaseEvent(QMouseEvent* event) {
     switch (state) {
         case DragPoint:
             editor_.EndMerge();
-            editor_.RefreshAfterEdit(2);
             break;
         case DragPointBand:
-            MarkPointsInBand(m, views_, view_, bandAnchor_, pos);
-            editor_.RefreshAfterEdit(1);
+            editor_.Run("Mark Points",
+                        [&] { MarkPointsInBand(m, views_, view_, bandAnchor_, pos); });
             break;
         case DragPolygonBand:
-            MarkPolygonsInBand(m, views_, view_, bandAnchor_, pos);
-            editor_.RefreshAfterEdit(1);
+            editor_.Run("Mark Polygons",
+                        [&] { MarkPolygonsInBand(m, views_, view_, bandAnchor_, pos); });
             break;
         default:
             break;

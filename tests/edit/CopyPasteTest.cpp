@@ -18,7 +18,7 @@ protected:
         if (!copy) return;
         MarkPoints({0, 1, 2, 3});
         MarkPolygons({0});
-        CopyMarkedPolygonsAndPoints(ed);
+        Do([&] { return CopyMarkedPolygonsAndPoints(ed); });
     }
 };
 
@@ -29,7 +29,7 @@ TEST_F(CopyPasteTest, MirroredPasteNegatesAxisAndReversesCornersKeepingUVLInPlac
     M().PolygonHidden[1] = 2;
     M().NumSubmodels = 3;
     M().CurrentSubmodel = 2;  // the paste goes there
-    PasteMirrored(ed, 1);
+    Do([&] { return PasteMirrored(ed, 1); });
 
     for (int k = 0; k < 4; ++k) {
         const PointRecord& src = M().Points[k];
@@ -47,17 +47,19 @@ TEST_F(CopyPasteTest, MirroredPasteNegatesAxisAndReversesCornersKeepingUVLInPlac
 
 TEST_F(CopyPasteTest, CopyRefusalAndPointPastes) {
     MakeQuad(false);
-    PasteAtOrigin(ed);  // an empty clipboard has no centre
+    Do([&] { return PasteAtOrigin(ed); });  // an empty clipboard has no centre
     EXPECT_EQ(M().NumPoints, 5);
 
     MarkPoints({4});
     MarkPolygons({0});
-    CopyMarkedPoints(ed);
-    CopyMarkedPolygonsAndPoints(ed);  // the quad's corners are not marked
+    Do([&] { return CopyMarkedPoints(ed); });
+    Do([&] { return CopyMarkedPolygonsAndPoints(ed); });  // the quad's corners are not marked
     EXPECT_EQ(ed.Clip().ClipPointCount, 1) << "the earlier copy is kept";
     ed.PasteOffset = {1, 0, 0.5};
-    PasteWithOffset(ed);
-    PasteWithOffset(ed);  // lands in the same place: the offset is from the copy
+    Do([&] { return PasteWithOffset(ed); });
+    Do([&] {
+        return PasteWithOffset(ed);
+    });  // lands in the same place: the offset is from the copy
     EXPECT_EQ(M().Points[5], (PointRecord{10, 9, 9.5}));
     EXPECT_EQ(M().Points[6], M().Points[5]);
     EXPECT_EQ(First(M().PointMarked, 7), (std::vector<int>{0, 0, 0, 0, 0, 0, 1}));
@@ -65,8 +67,8 @@ TEST_F(CopyPasteTest, CopyRefusalAndPointPastes) {
 
     M().PointMarked.fill(0);
     MarkPoints({0, 1});
-    CopyMarkedPoints(ed);  // (1,2,3) and (4,2,3)
-    PasteAtOrigin(ed);
+    Do([&] { return CopyMarkedPoints(ed); });  // (1,2,3) and (4,2,3)
+    Do([&] { return PasteAtOrigin(ed); });
     EXPECT_EQ(M().Points[7], (PointRecord{-1.5, 0, 0}));
     EXPECT_EQ(M().Points[8], (PointRecord{1.5, 0, 0}));
 }
@@ -75,12 +77,12 @@ TEST_F(CopyPasteTest, PasteRefusesToOverflowTheTables) {
     MakeQuad();
     M().NumPoints = 509;  // 509 + 4 > 512
     ModelStore before = M();
-    PasteMirrored(ed, 1);
+    Do([&] { return PasteMirrored(ed, 1); });
     EXPECT_EQ(host.LastStatus(), "Cannot paste: the model would have more than 512 points.");
     EXPECT_TRUE(SameModelContent(before, M()));
     EXPECT_EQ(M().PointMarked, before.PointMarked);
     M().NumPoints = 508;  // exactly fits
-    PasteAtOrigin(ed);
+    Do([&] { return PasteAtOrigin(ed); });
     EXPECT_EQ(M().NumPoints, 512);
 }
 

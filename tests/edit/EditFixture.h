@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <initializer_list>
 #include <vector>
 
@@ -19,6 +20,11 @@ protected:
     Editor ed{host};
 
     ModelStore& M() { return ed.Model(); }
+
+    // Runs a command the way the window does: one undo step, one refresh, then its status.
+    CommandResult Do(const std::function<CommandResult()>& command) {
+        return ed.Run("Test step", command);
+    }
 
     // Replaces the model with `count` points at (i, 0, 0), all in submodel 0, no polygons.
     void MakePoints(int count) {

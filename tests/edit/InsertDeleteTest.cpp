@@ -13,7 +13,7 @@ TEST_F(InsertDelete, InsertPointJoinsTheMarkedPointsInTheLastSubmodel) {
     MarkPoints({10, 11});
     ed.CurrentCorner = 2;
     Saved();
-    ed.Run("Insert Point", [&] { InsertPoint(ed); });
+    ed.Run("Insert Point", [&] { return InsertPoint(ed); });
     EXPECT_EQ(M().Points[12], (PointRecord{0, 0, 0}));
     EXPECT_EQ(M().CurrentPoint + ed.CurrentCorner, 12);
     EXPECT_EQ(M().NumMarkedPoints, 3);
@@ -26,7 +26,7 @@ TEST_F(InsertDelete, InsertPointJoinsTheMarkedPointsInTheLastSubmodel) {
 TEST_F(InsertDelete, InsertRefusals) {
     MakePoints(MAX_POINTS);
     ModelStore before = M();
-    InsertPoint(ed);
+    Do([&] { return InsertPoint(ed); });
     EXPECT_EQ(host.LastStatus(), "Cannot insert: the model already has 512 points.");
     EXPECT_TRUE(SameModelContent(before, M()));
 
@@ -36,13 +36,13 @@ TEST_F(InsertDelete, InsertRefusals) {
         for (int i = 0; i < marked; ++i) M().PointMarked[i] = 1;
         CountMarkedPoints(M());
         host.Clear();
-        InsertPolygon(ed);
+        Do([&] { return InsertPolygon(ed); });
         EXPECT_EQ(host.LastStatus() == "Need 3 to 20 points marked", marked != 20) << marked;
     }
     EXPECT_EQ(M().Polygons[0].CornerCount, 20);
 
     M().NumPolygons = MAX_POLYGONS;
-    InsertPolygon(ed);
+    Do([&] { return InsertPolygon(ed); });
     EXPECT_EQ(host.LastStatus(), "Cannot insert: the model already has 512 polygons.");
     EXPECT_EQ(M().NumPolygons, MAX_POLYGONS);
 }
@@ -50,7 +50,7 @@ TEST_F(InsertDelete, InsertRefusals) {
 TEST_F(InsertDelete, InsertPolygonOrdersCornersByBearingInTheMostOpenPlane) {
     MakePoints(10);
     MarkPoints({7, 2, 9});
-    InsertPolygon(ed);
+    Do([&] { return InsertPolygon(ed); });
     EXPECT_EQ(CornersOf(0), (V{2, 7, 9}));  // a triangle keeps point order
 
     // Bearings 225, 135, 45, 315 around (0.5, 0.5), largest first: (0,1,0), (0,0,0), ...
@@ -58,7 +58,7 @@ TEST_F(InsertDelete, InsertPolygonOrdersCornersByBearingInTheMostOpenPlane) {
     M().Points[2] = {1, 1, 0};
     M().Points[3] = {0, 1, 0};
     MarkPoints({0, 1, 2, 3});
-    InsertPolygon(ed);
+    Do([&] { return InsertPolygon(ed); });
     EXPECT_EQ(CornersOf(0), (V{3, 0, 1, 2}));
 }
 
@@ -70,7 +70,7 @@ TEST_F(InsertDelete, DeletePointsCompactsAndRenumbersCornersSubmodelsAndHiding) 
     AddPolygon({1, 2, 4});
     MarkPoints({3, 5});
     M().CurrentPoint = 7;
-    DeletePoints(ed);
+    Do([&] { return DeletePoints(ed); });
     EXPECT_EQ(M().NumPoints, 6);
     EXPECT_EQ(M().Points[4].X, 6);
     EXPECT_EQ(First(M().PointSubmodel, 6), (V{0, 1, 0, 0, 0, 1}));
@@ -81,13 +81,13 @@ TEST_F(InsertDelete, DeletePointsCompactsAndRenumbersCornersSubmodelsAndHiding) 
 
     MarkPoints({1, 0});
     ModelStore before = M();
-    DeletePoints(ed);
+    Do([&] { return DeletePoints(ed); });
     EXPECT_EQ(host.LastStatus(), "Cannot delete point #1 - Remove all attached polygons.");
     EXPECT_TRUE(SameModelContent(before, M()));
 
     MakePoints(5);
     MarkPoints({0, 1, 2, 3, 4});  // every point: the model would have none left
-    DeletePoints(ed);
+    Do([&] { return DeletePoints(ed); });
     EXPECT_EQ(host.LastStatus(), "Cannot delete every point: a model keeps at least one.");
     EXPECT_EQ(M().NumPoints, 5);
 }
@@ -102,12 +102,15 @@ TEST_F(InsertDelete, DeletePolygonsMovesLaterOnesDownIntactAndKeepsTheCornerInsi
     M().CurrentPolygon = 1;
     ed.CurrentCorner = 19;
     ed.CurrentListCorner = 18;
-    DeletePolygons(ed);  // nothing marked: current polygon back to the triangle
-    EXPECT_LT(std::max(ed.CurrentCorner, ed.CurrentListCorner), 3);
+    // Nothing marked: refused, and the current polygon and corners stay where they were.
+    EXPECT_TRUE(Do([&] { return DeletePolygons(ed); }).Refused());
+    EXPECT_EQ(M().CurrentPolygon, 1);
+    EXPECT_EQ(ed.CurrentCorner, 19);
+    EXPECT_EQ(ed.CurrentListCorner, 18);
 
     MarkPolygons({0});
     M().CurrentPolygon = 1;
-    DeletePolygons(ed);
+    Do([&] { return DeletePolygons(ed); });
     ASSERT_EQ(M().NumPolygons, 1);
     EXPECT_EQ(CornersOf(0), V(saved.Corners.begin(), saved.Corners.end()));
     EXPECT_EQ(M().Polygons[0].CornerUVL, saved.CornerUVL);

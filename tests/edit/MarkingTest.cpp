@@ -15,37 +15,43 @@ TEST_F(Marking, ToggleSetsFlipTheWholeGroupAndNameTheNewState) {
     M().CurrentPolygon = 1;
     M().CurrentPoint = 2;
     const struct {
-        void (*command)(Editor&);
+        CommandResult (*command)(Editor&);
         std::string what;
-        int marked;  // points plus polygons marked by the first run
-    } rows[] = {{MarkCurrentPolygonPoints, "current polygon's points", 3},
-                {MarkAllPoints, "all points", 6},
-                {MarkCurrentPointPolygons, "current point's polygons", 2},
-                {MarkAllPolygons, "all polygons", 3}};
+        int points, polygons;  // marked by the first run
+    } rows[] = {{MarkCurrentPolygonPoints, "current polygon's points", 3, 0},
+                {MarkAllPoints, "all points", 6, 0},
+                {MarkCurrentPointPolygons, "current point's polygons", 0, 2},
+                {MarkAllPolygons, "all polygons", 0, 3}};
     for (const auto& row : rows) {
-        row.command(ed);
+        Do([&] { return row.command(ed); });
         EXPECT_EQ(host.LastStatus(), "Marked " + row.what);
-        EXPECT_EQ(M().NumMarkedPoints + M().NumMarkedPolygons, row.marked) << row.what;
-        row.command(ed);
+        EXPECT_EQ(M().NumMarkedPoints, row.points) << row.what;
+        EXPECT_EQ(M().NumMarkedPolygons, row.polygons) << row.what;
+        Do([&] { return row.command(ed); });
         EXPECT_EQ(host.LastStatus(), "Unmarked " + row.what);
-        EXPECT_EQ(M().NumMarkedPoints + M().NumMarkedPolygons, 0) << row.what;
+        EXPECT_EQ(M().NumMarkedPoints, 0) << row.what;
+        EXPECT_EQ(M().NumMarkedPolygons, 0) << row.what;
     }
     MarkPoints({3});
-    MarkCurrentPolygonPoints(ed);  // partly marked: unmarks
+    Do([&] { return MarkCurrentPolygonPoints(ed); });  // partly marked: unmarks
     EXPECT_EQ(M().NumMarkedPoints, 0);
 
     MarkPoints({5});
     MarkPolygons({0});
-    MarkMarkedPointsPolygons(ed);  // polygon 0 is marked but has no marked corner
+    Do([&] {
+        return MarkMarkedPointsPolygons(ed);
+    });  // polygon 0 is marked but has no marked corner
     EXPECT_EQ(M().NumMarkedPolygons, 2);
-    MarkMarkedPointsPolygons(ed);
+    Do([&] { return MarkMarkedPointsPolygons(ed); });
     EXPECT_EQ(host.LastStatus(), "Unmarked marked-points' polygons");
     EXPECT_EQ(First(M().PolygonMarked, 3), (std::vector<int>{1, 0, 0}));
 
-    MarkMarkedPolygonsPoints(ed);  // only polygon 0 is marked, none of its corners
+    Do([&] {
+        return MarkMarkedPolygonsPoints(ed);
+    });  // only polygon 0 is marked, none of its corners
     EXPECT_EQ(host.LastStatus(), "Marked marked-polygons' points");
     EXPECT_EQ(First(M().PointMarked, 6), (std::vector<int>{1, 1, 1, 0, 0, 1}));
-    MarkMarkedPolygonsPoints(ed);
+    Do([&] { return MarkMarkedPolygonsPoints(ed); });
     EXPECT_EQ(M().NumMarkedPoints, 1);
 }
 
@@ -53,18 +59,18 @@ TEST_F(Marking, TogglesUnmarkAllAndNoPolygons) {
     MakePoints(3);
     AddPolygon({0, 1, 2});
     M().CurrentPoint = 1;
-    ToggleCurrentPointMark(ed);
-    ToggleCurrentPolygonMark(ed);
+    Do([&] { return ToggleCurrentPointMark(ed); });
+    Do([&] { return ToggleCurrentPolygonMark(ed); });
     EXPECT_EQ(M().NumMarkedPoints, 1);
     EXPECT_EQ(M().NumMarkedPolygons, 1);
-    UnmarkAllPoints(ed);
-    UnmarkAllPolygons(ed);
+    Do([&] { return UnmarkAllPoints(ed); });
+    Do([&] { return UnmarkAllPolygons(ed); });
     EXPECT_EQ(M().NumMarkedPoints + M().NumMarkedPolygons, 0);
 
     // With no polygons in use, a stale record from an earlier deletion must not be read.
     M().NumPolygons = 0;
-    MarkCurrentPolygonPoints(ed);
-    ToggleCurrentPolygonMark(ed);
+    Do([&] { return MarkCurrentPolygonPoints(ed); });
+    Do([&] { return ToggleCurrentPolygonMark(ed); });
     EXPECT_EQ(M().NumMarkedPoints + M().PolygonMarked[0], 0);
 }
 
@@ -76,14 +82,14 @@ TEST_F(Marking, SubmodelCommandsSetOrClearAndCountPolygonsByAnyCorner) {
     AddPolygon({3, 4, 5});  // first corner in submodel 0, others in 1
     M().CurrentSubmodel = 1;
     M().PointMarked[4] = 1;
-    MarkSubmodelPoints(ed);
-    MarkSubmodelPoints(ed);  // sets, never toggles
+    Do([&] { return MarkSubmodelPoints(ed); });
+    Do([&] { return MarkSubmodelPoints(ed); });  // sets, never toggles
     EXPECT_EQ(M().NumMarkedPoints, 2);
-    MarkSubmodelPolygons(ed);
+    Do([&] { return MarkSubmodelPolygons(ed); });
     EXPECT_EQ(M().PolygonMarked[1], 1);
     EXPECT_EQ(M().NumMarkedPolygons, 1);
-    UnmarkSubmodelPolygons(ed);
-    UnmarkSubmodelPoints(ed);
+    Do([&] { return UnmarkSubmodelPolygons(ed); });
+    Do([&] { return UnmarkSubmodelPoints(ed); });
     EXPECT_EQ(M().NumMarkedPoints + M().NumMarkedPolygons, 0);
 }
 

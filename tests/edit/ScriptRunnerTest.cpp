@@ -59,23 +59,23 @@ TEST_F(ScriptRunnerTest, EveryCommandOfTheMenusRunsFromAScript) {
     EXPECT_NEAR(M().Points[1].Y, 1, 1e-6);
     EXPECT_NEAR(M().Points[1].Z, 1, 1e-6);
 
-    std::map<CommandArg, std::string> sample = {{CommandArg::Axis, "Y"},
-                                                {CommandArg::Sign, "-1"},
-                                                {CommandArg::Submodel, "1"},
-                                                {CommandArg::Steps, "2"}};
-    std::set<std::string_view> names;
-    for (const CommandEntry& entry : EditCommands()) {
-        names.insert(entry.name);
-        EXPECT_EQ(FindCommand(entry.name), &entry);
-        std::string line = "MarkAllPoints\nMarkAllPolygons\n" + std::string(entry.name);
+    using enum ArgKind;
+    std::map<ArgKind, std::string> sample = {{Axis, "Y"},    {Sign, "-1"}, {Submodel, "1"},
+                                             {Steps, "2"},   {Index, "0"}, {Parent, "none"},
+                                             {Number, "1.5"}};
+    std::set<std::string_view> ids;
+    for (const CommandEntry& entry : EditingCommands().Entries()) {
+        ids.insert(entry.id);
+        EXPECT_EQ(EditingCommands().Find(entry.id), &entry);
+        std::string line = "MarkAllPoints\nMarkAllPolygons\n" + std::string(entry.id);
         int axes = 0;
-        for (CommandArg arg : entry.args)
-            line += " " + (arg == CommandArg::Axis && axes++ == 1 ? "Z" : sample[arg]);
+        for (ArgKind arg : entry.args)
+            line += " " + (arg == Axis && axes++ == 1 ? "Z" : sample[arg]);
         EXPECT_EQ(Run(line), "") << line;
         EXPECT_GE(M().NumPoints, 1) << line;
     }
     EXPECT_EQ(Run("PasteMirrored z\nMoveMarkedPoints 3 1\nRotateMarkedPoints 1 X Z\n"), "");
-    EXPECT_EQ(names.size(), 49u) << "every command of the menus, each once";
+    EXPECT_EQ(ids.size(), EditingCommands().Entries().size()) << "every id once";
 }
 
 TEST_F(ScriptRunnerTest, BadLinesStopTheScriptWithTheirNumber) {
@@ -87,7 +87,8 @@ TEST_F(ScriptRunnerTest, BadLinesStopTheScriptWithTheirNumber) {
         {"set CurrentPoint 8", "CurrentPoint must be 0 to 1, not 8"},
         {"set MoveRate 1e999", "number '1e999' is too large"},
         {"point 2 0 0 0", "point number must be 0 to 1, not 2"},
-        {"parent 0 0", "a submodel cannot be its own parent"},
+        {"parent 0 0", "Submodel 0 is the root: it has no parent."},
+        {"parent 1 0", "There is no submodel 1."},
     };
     for (const auto& [line, error] : cases) {
         ScriptRunner fresh(out);

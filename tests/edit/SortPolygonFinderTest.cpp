@@ -66,7 +66,7 @@ TEST_F(SortPolygonFinderTest, FindAndShowCommandsUseTheSubmodelRecords) {
     int second = ChildSquare(0, true, 2);
     M().Submodels[0].SortPolygon = 7;
     M().Submodels[1].SortPolygon = 9;
-    ed.Run("Find All", [&] { FindAllSortPolygons(ed); });
+    ed.Run("Find All", [&] { return FindAllSortPolygons(ed); });
     EXPECT_EQ(M().Submodels[0].SortPolygon, 7) << "the root gets none";
     EXPECT_EQ(M().Submodels[1].SortPolygon, first);
     EXPECT_EQ(M().Submodels[2].SortPolygon, second);
@@ -75,13 +75,13 @@ TEST_F(SortPolygonFinderTest, FindAndShowCommandsUseTheSubmodelRecords) {
 
     M().CurrentSubmodel = 2;
     M().Submodels[2].SortPolygon = 0;
-    FindCurrentSortPolygon(ed);
+    Do([&] { return FindCurrentSortPolygon(ed); });
     EXPECT_EQ(M().Submodels[2].SortPolygon, second);
 
     // Show marks each child's choice instead of its other polygons, skipping a stale choice.
     M().Submodels[1].SortPolygon = 300;
     MarkPolygons({root, first});
-    ShowSortingPolygons(ed);
+    Do([&] { return ShowSortingPolygons(ed); });
     EXPECT_EQ(First(M().PolygonMarked, 3), (std::vector<int>{1, 0, 1})) << "root marks stay";
     EXPECT_EQ(M().PolygonMarked[300], 0);
 }

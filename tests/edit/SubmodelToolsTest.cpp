@@ -11,13 +11,13 @@ TEST_F(SubmodelTools, PutMarkedPointsOnlyAssignsAndCurrentRenumbersSubmodels) {
     MakePoints(6);
     AddPolygon({0, 1, 2});
     MarkPoints({4, 5});
-    PutMarkedPointsInSubmodel(ed, 1);
+    Do([&] { return PutMarkedPointsInSubmodel(ed, 1); });
     EXPECT_EQ(First(M().PointSubmodel, 6), (V{0, 0, 0, 0, 1, 1}));
     EXPECT_EQ(M().NumMarkedPoints, 2);
 
     M().NumSubmodels = 2;
     M().CurrentSubmodel = 0;
-    PutPointsInCurrentSubmodel(ed);
+    Do([&] { return PutPointsInCurrentSubmodel(ed); });
     EXPECT_EQ(M().PointSubmodel[5], 0);
     EXPECT_EQ(M().NumSubmodels, 1);  // submodel 1 lost its last point
     EXPECT_EQ(M().NumMarkedPoints, 0);
@@ -29,9 +29,9 @@ TEST_F(SubmodelTools, NewSubmodelMovesItsPointsToTheEnd) {
     AddPolygon({0, 1, 2});
     M().PointHidden[5] = 2;
     MarkPoints({4, 5, 6});
-    ed.RefreshAfterEdit(0);
+    ed.Notify(ChangeSet::All());
     EXPECT_EQ(host.newCaption, "In a new submodel (1)");
-    PutPointsInNewSubmodel(ed);
+    Do([&] { return PutPointsInNewSubmodel(ed); });
     EXPECT_EQ(M().NumSubmodels, 2);
     EXPECT_EQ(First(M().PointSubmodel, 8), (V{0, 0, 0, 0, 0, 1, 1, 1}));
     EXPECT_EQ(M().Points[5].X, 4);
@@ -49,7 +49,7 @@ TEST_F(SubmodelTools, SpreadPolygonIsReportedAndLeftMarked) {
     AddPolygon({2, 3, 4});
     MarkPolygons({1});
     MarkPoints({1});
-    PutPointsInNewSubmodel(ed);
+    Do([&] { return PutPointsInNewSubmodel(ed); });
     EXPECT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(First(M().PolygonMarked, 2), (V{1, 0}));
     EXPECT_EQ(M().NumMarkedPolygons, 1);
@@ -60,7 +60,7 @@ TEST_F(SubmodelTools, RefusalsAndCheckWithoutPolygons) {
     AddPolygon({0, 1, 2});
     M().NumSubmodels = 9;
     MarkPoints({3});
-    PutPointsInNewSubmodel(ed);  // no room for a tenth
+    Do([&] { return PutPointsInNewSubmodel(ed); });  // no room for a tenth
     EXPECT_EQ(M().NumSubmodels, 9);
     EXPECT_EQ(M().PointSubmodel[3], 0);
 
@@ -69,7 +69,7 @@ TEST_F(SubmodelTools, RefusalsAndCheckWithoutPolygons) {
     M().PointSubmodel[0] = 1;
     MarkPoints({2});
     ModelStore before = M();
-    CheckAndCompressCommand(ed);
+    Do([&] { return CheckAndCompressCommand(ed); });
     EXPECT_TRUE(SameModelContent(before, M()));
     EXPECT_EQ(M().NumMarkedPoints, 1);
 }

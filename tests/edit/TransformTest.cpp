@@ -16,27 +16,27 @@ TEST_F(Transform, MoveRotateAndScaleOnlyMarkedPoints) {
     MakePoints(3);
     MarkPoints({1});
     ed.MoveRate = 0.1;
-    MoveMarkedPoints(ed, 1, -1);
-    MoveMarkedPoints(ed, 2, +1, 5);
+    Do([&] { return MoveMarkedPoints(ed, 1, -1); });
+    Do([&] { return MoveMarkedPoints(ed, 2, +1, 5); });
     ExpectPoint(1, 0.9, 0.5, 0);
     ExpectPoint(2, 2, 0, 0);
 
     M().Points[1] = {1, 0, 0};
     ed.TextRotate = "90";
-    RotateMarkedPoints(ed, +1, 1, 2);
+    Do([&] { return RotateMarkedPoints(ed, +1, 1, 2); });
     ExpectPoint(1, 0, 1, 0);
     // About another centre, in the ZY plane: Z turns towards Y.
     M().Points[1] = {4, 2, 3};
     ed.TextCenter = {"0", "2", "2"};
-    RotateMarkedPoints(ed, +1, 3, 2);
+    Do([&] { return RotateMarkedPoints(ed, +1, 3, 2); });
     ExpectPoint(1, 4, 3, 2);
 
     M().Points[1] = {3, 5, 5};
     ed.TextCenter = {"1", "0", "0"};
     ed.TextScale = {"2", "1", "1"};
-    ScaleMarkedPoints(ed, 1);
+    Do([&] { return ScaleMarkedPoints(ed, 1); });
     ExpectPoint(1, 5, 5, 5);
-    ScaleMarkedPoints(ed, -1);
+    Do([&] { return ScaleMarkedPoints(ed, -1); });
     ExpectPoint(1, 3, 5, 5);
     ExpectPoint(2, 2, 0, 0);
 }
@@ -51,12 +51,12 @@ TEST_F(Transform, RefusedOrOverflowingInputChangesNoPoint) {
     // Point 1 would be fine; point 2 overflows, so neither may move.
     ed.TextCenter = {"-1.5e308", "0", "0"};
     ed.TextRotate = "45";
-    RotateMarkedPoints(ed, 1, 1, 2);
+    Do([&] { return RotateMarkedPoints(ed, 1, 1, 2); });
     EXPECT_EQ(host.LastStatus(), "Invalid Center.");
     EXPECT_TRUE(SameModelContent(before, M()));
     ed.TextCenter = {"0", "0", "0"};
     ed.TextScale = {"1e300", "1", "1"};
-    ScaleMarkedPoints(ed, 1);
+    Do([&] { return ScaleMarkedPoints(ed, 1); });
     EXPECT_EQ(host.LastStatus(), "The scaling values mustn't be 0");
     EXPECT_TRUE(SameModelContent(before, M()));
 }
@@ -65,20 +65,20 @@ TEST_F(Transform, GetCenterResizeAndCenterModel) {
     MakePoints(3);
     MarkPoints({1, 2});
     M().Points[2] = {2, -4, 6};
-    GetCenter(ed);
+    Do([&] { return GetCenter(ed); });
     EXPECT_EQ(ed.TextCenter, (std::array<std::string, 3>{"1.500", "-2.000", "3.000"}));
 
-    HalveModelSize(ed);
+    Do([&] { return HalveModelSize(ed); });
     ExpectPoint(2, 1, -2, 3);
-    DoubleModelSize(ed);
-    TripleModelSize(ed);
+    Do([&] { return DoubleModelSize(ed); });
+    Do([&] { return TripleModelSize(ed); });
     ExpectPoint(2, 6, -12, 18);
 
     M().Points[0] = {0, 0, 0};
     M().Points[1] = {4, 2, 0};
     M().Points[2] = {2, 6, -2};
     M().Points[3] = {100, 100, 100};  // beyond the points in use
-    CenterModel(ed);
+    Do([&] { return CenterModel(ed); });
     ExpectPoint(0, -2, -3, 1);
     ExpectPoint(1, 2, -1, 1);
     ExpectPoint(2, 0, 3, -1);

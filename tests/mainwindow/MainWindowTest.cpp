@@ -6,7 +6,7 @@
 #include <QSplitter>
 #include <QTest>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include "MainWindowFixture.h"
 #include "edit/Marking.h"
@@ -130,7 +130,7 @@ TEST_F(MainWindowTest, ListEditsDoNothingWhileRefreshing) {
     ASSERT_GE(parent->count(), 2);
 
     // Refilling the lists, as every refresh does, edits nothing.
-    Ed().RefreshAfterEdit(1);
+    Ed().Notify(ChangeSet::All());
     EXPECT_FALSE(m.Modified);
     EXPECT_FALSE(Ed().History().CanUndo());
 
@@ -141,7 +141,7 @@ TEST_F(MainWindowTest, ListEditsDoNothingWhileRefreshing) {
     EXPECT_EQ(m.Submodels[1].Parent, NO_PARENT);
     EXPECT_FALSE(m.Modified);
 
-    Ed().RefreshAfterEdit(0);
+    Ed().Notify(ChangeSet::All());
     parent->setCurrentIndex(parent->findData(0));
     EXPECT_EQ(m.Submodels[1].Parent, 0);
     EXPECT_EQ(Ed().History().UndoName(), "Set Parent");
@@ -153,17 +153,21 @@ TEST_F(MainWindowTest, ModeListShowsEachMode) {
     m.Points[1] = {1.5, 0, 0};
     m.PointMarked[1] = 1;
     CountMarkedPoints(m);
-    Ed().RefreshAfterEdit(0);
-    auto* list = window->findChild<QTreeWidget*>("OBList");
+    Ed().Notify(ChangeSet::All());
+    auto* list = window->findChild<QTreeView*>("OBList");
+    auto cell = [list](int row, int column) {
+        return list->model()->index(row, column).data().toString();
+    };
+    auto rows = [list] { return list->model()->rowCount(); };
     auto* count = window->findChild<QLabel*>("LabelCount");
-    ASSERT_EQ(list->topLevelItemCount(), 3);
-    EXPECT_EQ(list->topLevelItem(1)->text(1), "#");
-    EXPECT_EQ(list->topLevelItem(1)->text(2), "1.500");
+    ASSERT_EQ(rows(), 3);
+    EXPECT_EQ(cell(1, 1), "#");
+    EXPECT_EQ(cell(1, 2), "1.500");
     EXPECT_EQ(count->text(), "3 points");
 
     // Without polygons the corner lists are empty.
     window->ModeList()->SetMode(ModeListPanel::PointOrder);
-    EXPECT_EQ(list->topLevelItemCount(), 0);
+    EXPECT_EQ(rows(), 0);
     EXPECT_EQ(count->text(), "0 points");
 
     m.NumPolygons = 1;
@@ -172,18 +176,18 @@ TEST_F(MainWindowTest, ModeListShowsEachMode) {
     m.Polygons[0].TextureNumber = -1;
     m.Polygons[0].FlatColour = int16_t((3 << 10) | (4 << 5) | 5);
     window->ModeList()->SetMode(ModeListPanel::Polygons);
-    EXPECT_EQ(list->topLevelItem(0)->text(2), "<Flat> 3 4 5");
+    EXPECT_EQ(cell(0, 2), "<Flat> 3 4 5");
     window->ModeList()->SetMode(ModeListPanel::PointOrder);
-    EXPECT_EQ(list->topLevelItem(0)->text(0), "Point 2");
+    EXPECT_EQ(cell(0, 0), "Point 2");
     window->ModeList()->SetMode(ModeListPanel::Submodels);
-    EXPECT_EQ(list->topLevelItem(0)->text(1), "<root>");
+    EXPECT_EQ(cell(0, 1), "<root>");
 
     // Moving through the rows with the keys makes each row's item current.
     window->ModeList()->SetMode(ModeListPanel::Points);
     window->show();
     list->setFocus();
     m.CurrentPoint = 0;
-    Ed().RefreshAfterEdit(0);
+    Ed().Notify(ChangeSet::All());
     QTest::keyClick(list, Qt::Key_Down);
     QApplication::processEvents();
     EXPECT_EQ(m.CurrentPoint, 1);

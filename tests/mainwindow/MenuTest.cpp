@@ -1,93 +1,19 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
 #include <set>
 
 #include "MainWindowFixture.h"
+#include "mainwindow/ViewArea.h"
+#include "views/ViewKeys.h"
+#include "views/ViewWidget.h"
 
 namespace fw {
 namespace {
-
-struct Entry {
-    const char* name;
-    const char* caption;
-    const char* shortcut;
-};
-
-// Every menu entry with its caption and shortcut, as the user sees them.
-const Entry ENTRIES[] = {
-    {"MenuFileNew", "&New", ""},
-    {"MenuFileOpen", "&Open ", ""},
-    {"MenuFileSave", "&Save", "Ctrl+Q"},
-    {"MenuFileSaveAs", "Save &As", "F12"},
-    {"MenuFileSaveBSP", "Save with &BSP", ""},
-    {"MenuFilePreview", "&Preview in Shadebox", "F11"},
-    {"MenuFileExit", "E&xit", ""},
-    {"MenuEditPolygonInsert", "Insert &Polygon [Shift+Ins]", ""},
-    {"MenuEditPolygonDelete", "Delete P&olygons [Shift+Del]", ""},
-    {"MenuEditPointInsert", "&Insert Point [Ins]", ""},
-    {"MenuEditPointDelete", "&Delete Points [Del]", ""},
-    {"CopyPointsMenu", "Cop&y Marked Points", "Ctrl+C"},
-    {"CopyPolyMenu", "&Copy Polygons and Points", "Ctrl+G"},
-    {"MenuEditPasteMirrorX", "Mirror &X", "Ctrl+X"},
-    {"MenuEditPasteMirrorY", "Mirror &Y", "Ctrl+Y"},
-    {"MenuEditPasteMirrorZ", "Mirror &Z", "Ctrl+Z"},
-    {"MenuEditPasteNormalOffset", "&Offset", "Ctrl+T"},
-    {"MenuEditPasteNormalOrigin", "&At the Origin", "Ctrl+D"},
-    {"MenuEditMoveDec1", "Decrease X", ""},
-    {"MenuEditMoveDec2", "Decrease Y", ""},
-    {"MenuEditMoveDec3", "Decrease Z", ""},
-    {"MenuEditMoveInc1", "Increase X ", ""},
-    {"MenuEditMoveInc2", "Increase Y", ""},
-    {"MenuEditMoveInc3", "Increase Z", ""},
-    {"UnHidePolyMenu", "U&nHide All Polygons", "Ctrl+F1"},
-    {"HidePolyDarkMenu", "&Darken Marked Polygons", "Ctrl+F2"},
-    {"HidePolygonsMenu", "H&ide Marked Polygons", "Ctrl+F3"},
-    {"UnHidePointMenu", "&UnHide All Points", "Ctrl+F4"},
-    {"HidePointsMenu", "&Hide Marked Points", "Ctrl+F5"},
-    {"ShowCrossedMenu", "&Show Marked Polygons as Crossed", ""},
-    {"MenuViewXY", "X&Y View", "F5"},
-    {"MenuViewXZ", "&XZ View", "F6"},
-    {"MenuViewZY", "&ZY View", "F7"},
-    {"MenuViewISO", "&Isometric View", "F8"},
-    {"MenuViewTextureAlign", "&Texture Alignment View", "F9"},
-    {"MenuViewOptions", "&Options && Configuration", "F2"},
-    {"MenuViewSingle", "Single&View", "F3"},
-    {"MenuViewQuad", "&QuadView", "F4"},
-    {"MenuMarkPointCurrent", "Current Point [V]", ""},
-    {"MenuMarkPointCurrentPolygons", "Current Polygon's Points [Ctrl+V]", ""},
-    {"MenuMarkPointMarkedPolygons", "Marked Polygons' Points [Ctrl+Shift+V]", ""},
-    {"MenuMarkPointAll", "All Points [Shift+V]", ""},
-    {"MenuMarkPolygonCurrent", "Current Polygon [N]", ""},
-    {"MenuMarkPolygonCurrentPoints", "Current Point's Polygons [Ctrl+N]", ""},
-    {"MenuMarkPolygonMarkedPoints", "Marked Points' Polygons [Ctrl+Shift+N]", ""},
-    {"MenuMarkPolygonAll", "All Polygons [Shift+N]", ""},
-    {"MenuMarkPointCurrentSubmodels", "Ma&rk Submodel Points...", "Ctrl+J"},
-    {"MenuMarkPolygonCurrentSubmodels", "Mark &Submodel Polygons...", "Ctrl+B"},
-    {"MenuUnMarkPointCurrentSubmodels", "UnMark Cur/Submodel Points...", ""},
-    {"MenuUnMarkPolygonCurrentSubmodels", "UnMark Cur/Submodel Polygons", ""},
-    {"MenuToolsAlign", "Texture &Alignment...", "Ctrl+L"},
-    {"MenuToolsModelAttributes", "Mo&del Attributes...", "Ctrl+H"},
-    {"MenuPolygonTextureSelect", "&Select Texture...", "Ctrl+A"},
-    {"MenuPolygonTextureMapping", "&Texture Mapping...", "Ctrl+M"},
-    {"PlacePointMenu", "&Place Point in Plane", "Ctrl+P"},
-    {"ReTextureMenu", "Reset &Marked Textures", "Ctrl+E"},
-    {"RearrangeMenu", "&Rearrange 4-Sided", "Ctrl+R"},
-    {"PolygonNormalMenu", "Polygon &Normal Flip", "Ctrl+F"},
-    {"MenuModelPutPointsCurrent", "In current submodel (0)", ""},
-    {"MenuModelPutPointsNew", "In a new submodel (1)", ""},
-    {"CheckSubMenu", "&Check and Compress Submodels", "Ctrl+O"},
-    {"SizeHalfMenu", "&Halve Model Size ", "Ctrl+Shift+F1"},
-    {"SizeDoubleMenu", "&Double Model Size", "Ctrl+Shift+F2"},
-    {"SizeTripleMenu", "&Triple Model Size", "Ctrl+Shift+F3"},
-    {"MenuCenterModel", "Center &Model", "Ctrl+Shift+F4"},
-    {"MenuWindowCascade", "&Cascade", ""},
-    {"MenuWindowTileHorizontal", "&Horizontal Tile", ""},
-    {"MenuWindowTileVertical", "&Vertical Tile", ""},
-    {"MenuHelpGuideBot", "Guide-Bot Help", ""},
-    {"MenuHelpManual", "&Manual...  ", ""},
-    {"MenuHelpAbout", "About", ""},
-};
 
 // Entries whose dialogs and tools are not part of this build, or have no command at all.
 const std::set<std::string> DISABLED = {
@@ -118,23 +44,51 @@ std::vector<QAction*> AllEntries(MainWindow& w) {
     return out;
 }
 
-TEST_F(MainWindowTest, MenuBarCaptionsAndShortcutsAreExact) {
-    QStringList titles;
-    for (QAction* top : window->menuBar()->actions()) titles << top->text();
-    EXPECT_EQ(titles, QStringList({"&File", "&Edit", "&View", "Mark/&UnMark", "&Tools", "&Polygon",
-                                   "Mode&l", "&Window", "&Help"}));
-    for (const Entry& e : ENTRIES) {
-        QAction* a = Action(e.name);
-        if (!a) continue;
-        EXPECT_EQ(a->text().toStdString(), e.caption) << e.name;
-        EXPECT_EQ(a->shortcut(), QKeySequence(e.shortcut)) << e.name;
+// Menus, the main toolbar and the view buttons name commands by id; every id they name
+// is in the window's one command table.
+TEST_F(MainWindowTest, EveryMenuEntryAndButtonResolvesToTheCommandTable) {
+    std::vector<QAction*> actions = AllEntries(*window);
+    for (QAction* a : window->findChild<QToolBar*>("TBMain")->actions())
+        if (!a->isSeparator()) actions.push_back(a);
+    int resolved = 0;
+    for (QAction* a : actions) {
+        QString id = a->property("commandId").toString();
+        if (!a->isEnabled() && id.isEmpty()) continue;  // not part of this build
+        std::string name = a->objectName().toStdString();
+        if (name == "ShowCrossedMenu") continue;  // a display option, not a command
+        ASSERT_FALSE(id.isEmpty()) << name;
+        EXPECT_NE(window->Commands().Find(id.toStdString()), nullptr) << name;
+        ++resolved;
     }
-    for (auto [name, title] : {std::pair{"MenuEditPasteMirror", "&Mirror Paste"},
-                               {"MenuEditPasteNormal", "&Normal Paste"},
-                               {"MenuEditMove", "Mo&ve"},
-                               {"MakeSubMenu", "&Put Points in Submodel..."},
-                               {"MenuHelpInternet", "&Internet"}})
-        EXPECT_EQ(window->findChild<QMenu*>(name)->title().toStdString(), title);
+    for (QToolButton* b : window->findChildren<QToolButton*>(QRegularExpression("^HIcon"))) {
+        EXPECT_NE(window->Commands().Find(b->property("commandId").toString().toStdString()),
+                  nullptr);
+        ++resolved;
+    }
+    EXPECT_GT(resolved, 60);
+}
+
+// The keys of the views name editing commands by id too.
+TEST_F(MainWindowTest, EveryViewKeyResolvesToTheCommandTable) {
+    for (int key : {int(Qt::Key_Space), int(Qt::Key_V), int(Qt::Key_N), int(Qt::Key_Insert),
+                    int(Qt::Key_Delete)})
+        for (int shift = 0; shift < 4; ++shift)
+            if (const char* id = EditKeyCommand({key, shift, false}))
+                EXPECT_NE(EditingCommands().Find(id), nullptr) << id;
+}
+
+// One action shows one name wherever it is started from.
+TEST_F(MainWindowTest, AnActionHasOneUndoNameFromMenuKeyAndButton) {
+    Action("MenuEditPointInsert")->trigger();
+    std::string fromMenu = Ed().History().UndoName();
+    QTest::keyClick(window->Area()->findChild<ViewWidget*>(), Qt::Key_Insert);
+    std::string fromKey = Ed().History().UndoName();
+    window->findChild<QToolButton*>("HOOIcon1")->click();
+    std::string fromButton = Ed().History().UndoName();
+    EXPECT_EQ(fromMenu, "Insert Point");
+    EXPECT_EQ(fromKey, fromMenu);
+    EXPECT_EQ(fromButton, fromMenu);
+    EXPECT_EQ(Ed().History().UndoCount(), 3u);
 }
 
 TEST_F(MainWindowTest, NoTwoEntriesShareAShortcut) {
@@ -195,11 +149,11 @@ TEST_F(MainWindowTest, PutPointsEntriesFollowSubmodelCount) {
     QAction* added = Action("MenuModelPutPointsNew");
     M().NumSubmodels = 8;
     M().CurrentSubmodel = 3;
-    Ed().RefreshAfterEdit(0);
+    Ed().Notify(ChangeSet::All());
     EXPECT_EQ(current->text(), "In current submodel (3)");
     EXPECT_EQ(added->text(), "In a new submodel (8)");
     M().NumSubmodels = 9;
-    Ed().RefreshAfterEdit(0);
+    Ed().Notify(ChangeSet::All());
     EXPECT_EQ(added->text(), "In a new submodel");
     EXPECT_FALSE(added->isEnabled());
 }

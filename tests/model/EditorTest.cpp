@@ -49,7 +49,10 @@ TEST_F(EditorTest, ModifiedExactlyWhenContentDiffersFromSaved) {
 }
 
 TEST_F(EditorTest, AnotherCommandEndsARunOfMergedSteps) {
-    auto move = [&] { ed.Run("Move", [&] { ed.Model().Points[0].X += 1; }, "keypad-1"); };
+    auto move = [&] {
+        ed.Run(
+            "Move", [&] { ed.Model().Points[0].X += 1; }, "keypad-1");
+    };
     move();
     move();
     ed.Run("Mark", [&] { ed.Model().PointMarked[0] = 1; });  // no content change, still a break
@@ -62,12 +65,12 @@ TEST_F(EditorTest, AnotherCommandEndsARunOfMergedSteps) {
 TEST_F(EditorTest, RefreshSetsTheSubmodelMenuCaptionsWithTheGuardSet) {
     ed.Model().NumSubmodels = 8;
     ed.Model().CurrentSubmodel = 5;
-    ed.RefreshAfterEdit(2);
+    ed.Notify(ChangeSet::All());
     EXPECT_EQ(host.currentCaption, "In current submodel (5)");
     EXPECT_EQ(host.newCaption, "In a new submodel (8)");
     ed.Model().NumSubmodels = 10;
     ed.Model().CurrentSubmodel = 12;  // brought in
-    ed.RefreshAfterEdit(1);
+    ed.Notify(ChangeSet::All());
     EXPECT_EQ(host.currentCaption, "In current submodel (9)");
     EXPECT_EQ(host.newCaption, "In a new submodel");
     EXPECT_FALSE(host.newEnabled);
@@ -76,12 +79,86 @@ TEST_F(EditorTest, RefreshSetsTheSubmodelMenuCaptionsWithTheGuardSet) {
     struct GuardWatchingHost : RecordingHost {
         Editor* ed = nullptr;
         bool guardSeen = false;
-        void Refresh(int) override { guardSeen = ed->RefreshInProgress; }
+        void Refresh(const EditNotice&) override { guardSeen = ed->RefreshInProgress; }
     } watcher;
     Editor watched(watcher);
     watcher.ed = &watched;
-    watched.RefreshAfterEdit(1);
-    EXPECT_TRUE(watcher.guardSeen && !watched.RefreshInProgress);
+    watched.Notify(Change::View);
+    EXPECT_TRUE(watcher.guardSeen);
+    EXPECT_FALSE(watched.RefreshInProgress);
+}
+
+// A listener that records what it saw when it was told, to check that the state was final.
+struct SeeingListener : EditListener {
+    Editor* ed = nullptr;
+    std::vector<EditNotice> notices;
+    std::vector<size_t> undoCounts;
+    std::vector<bool> modified;
+    void EditFinished(const EditNotice& notice) override {
+        notices.push_back(notice);
+        undoCounts.push_back(ed->History().UndoCount());
+        modified.push_back(ed->Model().Modified);
+    }
+};
+
+TEST_F(EditorTest, ListenersHearOncePerCommandAfterUndoAndModifiedAreFinal) {
+    SeeingListener listener;
+    listener.ed = &ed;
+    ed.AddListener(&listener);
+    // A command that changes several things, and runs another command inside it: still one
+    // notice, and only once everything is recorded.
+    ed.Run("Move", [&] {
+        ed.Model().Points[0].X = 4;
+        ed.Run("Inner", [&] { ed.Model().PointMarked[0] = 1; });
+        EXPECT_TRUE(listener.notices.empty());
+    });
+    ASSERT_EQ(listener.notices.size(), 1u);
+    ASSERT_EQ(host.notices.size(), 1u);
+    EXPECT_EQ(listener.undoCounts[0], 1u);
+    EXPECT_TRUE(listener.modified[0]);
+    EXPECT_TRUE(listener.notices[0].changes.Has(Change::Geometry));
+    EXPECT_TRUE(listener.notices[0].changes.Has(Change::Marks));
+    EXPECT_FALSE(listener.notices[0].changes.Has(Change::Structure));
+    EXPECT_EQ(listener.notices[0].refreshKind, REFRESH_PREVIEW);
+
+    // Marks alone repaint the views but touch no saved content.
+    ed.Run("Mark", [&] { ed.Model().PointMarked[0] = 0; });
+    EXPECT_EQ(listener.notices.back().refreshKind, REFRESH_VIEWS);
+    EXPECT_EQ(ed.History().UndoCount(), 1u);
+
+    ed.Undo();
+    EXPECT_EQ(listener.notices.size(), 3u);
+    EXPECT_EQ(listener.undoCounts.back(), 0u);
+    EXPECT_FALSE(listener.modified.back());
+    EXPECT_EQ(host.LastStatus(), "Undone: Move");
+    ed.RemoveListener(&listener);
+    ed.Redo();
+    EXPECT_EQ(listener.notices.size(), 3u);
+    EXPECT_EQ(host.LastStatus(), "Redone: Move");
+}
+
+TEST_F(EditorTest, RefusedCommandLeavesTheStoreExactlyAsItWas) {
+    ed.Model().Points[1] = {1, 2, 3};
+    ed.Model().NumPoints = 2;
+    ed.Model().PointMarked[1] = 1;
+    ed.Model().NumMarkedPoints = 1;
+    ed.Model().CurrentPoint = 1;
+    ed.CurrentCorner = 0;
+    ed.UpdateModified();
+    ModelStore before = ed.Model();
+    CommandResult result = ed.Run("Half done", [&] {
+        ed.Model().Points[1].X = 99;
+        ed.Model().PointMarked.fill(0);
+        ed.Model().CurrentPoint = 0;
+        return Refused("Cannot do that.");
+    });
+    EXPECT_TRUE(result.Refused());
+    EXPECT_TRUE(ed.Model() == before);
+    EXPECT_FALSE(ed.History().CanUndo());
+    EXPECT_EQ(host.LastStatus(), "Cannot do that.");
+    EXPECT_EQ(host.LastKind(), -1);
+    ASSERT_EQ(host.notices.size(), 1u);
+    EXPECT_TRUE(host.notices[0].changes.Empty());
 }
 
 }  // namespace
