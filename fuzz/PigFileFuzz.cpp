@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (h.Width > 4095 || h.Height > 4095 || h.Name.size() > 8) abort();
         const size_t pixels = size_t(h.Width) * size_t(h.Height);
         // The fuzzer's memory limit, not the reader, bounds what is worth decoding.
-        if (decodedPixels + pixels > (64u << 20)) break;
+        if (decodedPixels + pixels > (4u << 20)) break;
         decodedPixels += pixels;
         fw::PigBitmap bitmap;
         if (!fw::DecodePigBitmap(pig, int(i + 1), bitmap).empty()) continue;
