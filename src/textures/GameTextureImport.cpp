@@ -1,12 +1,12 @@
 #include "textures/GameTextureImport.h"
 
 #include <cstdio>
-#include <fstream>
 #include <system_error>
 #include <vector>
 
 #include "external/AtomicDirectory.h"
 #include "external/SuiteStrings.h"
+#include "modelfile/BinaryFile.h"
 #include "modelfile/HamFile.h"
 #include "textures/Palette.h"
 #include "textures/PigFile.h"
@@ -44,15 +44,7 @@ std::string ReadGameFile(const fs::path& folder, const std::string& name, GameFi
     if (ec) return "Cannot read the folder " + folder.string() + ".";
     if (found.empty()) return name + " not found in " + folder.string() + ".";
     file.Path = found;
-    if (!fs::is_regular_file(found, ec)) return found.string() + " is not a file.";
-    const std::uintmax_t size = fs::file_size(found, ec);
-    if (ec) return "Cannot read " + found.string() + ".";
-    if (size > MAX_GAME_FILE) return found.string() + " is too large for a game file.";
-    file.Bytes.resize(size);
-    std::ifstream in(found, std::ios::binary);
-    if (!in.read(reinterpret_cast<char*>(file.Bytes.data()), std::streamsize(size)))
-        return "Cannot read " + found.string() + ".";
-    return "";
+    return ReadBinaryFile(found.string(), file.Bytes, MAX_GAME_FILE);
 }
 
 // Nearest-pixel scaling to 64 x 64, sampling at the centre of each target pixel.
