@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             ended = true;
             continue;
         }
-        if (ended || whole[slot].size() != fw::TEXTURE_NAME_LENGTH || whole[slot][0] == ';') abort();
+        if (ended || whole[slot].size() != fw::TEXTURE_NAME_LENGTH || whole[slot][0] == ';')
+            abort();
     }
     const size_t split = size == 0 ? 0 : data[0] % (size + 1);
     fw::TextureListReader reader;

@@ -85,8 +85,10 @@ std::string WriteNewFile(const std::string& path, std::string_view bytes) {
     while (done < bytes.size() && error.empty()) {
         ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) error = SystemError("Cannot write", path);
-        else done += size_t(n);
+        if (n <= 0)
+            error = SystemError("Cannot write", path);
+        else
+            done += size_t(n);
     }
     if (error.empty() && ::fsync(fd) != 0) error = SystemError("Cannot write", path);
     if (::close(fd) != 0 && error.empty()) error = SystemError("Cannot write", path);

@@ -91,7 +91,8 @@ std::string ImportGameTextures(const fs::path& gameDirectory, const fs::path& ca
     std::error_code ec;
     if (!fs::is_directory(gameDirectory, ec)) return gameDirectory.string() + " is not a folder.";
     GameFile hamFile, pigFile, paletteFile;
-    for (auto [name, file] : {std::pair{"descent2.ham", &hamFile}, {"groupa.pig", &pigFile},
+    for (auto [name, file] : {std::pair{"descent2.ham", &hamFile},
+                              {"groupa.pig", &pigFile},
                               {"groupa.256", &paletteFile}})
         if (std::string error = ReadGameFile(gameDirectory, name, *file); !error.empty())
             return error;
@@ -115,8 +116,8 @@ std::string ImportGameTextures(const fs::path& gameDirectory, const fs::path& ca
         const int index = SlotBitmap(ham, slot);
         if (index < 1 || size_t(index) > pig.Bitmaps.size()) {
             names += PlaceholderName(slot) + "\n";
-            auto placeholder = PlaceholderThumbnails().subspan(
-                size_t(slot - 1) * THUMBNAIL_BYTES, THUMBNAIL_BYTES);
+            auto placeholder = PlaceholderThumbnails().subspan(size_t(slot - 1) * THUMBNAIL_BYTES,
+                                                               THUMBNAIL_BYTES);
             std::copy(placeholder.begin(), placeholder.end(), picture.begin());
             ++counts.Placeholders;
             continue;
@@ -137,9 +138,9 @@ std::string ImportGameTextures(const fs::path& gameDirectory, const fs::path& ca
     std::string error = ReplaceDirectory(catalogueDirectory.string(), [&](const std::string& dir) {
         if (std::string e = WriteNewFile(dir + "/" + CATALOGUE_NAMES_FILE, names); !e.empty())
             return e;
-        return WriteNewFile(dir + "/" + CATALOGUE_THUMBNAILS_FILE,
-                            std::string_view(reinterpret_cast<const char*>(pictures.data()),
-                                             pictures.size()));
+        return WriteNewFile(
+            dir + "/" + CATALOGUE_THUMBNAILS_FILE,
+            std::string_view(reinterpret_cast<const char*>(pictures.data()), pictures.size()));
     });
     if (error.empty() && report) *report = counts;
     return error;

@@ -31,8 +31,8 @@ std::string ExpandRle(std::span<const uint8_t> data, bool bigRows, PigBitmap& bi
     std::span<const uint8_t> block = data.first(size_t(total));
     size_t rowStart = 4 + tableBytes;
     for (int row = 0; row < bitmap.Height; ++row) {
-        size_t rowSize = bigRows ? size_t(block[4 + 2 * row] | block[5 + 2 * row] << 8)
-                                 : block[4 + row];
+        size_t rowSize =
+            bigRows ? size_t(block[4 + 2 * row] | block[5 + 2 * row] << 8) : block[4 + row];
         if (rowSize > block.size() - rowStart)
             return "row " + std::to_string(row) + " runs past the end of the bitmap.";
         std::span<const uint8_t> bytes = block.subspan(rowStart, rowSize);
@@ -47,8 +47,7 @@ std::string ExpandRle(std::span<const uint8_t> data, bool bigRows, PigBitmap& bi
             }
             int count = code & RLE_COUNT;
             if (count == 0) break;
-            if (++i == bytes.size())
-                return "row " + std::to_string(row) + " ends inside a run.";
+            if (++i == bytes.size()) return "row " + std::to_string(row) + " ends inside a run.";
             int n = std::min(count, bitmap.Width - x);
             std::fill_n(out + x, n, bytes[i]);
             x += n;
@@ -85,8 +84,8 @@ std::string ReadPigHeaders(std::span<const uint8_t> file, PigFile& pig) {
         b.Width = h[9] | (h[11] & 0x0F) << 8;
         b.Height = h[10] | (h[11] & 0xF0) << 4;
         b.Flags = h[12];
-        b.Offset = uint32_t(h[14]) | uint32_t(h[15]) << 8 | uint32_t(h[16]) << 16 |
-                   uint32_t(h[17]) << 24;
+        b.Offset =
+            uint32_t(h[14]) | uint32_t(h[15]) << 8 | uint32_t(h[16]) << 16 | uint32_t(h[17]) << 24;
         read.Bitmaps.push_back(std::move(b));
     }
     read.Data = file.subspan(reader.Position());

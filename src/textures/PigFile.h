@@ -16,8 +16,8 @@ inline constexpr uint8_t RLE_BIG = 32;  // RLE row sizes are 16-bit
 }  // namespace pig_flag
 
 struct PigBitmapHeader {
-    std::string Name;  // up to 8 characters
-    int Frame = -1;    // frame number of an animation, -1 for a still bitmap
+    std::string Name;           // up to 8 characters
+    int Frame = -1;             // frame number of an animation, -1 for a still bitmap
     int Width = 0, Height = 0;  // up to 4095, the extra bits included
     uint8_t Flags = 0;
     uint32_t Offset = 0;  // from the start of the bitmap data

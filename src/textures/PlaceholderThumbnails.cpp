@@ -11,7 +11,8 @@ __asm__(
     ".global fw_placeholder_thumbnails\n"
     ".hidden fw_placeholder_thumbnails\n"
     "fw_placeholder_thumbnails:\n"
-    ".incbin \"" FW_PLACEHOLDER_FILE "\"\n"
+    ".incbin \"" FW_PLACEHOLDER_FILE
+    "\"\n"
     ".global fw_placeholder_thumbnails_end\n"
     ".hidden fw_placeholder_thumbnails_end\n"
     "fw_placeholder_thumbnails_end:\n"

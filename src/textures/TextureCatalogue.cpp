@@ -27,13 +27,13 @@ TextureCatalogue::TextureCatalogue(TextureNameTable names, std::vector<uint8_t> 
 
 std::span<const uint8_t> TextureCatalogue::Thumbnail(int id) const {
     if (id < FIRST_THUMBNAIL_ID || id > LAST_THUMBNAIL_ID) return {};
-    std::span<const uint8_t> all = Imported() ? std::span<const uint8_t>(thumbnails_)
-                                              : PlaceholderThumbnails();
+    std::span<const uint8_t> all =
+        Imported() ? std::span<const uint8_t>(thumbnails_) : PlaceholderThumbnails();
     return all.subspan(size_t(id - FIRST_THUMBNAIL_ID) * THUMBNAIL_BYTES, THUMBNAIL_BYTES);
 }
 
-std::span<const uint8_t> ModelTexturePicture(const TextureCatalogue& catalogue,
-                                             const ModelStore& m, int t) {
+std::span<const uint8_t> ModelTexturePicture(const TextureCatalogue& catalogue, const ModelStore& m,
+                                             int t) {
     return catalogue.Thumbnail(m.FirstModelTexture + t + FIRST_THUMBNAIL_ID);
 }
 
@@ -77,7 +77,8 @@ std::string ReadCatalogueFolder(const fs::path& folder, TextureCatalogue& catalo
     return "";
 }
 
-CatalogueLoad LoadTextureCatalogue(const fs::path& programDirectory, const fs::path& userDirectory) {
+CatalogueLoad LoadTextureCatalogue(const fs::path& programDirectory,
+                                   const fs::path& userDirectory) {
     CatalogueLoad load;
     TextureNameTable names;
     load.Error = LoadTextureNames(TextureListPath(programDirectory), names);

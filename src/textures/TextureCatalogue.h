@@ -36,8 +36,8 @@ private:
 };
 
 // The thumbnail of the model's texture number t: id FirstModelTexture + t + 101.
-std::span<const uint8_t> ModelTexturePicture(const TextureCatalogue& catalogue,
-                                             const ModelStore& m, int t);
+std::span<const uint8_t> ModelTexturePicture(const TextureCatalogue& catalogue, const ModelStore& m,
+                                             int t);
 
 // Files of an imported catalogue folder: the names, and the thumbnails one after another.
 inline constexpr const char* CATALOGUE_NAMES_FILE = "textures.lst";

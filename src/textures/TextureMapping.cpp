@@ -46,9 +46,15 @@ void Cylindrical(const MappingSet& s, const PointRecord& p, double& u, double& v
     const double dx = p.X - s.Centre.X, dy = p.Y - s.Centre.Y, dz = p.Z - s.Centre.Z;
     double h, w;
     switch (s.Axis) {
-        case 0: h = MappingAtan2(dz, dy), w = dx; break;  // X axis
-        case 1: h = MappingAtan2(dx, dz), w = dy; break;  // Y axis
-        default: h = MappingAtan2(dx, dy), w = dz; break;  // Z axis
+        case 0:
+            h = MappingAtan2(dz, dy), w = dx;
+            break;  // X axis
+        case 1:
+            h = MappingAtan2(dx, dz), w = dy;
+            break;  // Y axis
+        default:
+            h = MappingAtan2(dx, dy), w = dz;
+            break;  // Z axis
     }
     if (dx == 0 && dy == 0 && dz == 0) h = 0;
     u = h / MAPPING_PI * s.UScale;

@@ -40,10 +40,10 @@ private:
     void EndLine();
 
     TextureNameTable table_;
-    std::string line_;         // first 8 characters of the line being read
-    size_t lineLength_ = 0;    // all of its characters
-    int counter_ = 1;          // slot of the next name
-    size_t markMatched_ = 0;   // bytes of a byte order mark at the start; 3 once decided
+    std::string line_;        // first 8 characters of the line being read
+    size_t lineLength_ = 0;   // all of its characters
+    int counter_ = 1;         // slot of the next name
+    size_t markMatched_ = 0;  // bytes of a byte order mark at the start; 3 once decided
     bool afterCarriageReturn_ = false;
 };
 

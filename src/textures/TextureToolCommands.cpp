@@ -47,8 +47,7 @@ int Import(const std::string& gameDirectory, std::ostream& out, std::ostream& er
         err << error << "\n";
         return 1;
     }
-    out << "Imported " << report.GameTextures << " game textures into " << target.string()
-        << ".\n";
+    out << "Imported " << report.GameTextures << " game textures into " << target.string() << ".\n";
     if (report.Placeholders > 0)
         out << report.Placeholders << " slots the game's table does not reach keep their "
             << "placeholders.\n";
@@ -90,8 +89,8 @@ int Thumbnail(const std::vector<std::string>& args, std::ostream&, std::ostream&
     if (!catalogue) return 1;
     std::span<const uint8_t> picture = catalogue->Thumbnail(id);
     if (std::string error = WriteFileAtomically(
-            args[2], std::string_view(reinterpret_cast<const char*>(picture.data()),
-                                      picture.size()));
+            args[2],
+            std::string_view(reinterpret_cast<const char*>(picture.data()), picture.size()));
         !error.empty()) {
         err << error << "\n";
         return 1;

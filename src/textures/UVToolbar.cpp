@@ -81,21 +81,50 @@ std::optional<PolygonRecord> PolygonToolbarUV(const PolygonRecord& polygon, int 
         AboutCentre(uv, [&](UV o) { return UV{o.U * su, o.V * sv}; });
     };
     switch (icon) {
-        case TRANSLATE_LEFT: for (UV& c : uv) c.U -= m; break;
-        case TRANSLATE_RIGHT: for (UV& c : uv) c.U += m; break;
-        case TRANSLATE_UP: for (UV& c : uv) c.V -= m; break;
-        case TRANSLATE_DOWN: for (UV& c : uv) c.V += m; break;
-        case WIDER: scale(s, 1); break;
-        case THINNER: scale(1 / s, 1); break;
-        case TALLER: scale(1, s); break;
-        case SHORTER: scale(1, 1 / s); break;
-        case GREATER: scale(s, s); break;
-        case SMALLER: scale(1 / s, 1 / s); break;
-        case ROTATE_LEFT: AboutCentre(uv, [&](UV o) { return Rotated(o, q); }); break;
-        case ROTATE_RIGHT: AboutCentre(uv, [&](UV o) { return Rotated(o, -q); }); break;
-        case MIRROR_LEFT_RIGHT: scale(-1, 1); break;
-        case MIRROR_UP_DOWN: scale(1, -1); break;
-        default: return std::nullopt;
+        case TRANSLATE_LEFT:
+            for (UV& c : uv) c.U -= m;
+            break;
+        case TRANSLATE_RIGHT:
+            for (UV& c : uv) c.U += m;
+            break;
+        case TRANSLATE_UP:
+            for (UV& c : uv) c.V -= m;
+            break;
+        case TRANSLATE_DOWN:
+            for (UV& c : uv) c.V += m;
+            break;
+        case WIDER:
+            scale(s, 1);
+            break;
+        case THINNER:
+            scale(1 / s, 1);
+            break;
+        case TALLER:
+            scale(1, s);
+            break;
+        case SHORTER:
+            scale(1, 1 / s);
+            break;
+        case GREATER:
+            scale(s, s);
+            break;
+        case SMALLER:
+            scale(1 / s, 1 / s);
+            break;
+        case ROTATE_LEFT:
+            AboutCentre(uv, [&](UV o) { return Rotated(o, q); });
+            break;
+        case ROTATE_RIGHT:
+            AboutCentre(uv, [&](UV o) { return Rotated(o, -q); });
+            break;
+        case MIRROR_LEFT_RIGHT:
+            scale(-1, 1);
+            break;
+        case MIRROR_UP_DOWN:
+            scale(1, -1);
+            break;
+        default:
+            return std::nullopt;
     }
     return Write(polygon, uv);
 }
@@ -108,12 +137,24 @@ std::optional<UVPointEdit> UVToolbarUV(const PolygonRecord& polygon, int icon, i
     int c = corner >= 0 && corner < n ? corner : 0;
     std::vector<UV> uv = Read(polygon);
     switch (icon) {
-        case ALIGN_NEXT: c = (c + 1) % n; [[fallthrough]];
-        case ALIGN_CURRENT: Align(uv, c); break;
-        case TRANSLATE_LEFT: uv[size_t(c)].U -= step; break;
-        case TRANSLATE_RIGHT: uv[size_t(c)].U += step; break;
-        case TRANSLATE_UP: uv[size_t(c)].V -= step; break;
-        case TRANSLATE_DOWN: uv[size_t(c)].V += step; break;
+        case ALIGN_NEXT:
+            c = (c + 1) % n;
+            [[fallthrough]];
+        case ALIGN_CURRENT:
+            Align(uv, c);
+            break;
+        case TRANSLATE_LEFT:
+            uv[size_t(c)].U -= step;
+            break;
+        case TRANSLATE_RIGHT:
+            uv[size_t(c)].U += step;
+            break;
+        case TRANSLATE_UP:
+            uv[size_t(c)].V -= step;
+            break;
+        case TRANSLATE_DOWN:
+            uv[size_t(c)].V += step;
+            break;
     }
     auto written = Write(polygon, uv);
     if (!written) return std::nullopt;

@@ -17,10 +17,10 @@ struct TextureSteps {
 // Polygon toolbar (HOPIcon) buttons that act on texture coordinates. 12 to 14 mark, delete
 // and insert polygons; RESET is ResetPolygonUVL of the editing library, which needs the points.
 namespace hop_icon {
-inline constexpr int TRANSLATE_LEFT = 0, TRANSLATE_RIGHT = 1, TRANSLATE_UP = 2,
-                     TRANSLATE_DOWN = 3, WIDER = 4, THINNER = 5, TALLER = 6, SHORTER = 7,
-                     GREATER = 8, SMALLER = 9, ROTATE_LEFT = 10, ROTATE_RIGHT = 11,
-                     MIRROR_LEFT_RIGHT = 15, MIRROR_UP_DOWN = 16, RESET = 17;
+inline constexpr int TRANSLATE_LEFT = 0, TRANSLATE_RIGHT = 1, TRANSLATE_UP = 2, TRANSLATE_DOWN = 3,
+                     WIDER = 4, THINNER = 5, TALLER = 6, SHORTER = 7, GREATER = 8, SMALLER = 9,
+                     ROTATE_LEFT = 10, ROTATE_RIGHT = 11, MIRROR_LEFT_RIGHT = 15,
+                     MIRROR_UP_DOWN = 16, RESET = 17;
 }
 
 // UV toolbar (HOUIcon) buttons; RESET is ResetPolygonUVL as above.

@@ -12,8 +12,8 @@ namespace fw {
 namespace {
 
 namespace fs = std::filesystem;
-using test::Pattern;
 using test::PaletteColour;
+using test::Pattern;
 using test::ToolDir;
 using ::testing::StartsWith;
 
@@ -66,8 +66,8 @@ TEST(GameTextureImport, SlotsGetTheBitmapsTheGameDrawsForThem) {
     }
     // 320 x 200 with 16-bit RLE rows, scaled: each pixel samples the centre of its area.
     for (auto [x, y] : {std::pair{0, 0}, {63, 63}, {17, 40}})
-        EXPECT_EQ(Pixel(c, 103, x, y), Colour(Pattern((2 * x + 1) * 320 / 128,
-                                                      (2 * y + 1) * 200 / 128)));
+        EXPECT_EQ(Pixel(c, 103, x, y),
+                  Colour(Pattern((2 * x + 1) * 320 / 128, (2 * y + 1) * 200 / 128)));
     // 32 x 16, transparent: colour 255 shows black; in a solid bitmap it keeps its colour.
     EXPECT_EQ(Pixel(c, 104, 0, 0), Colour(40));
     EXPECT_EQ(Pixel(c, 104, 2, 0), (std::array<uint8_t, 3>{0, 0, 0}));

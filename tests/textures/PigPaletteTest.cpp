@@ -32,7 +32,8 @@ TEST(PigFile, HeadersGiveNamesSizesAndFrames) {
     PigEntry wide = PlainEntry("wide", 320, 200, Pattern);
     PigEntry frame = PlainEntry("eyeglow", 8, 2, Pattern);
     frame.DFlags = 64 | 5;
-    std::vector<uint8_t> bytes = PigFileBytes({wide, frame, PlainEntry("fulllong", 4095, 1, Pattern)});
+    std::vector<uint8_t> bytes =
+        PigFileBytes({wide, frame, PlainEntry("fulllong", 4095, 1, Pattern)});
     PigFile pig;
     ASSERT_EQ(ReadPigHeaders(bytes, pig), "");
     ASSERT_EQ(pig.Bitmaps.size(), 3u);
@@ -50,9 +51,9 @@ TEST(PigFile, HeadersGiveNamesSizesAndFrames) {
 // decode to the same pixels, top row first.
 TEST(PigFile, PlainAndBothRleFormsDecodeAlike) {
     auto codes = test::Bands;
-    std::vector<uint8_t> bytes = PigFileBytes({
-        PlainEntry("plain", 300, 40, Pattern), RleEntry("rle8", 300, 40, false, codes),
-        RleEntry("rle16", 300, 40, true, Pattern), PlainEntry("codes", 300, 40, codes)});
+    std::vector<uint8_t> bytes = PigFileBytes(
+        {PlainEntry("plain", 300, 40, Pattern), RleEntry("rle8", 300, 40, false, codes),
+         RleEntry("rle16", 300, 40, true, Pattern), PlainEntry("codes", 300, 40, codes)});
     PigFile pig;
     ASSERT_EQ(ReadPigHeaders(bytes, pig), "");
     PigBitmap plain, rle8, rle16, reference;
@@ -92,7 +93,8 @@ TEST(PigFile, DamagedRowsAndBoundsGiveMessages) {
     const std::pair<std::vector<uint8_t>, std::string> cases[] = {
         {rleWith({9, 0xE0}, {2, 3}), "bitmap 1 (bad) row 1 runs past the end of the bitmap."},
         {rleWith({9, 0xE3}, {2}), "bitmap 1 (bad) row 0 ends inside a run."},
-        {rleWith({9, 0xE0}, {2}, 99), "bitmap 1 (bad) says it is 99 bytes long; 7 are left in the file."},
+        {rleWith({9, 0xE0}, {2}, 99),
+         "bitmap 1 (bad) says it is 99 bytes long; 7 are left in the file."},
         {rleWith({}, {}, 3), "bitmap 1 (bad) says it is 3 bytes long; 4 are left in the file."},
         {PigFileBytes({PigEntry{"cut", 4, 4, 0, 0, {1, 2, 3}}}), "bitmap 1 (cut) is cut short."},
     };
@@ -119,7 +121,8 @@ TEST(PigFile, DamagedHeadersGiveMessages) {
         {with(4, 1), "has PIG version 1; only version 2 is known."},
         {with(8, 2), "says it holds 2 bitmaps; its headers are cut short."},
         {with(11, 0x80), "has a negative bitmap count."},
-        {std::vector<uint8_t>(good.begin(), good.begin() + 10), "is cut short before its bitmap count."},
+        {std::vector<uint8_t>(good.begin(), good.begin() + 10),
+         "is cut short before its bitmap count."},
         {with(12 + 14, 5), ""},  // an offset past the end is found when the bitmap is read
     };
     for (const auto& [bytes, message] : cases) {

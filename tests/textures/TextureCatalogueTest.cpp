@@ -47,15 +47,17 @@ TEST(TextureCatalogue, ImportedCatalogueIsPreferredWhenWhole) {
     load = LoadTextureCatalogue(program, user);
     EXPECT_TRUE(load.Catalogue.Imported());
     EXPECT_EQ(load.Catalogue.Name(2), "rle64   ");
-    EXPECT_FALSE(std::ranges::equal(load.Catalogue.Thumbnail(101), TextureCatalogue().Thumbnail(101)));
+    EXPECT_FALSE(
+        std::ranges::equal(load.Catalogue.Thumbnail(101), TextureCatalogue().Thumbnail(101)));
 
     // A damaged import is passed over with a notice; the program's own list still counts.
     fs::resize_file(user / "thumbnails.bin", 5160);
     load = LoadTextureCatalogue(program, user);
     EXPECT_FALSE(load.Catalogue.Imported());
     EXPECT_EQ(load.Catalogue.Name(2), "second  ");
-    EXPECT_EQ(load.Notice, "The imported textures are not used: " + (user / "thumbnails.bin").string() +
-                               " is 5160 bytes long, not 3090840.");
+    EXPECT_EQ(load.Notice,
+              "The imported textures are not used: " + (user / "thumbnails.bin").string() +
+                  " is 5160 bytes long, not 3090840.");
 
     // The program's list is part of the installation: without it nothing starts.
     fs::remove(program / "data/textures.lst");
@@ -71,9 +73,9 @@ TEST(TextureCatalogue, DamagedThumbnailIsNamed) {
     pictures[5160 * 2 + 14] = 24;  // thumbnail 103 claims 24 bits a pixel
     WriteText(dir / "user/thumbnails.bin", pictures);
     TextureCatalogue c;
-    EXPECT_EQ(ReadCatalogueFolder(dir / "user", c),
-              "thumbnail 103 in " + (dir / "user/thumbnails.bin").string() +
-                  " is not a 64 x 64 8-bit picture.");
+    EXPECT_EQ(ReadCatalogueFolder(dir / "user", c), "thumbnail 103 in " +
+                                                        (dir / "user/thumbnails.bin").string() +
+                                                        " is not a 64 x 64 8-bit picture.");
     EXPECT_FALSE(c.Imported());
 }
 

@@ -70,13 +70,14 @@ TEST(TextureMapping, SphericalAndCylindricalAngles) {
 
 TEST(TextureMapping, FactorsAddUpAndOverallTurnsAndScales) {
     const PointRecord p{1, 2, 3};
-    MappingInputs planar = Only(MappingType::Planar, 2), spherical = Only(MappingType::Spherical, 2);
+    MappingInputs planar = Only(MappingType::Planar, 2),
+                  spherical = Only(MappingType::Spherical, 2);
     MappingInputs both = planar;
     both.Spherical = spherical.Spherical;
     auto [pu, pv] = UV(planar, p);
     auto [su, sv] = UV(spherical, p);
     ExpectNear(UV(both, p), {pu + su, pv + sv});  // the sum, not the mean
-    both.Spherical.Factor = 0.001;                       // off
+    both.Spherical.Factor = 0.001;                // off
     EXPECT_EQ(UV(both, p), std::pair(pu, pv));
     both.Spherical.Factor = -2;
     ExpectNear(UV(both, p), {pu - 2 * su, pv - 2 * sv});

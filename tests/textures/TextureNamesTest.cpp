@@ -50,7 +50,7 @@ TEST(TextureNames, LineEndsAndByteOrderMark) {
     EXPECT_EQ(t[5], "");
 
     EXPECT_EQ(ParseTextureList("\xEF\xBB\xBF;c\nfirst\n")[1], "first   ");
-    EXPECT_EQ(ParseTextureList("\xEF\xBBx\n")[1], "\xEF\xBBx     ");  // not a mark
+    EXPECT_EQ(ParseTextureList("\xEF\xBBx\n")[1], "\xEF\xBBx     ");         // not a mark
     EXPECT_EQ(ParseTextureList("a\xEF\xBB\xBF\n")[1], "a\xEF\xBB\xBF    ");  // not at the start
 }
 

@@ -59,8 +59,8 @@ inline std::vector<uint8_t> RleBytes(const std::vector<uint8_t>& pixels, int wid
 struct PigEntry {
     std::string Name;
     int Width = 64, Height = 64;
-    uint8_t Flags = 0;   // RLE and RLE_BIG set by the builder from `Data`
-    uint8_t DFlags = 0;  // animation bits
+    uint8_t Flags = 0;          // RLE and RLE_BIG set by the builder from `Data`
+    uint8_t DFlags = 0;         // animation bits
     std::vector<uint8_t> Data;  // as stored: plain pixels or an RLE block
 };
 
@@ -121,7 +121,8 @@ struct GameFolder {
             PlainEntry("plain64", 64, 64, Pattern),
             RleEntry("rle64", 64, 64, false, Bands),
             RleEntry("wide320", 320, 200, true, Pattern),  // rows over 255 bytes
-            PlainEntry("small", 32, 16, [](int x, int y) { return (x + y) % 2 ? 255 : 40; }, 1),
+            PlainEntry(
+                "small", 32, 16, [](int x, int y) { return (x + y) % 2 ? 255 : 40; }, 1),
             PlainEntry("anim", 64, 64, [](int, int) { return 255; }),
         };
         Bitmaps[4].DFlags = 64 | 3;

@@ -57,11 +57,14 @@ TEST_F(TextureTool, ListOfAFileQuotesNamesWithTheirPadding) {
 TEST_F(TextureTool, MistakesGiveMessagesAndExitCodes) {
     const std::tuple<std::string, int, std::string> cases[] = {
         {"textures list --lst none.lst", 1, "Cannot read the name list none.lst.\n"},
-        {"textures thumbnail 100 x.dib", 1, "No thumbnail has the id 100; ids run from 101 to 699.\n"},
-        {"textures thumbnail 1e2 x.dib", 1, "No thumbnail has the id 1e2; ids run from 101 to 699.\n"},
+        {"textures thumbnail 100 x.dib", 1,
+         "No thumbnail has the id 100; ids run from 101 to 699.\n"},
+        {"textures thumbnail 1e2 x.dib", 1,
+         "No thumbnail has the id 1e2; ids run from 101 to 699.\n"},
         {"textures import nowhere", 1, "nowhere is not a folder.\n"},
-        {"textures paint", 2, "usage: facetwork-tool textures import GAMEDIR | list [--lst FILE] "
-                              "| thumbnail ID OUT.dib\n"},
+        {"textures paint", 2,
+         "usage: facetwork-tool textures import GAMEDIR | list [--lst FILE] "
+         "| thumbnail ID OUT.dib\n"},
     };
     for (const auto& [command, code, message] : cases) {
         ToolResult r = RunTool(dir, command);

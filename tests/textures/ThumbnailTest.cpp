@@ -31,7 +31,8 @@ TEST(Thumbnail, LayoutIsThe5160ByteBottomUpDib) {
 
     ThumbnailRgba rgba;
     ASSERT_TRUE(DecodeThumbnail(bytes, rgba));
-    EXPECT_EQ((std::array{rgba[0], rgba[1], rgba[2], rgba[3]}), (std::array<uint8_t, 4>{10, 20, 30, 255}));
+    EXPECT_EQ((std::array{rgba[0], rgba[1], rgba[2], rgba[3]}),
+              (std::array<uint8_t, 4>{10, 20, 30, 255}));
     EXPECT_EQ(rgba[4], 0);
 }
 

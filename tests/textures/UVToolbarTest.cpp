@@ -37,7 +37,7 @@ TEST(PolygonToolbarUV, EveryButtonOnASquare) {
         {SHORTER, {{0, 0.25}, {1, 0.25}, {1, 0.75}, {0, 0.75}}},
         {GREATER, {{-0.5, -0.5}, {1.5, -0.5}, {1.5, 1.5}, {-0.5, 1.5}}},
         {SMALLER, {{0.25, 0.25}, {0.75, 0.25}, {0.75, 0.75}, {0.25, 0.75}}},
-        {ROTATE_LEFT, {{0, 1}, {0, 0}, {1, 0}, {1, 1}}},   // offset (u, v) becomes (v, -u)
+        {ROTATE_LEFT, {{0, 1}, {0, 0}, {1, 0}, {1, 1}}},  // offset (u, v) becomes (v, -u)
         {ROTATE_RIGHT, {{1, 0}, {1, 1}, {0, 1}, {0, 0}}},
         {MIRROR_LEFT_RIGHT, {{1, 0}, {0, 0}, {0, 1}, {1, 1}}},
         {MIRROR_UP_DOWN, {{0, 1}, {1, 1}, {1, 0}, {0, 0}}},
@@ -97,9 +97,10 @@ TEST(UVToolbarUV, AlignPutsTheCornerAtTheOriginAndTheNextOnTheUAxis) {
 TEST(UVToolbarUV, TranslateMovesOnlyTheCurrentPoint) {
     using namespace hou_icon;
     const PolygonRecord triangle = WithUV({{1, 1}, {1, 3}, {5, 1}});
-    const std::pair<int, std::pair<float, float>> cases[] = {
-        {TRANSLATE_LEFT, {0.5f, 3}}, {TRANSLATE_RIGHT, {1.5f, 3}},
-        {TRANSLATE_UP, {1, 2.5f}}, {TRANSLATE_DOWN, {1, 3.5f}}};
+    const std::pair<int, std::pair<float, float>> cases[] = {{TRANSLATE_LEFT, {0.5f, 3}},
+                                                             {TRANSLATE_RIGHT, {1.5f, 3}},
+                                                             {TRANSLATE_UP, {1, 2.5f}},
+                                                             {TRANSLATE_DOWN, {1, 3.5f}}};
     for (auto [icon, moved] : cases) {
         auto r = UVToolbarUV(triangle, icon, 1, 0.5);
         ASSERT_TRUE(r);

@@ -37,12 +37,24 @@ fw::Rgb FromHue(double hue, double value) {
     const double x = c * (1 - std::fabs(std::fmod(h, 2.0) - 1)), m = value - c;
     double r = 0, g = 0, b = 0;
     switch (int(h) % 6) {
-        case 0: r = c, g = x; break;
-        case 1: r = x, g = c; break;
-        case 2: g = c, b = x; break;
-        case 3: g = x, b = c; break;
-        case 4: r = x, b = c; break;
-        default: r = c, b = x; break;
+        case 0:
+            r = c, g = x;
+            break;
+        case 1:
+            r = x, g = c;
+            break;
+        case 2:
+            g = c, b = x;
+            break;
+        case 3:
+            g = x, b = c;
+            break;
+        case 4:
+            r = x, b = c;
+            break;
+        default:
+            r = c, b = x;
+            break;
     }
     auto byte = [m](double v) { return uint8_t(std::lround((v + m) * 255)); };
     return {byte(r), byte(g), byte(b)};
@@ -51,11 +63,16 @@ fw::Rgb FromHue(double hue, double value) {
 // The background pattern: which of the two colours a pixel gets.
 bool PatternLight(int kind, int x, int y) {
     switch (kind) {
-        case 0: return (x / 8 + y / 8) % 2 == 0;            // chequers
-        case 1: return (x + y) / 6 % 2 == 0;                // diagonal stripes
-        case 2: return y / 8 % 2 == 0;                      // bands
-        case 3: return std::max(std::abs(2 * x - 63), std::abs(2 * y - 63)) / 12 % 2 == 0;
-        default: return (x % 8 - 3) * (x % 8 - 3) + (y % 8 - 3) * (y % 8 - 3) > 5;  // dots
+        case 0:
+            return (x / 8 + y / 8) % 2 == 0;  // chequers
+        case 1:
+            return (x + y) / 6 % 2 == 0;  // diagonal stripes
+        case 2:
+            return y / 8 % 2 == 0;  // bands
+        case 3:
+            return std::max(std::abs(2 * x - 63), std::abs(2 * y - 63)) / 12 % 2 == 0;
+        default:
+            return (x % 8 - 3) * (x % 8 - 3) + (y % 8 - 3) * (y % 8 - 3) > 5;  // dots
     }
 }
 
@@ -63,7 +80,8 @@ void DrawNumber(fw::ThumbnailIndices& p, int number) {
     constexpr int SCALE = 3, GAP = 3, W = 5 * SCALE, H = 7 * SCALE;
     constexpr int LEFT = (THUMBNAIL_SIDE - (3 * W + 2 * GAP)) / 2, TOP = (THUMBNAIL_SIDE - H) / 2;
     for (int y = TOP - 3; y < TOP + H + 3; ++y)
-        for (int x = LEFT - 3; x < THUMBNAIL_SIDE - LEFT + 3; ++x) p[y * THUMBNAIL_SIDE + x] = BLACK;
+        for (int x = LEFT - 3; x < THUMBNAIL_SIDE - LEFT + 3; ++x)
+            p[y * THUMBNAIL_SIDE + x] = BLACK;
     const int digits[3] = {number / 100, number / 10 % 10, number % 10};
     for (int d = 0; d < 3; ++d)
         for (int y = 0; y < H; ++y)
@@ -82,8 +100,8 @@ void DrawPlaceholder(int slot, std::span<uint8_t, fw::THUMBNAIL_BYTES> out) {
     for (int y = 0; y < THUMBNAIL_SIDE; ++y)
         for (int x = 0; x < THUMBNAIL_SIDE; ++x) {
             bool edge = x == 0 || y == 0 || x == THUMBNAIL_SIDE - 1 || y == THUMBNAIL_SIDE - 1;
-            p[y * THUMBNAIL_SIDE + x] = x + y < 10 ? WHITE
-                                        : edge     ? BLACK
+            p[y * THUMBNAIL_SIDE + x] = x + y < 10                     ? WHITE
+                                        : edge                         ? BLACK
                                         : PatternLight(slot % 5, x, y) ? LIGHT
                                                                        : DARK;
         }
