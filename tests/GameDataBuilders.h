@@ -144,4 +144,69 @@ struct HamBuilder {
     }
 };
 
+// A mission's .hxm, written in the order the game's loader reads it.
+struct HxmBuilder {
+    int32_t Version = 1;
+    std::vector<int32_t> Robots;                      // numbers; 480 zero bytes each
+    std::vector<int32_t> Joints;                      // numbers; 8 zero bytes each
+    std::vector<std::pair<int32_t, GameModel>> Models;  // replaced number and model
+    std::vector<std::pair<int32_t, uint16_t>> ObjBitmaps;
+    std::vector<std::pair<int32_t, int16_t>> ObjBitmapPtrs;
+
+    std::vector<uint8_t> Build() const {
+        GameBytes b;
+        b.Text("HMX!").Long(Version).Long(int32_t(Robots.size()));
+        for (int32_t n : Robots) b.Long(n).Zeros(480);
+        b.Long(int32_t(Joints.size()));
+        for (int32_t n : Joints) b.Long(n).Zeros(8);
+        b.Long(int32_t(Models.size()));
+        for (const auto& [n, m] : Models)
+            b.Long(n).Append(m.Record).Append(m.Stream).Long(m.DyingModel).Long(m.DeadModel);
+        b.Long(int32_t(ObjBitmaps.size()));
+        for (auto [i, v] : ObjBitmaps) b.Long(i).Short(v);
+        b.Long(int32_t(ObjBitmapPtrs.size()));
+        for (auto [i, v] : ObjBitmapPtrs) b.Long(i).Short(v);
+        return b.bytes;
+    }
+};
+
+// A POF file: the tag, the version and chunks of (id, length, content) in the given order.
+struct PofBuilder {
+    int16_t Version = 8;
+    std::vector<std::pair<std::string, std::vector<uint8_t>>> Chunks;
+
+    PofBuilder& Chunk(const std::string& id, const GameBytes& content) {
+        return Chunks.emplace_back(id, content.bytes), *this;
+    }
+    PofBuilder& Header(int submodels, double radius = 1) {
+        return Chunk("OHDR", GameBytes().Long(submodels).Fix(radius).Vec(-1, -1, -1).Vec(1, 1, 1));
+    }
+    PofBuilder& Submodel(int number, int parent, std::array<double, 3> offset, int dataOffset) {
+        return Chunk("SOBJ", GameBytes()
+                                 .Short(number)
+                                 .Short(parent)
+                                 .Vec(0, 0, 1)
+                                 .Vec(0, 0, 0)
+                                 .Vec(offset[0], offset[1], offset[2])
+                                 .Fix(1)
+                                 .Long(dataOffset));
+    }
+    PofBuilder& Textures(const std::vector<std::string>& names) {
+        GameBytes c;
+        c.Short(int(names.size()));
+        for (const std::string& n : names) c.Text(n).Byte(0);
+        return Chunk("TXTR", c);
+    }
+    PofBuilder& Data(const std::vector<uint8_t>& stream) {
+        return Chunk("IDTA", GameBytes().Append(stream));
+    }
+
+    std::vector<uint8_t> Build() const {
+        GameBytes b;
+        b.Text("PSPO").Short(Version);
+        for (const auto& [id, content] : Chunks) b.Text(id).Long(int32_t(content.size())).Append(content);
+        return b.bytes;
+    }
+};
+
 }  // namespace fw::test
