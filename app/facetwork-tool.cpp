@@ -6,6 +6,7 @@
 
 #include "edit/ScriptRunner.h"
 #include "modelfile/ToolCommands.h"
+#include "textures/TextureToolCommands.h"
 #include "views/RenderToImage.h"
 
 namespace {
@@ -26,6 +27,8 @@ const fw::ToolCommand OTHER_COMMANDS[] = {
 std::vector<fw::ToolCommand> Commands() {
     auto files = fw::ModelFileToolCommands();
     std::vector<fw::ToolCommand> all(files.begin(), files.end());
+    auto textures = fw::TextureToolCommands();
+    all.insert(all.end(), textures.begin(), textures.end());
     all.insert(all.end(), std::begin(OTHER_COMMANDS), std::end(OTHER_COMMANDS));
     return all;
 }
