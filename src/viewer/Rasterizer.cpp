@@ -9,18 +9,13 @@ namespace fw {
 namespace {
 
 constexpr int SUBDIVISION = 16;  // pixels between exact perspective divisions
+constexpr int TEXTURE_SIDE = 64;
 constexpr double TEXEL_LIMIT = 1e9;  // texel coordinates beyond this are garbage anyway
 
 // A pixel edge position as a column: the first pixel whose centre is at or right of x.
 int Column(double x, int width) {
     x = std::clamp(x, -2.0, width + 2.0);
     return std::clamp(static_cast<int>(std::ceil(x - 0.5)), 0, width);
-}
-
-uint32_t Lit(uint32_t texel, uint32_t light) {
-    uint32_t rb = ((texel & 0xFF00FFu) * light >> 8) & 0xFF00FFu;
-    uint32_t g = ((texel & 0x00FF00u) * light >> 8) & 0x00FF00u;
-    return 0xFF000000u | rb | g;
 }
 
 int64_t TexelFix(double texels) {
@@ -88,7 +83,7 @@ void Rasterizer::FillFlat(FrameBuffer& frame, const ScreenVertex* v, int n, uint
 }
 
 void Rasterizer::FillTextured(FrameBuffer& frame, const ScreenVertex* v, int n,
-                              const TexturePixels& tex, int light) {
+                              const uint32_t* texels, bool seeThrough) {
     if (!Spans(frame, v, n)) return;
     // The attribute planes from the widest fan triangle, so thin corners cannot spoil them.
     int best = 1;
@@ -114,37 +109,49 @@ void Rasterizer::FillTextured(FrameBuffer& frame, const ScreenVertex* v, int n,
     Plane uz = plane(p0.UOverZ, p1.UOverZ, p2.UOverZ);
     Plane vz = plane(p0.VOverZ, p1.VOverZ, p2.VOverZ);
 
-    constexpr int N = TexturePixels::SIZE;
-    const uint32_t* texels = tex.Argb.data();
-    const uint32_t lightScale = static_cast<uint32_t>(std::clamp(light, 0, 256));
-    const bool seeThrough = tex.HasTransparency;
-    // Texel coordinates at a pixel centre, exact (one division).
-    auto texelAt = [&](double x, double y, int64_t& u, int64_t& w) {
-        double inv = 1.0 / std::max(iz.At(x, y), 1e-12);
-        u = TexelFix(uz.At(x, y) * inv * N);
-        w = TexelFix(vz.At(x, y) * inv * N);
+    constexpr int N = TEXTURE_SIDE;
+    constexpr int64_t WRAP = (int64_t(N) << 16) - 1;  // one texture's width in 16.16
+    constexpr int64_t MAX_STEP = int64_t(1) << 26;    // keeps 16 steps inside 32 bits
+    // Texel coordinates (16.16) from the three planes' values at one pixel centre.
+    auto texels16 = [](double izv, double uzv, double vzv, int64_t& u, int64_t& w) {
+        double inv = N / std::max(izv, 1e-12);
+        u = TexelFix(uzv * inv);
+        w = TexelFix(vzv * inv);
     };
     for (int r = top_; r < bottom_; ++r) {
         int x = begin_[r], end = end_[r];
         if (x >= end) continue;
         pixels_ += end - x;
         uint32_t* row = frame.Row(r);
-        double y = r + 0.5;
+        // The planes are stepped along the row; one division per segment of pixels.
+        double y = r + 0.5, cx = x + 0.5;
+        double izv = iz.At(cx, y), uzv = uz.At(cx, y), vzv = vz.At(cx, y);
         int64_t u0, v0;
-        texelAt(x + 0.5, y, u0, v0);
+        texels16(izv, uzv, vzv, u0, v0);
         while (x < end) {
             int segment = std::min(SUBDIVISION, end - x);
-            int64_t u1, v1;
-            texelAt(x + segment - 0.5, y, u1, v1);
-            int64_t du = segment > 1 ? (u1 - u0) / (segment - 1) : 0;
-            int64_t dv = segment > 1 ? (v1 - v0) / (segment - 1) : 0;
-            int64_t u = u0, w = v0;
-            for (int i = 0; i < segment; ++i, ++x, u += du, w += dv) {
-                uint32_t t = texels[((w >> 16) & (N - 1)) * N + ((u >> 16) & (N - 1))];
-                if (seeThrough && (t >> 24) < 128) continue;
-                row[x] = Lit(t, lightScale);
+            // A full segment steps to the next one's first pixel; the last, shorter one to
+            // its own last pixel, so no value is taken outside the polygon.
+            int reach = segment == SUBDIVISION ? segment : segment - 1;
+            izv += iz.dx * reach, uzv += uz.dx * reach, vzv += vz.dx * reach;
+            int64_t u1 = u0, v1 = v0;
+            if (reach > 0) texels16(izv, uzv, vzv, u1, v1);
+            int32_t du = reach > 0 ? int32_t(std::clamp((u1 - u0) / reach, -MAX_STEP, MAX_STEP)) : 0;
+            int32_t dv = reach > 0 ? int32_t(std::clamp((v1 - v0) / reach, -MAX_STEP, MAX_STEP)) : 0;
+            // Wrapped to one texture, so the steps stay in 32 bits.
+            int32_t u = int32_t(u0 & WRAP), w = int32_t(v0 & WRAP);
+            uint32_t* out = row + x;
+            if (seeThrough) {
+                for (int i = 0; i < segment; ++i, u += du, w += dv) {
+                    uint32_t t = texels[((w >> 10) & ((N - 1) << 6)) | ((u >> 16) & (N - 1))];
+                    if (t >= 0x80000000u) out[i] = t;
+                }
+            } else {
+                for (int i = 0; i < segment; ++i, u += du, w += dv)
+                    out[i] = texels[((w >> 10) & ((N - 1) << 6)) | ((u >> 16) & (N - 1))];
             }
-            if (x < end) texelAt(x + 0.5, y, u0, v0);
+            x += segment;
+            u0 = u1, v0 = v1;
         }
     }
 }

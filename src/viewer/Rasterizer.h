@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "viewer/FrameBuffer.h"
-#include "viewer/TextureSource.h"
 
 namespace fw {
 
@@ -23,10 +22,10 @@ public:
     static constexpr int MAX_VERTICES = 64;
 
     void FillFlat(FrameBuffer& frame, const ScreenVertex* v, int n, uint32_t argb);
-    // Perspective-correct mapping; `light` 0..256 scales the texel colour. Texture
-    // coordinates wrap: 1.0 spans the texture once.
-    void FillTextured(FrameBuffer& frame, const ScreenVertex* v, int n, const TexturePixels& tex,
-                      int light);
+    // Perspective-correct mapping of 64 x 64 texels (already lit); texture coordinates wrap,
+    // 1.0 spans the texture once. With `seeThrough`, texels with alpha below 128 are skipped.
+    void FillTextured(FrameBuffer& frame, const ScreenVertex* v, int n, const uint32_t* texels,
+                      bool seeThrough);
     void Outline(FrameBuffer& frame, const ScreenVertex* v, int n, uint32_t argb);
 
     // Pixels written since the last reset (for measurements).

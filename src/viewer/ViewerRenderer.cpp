@@ -84,9 +84,25 @@ InterpretStats ViewerRenderer::Render(const ViewerModel& model, const ViewAngles
     model_ = &model, camera_ = &camera, options_ = &options, textures_ = &textures, frame_ = &frame;
     frame.Fill(BackgroundColour(options.Background));
     raster_.ResetCount();
+    lit_.clear();  // the source may hand out other textures from now on
     InterpretStats stats = interpreter_.Run(model.Stream, camera, {.Cull = options.Cull}, *this);
     model_ = nullptr, camera_ = nullptr, options_ = nullptr, textures_ = nullptr, frame_ = nullptr;
     return stats;
+}
+
+const uint32_t* ViewerRenderer::LitTexels(const TexturePixels& texture, int light) {
+    auto& entry = lit_[{&texture, light}];
+    if (!entry) {
+        entry = std::make_unique<Texels>();
+        const uint32_t scale = static_cast<uint32_t>(std::clamp(light, 0, 256));
+        for (size_t i = 0; i < entry->size(); ++i) {
+            uint32_t t = texture.Argb[i];
+            uint32_t rb = ((t & 0xFF00FFu) * scale >> 8) & 0xFF00FFu;
+            uint32_t g = ((t & 0x00FF00u) * scale >> 8) & 0x00FF00u;
+            (*entry)[i] = (t & 0xFF000000u) | rb | g;
+        }
+    }
+    return entry->data();
 }
 
 void ViewerRenderer::Polygon(const StreamPolygon& p) {
@@ -117,7 +133,8 @@ void ViewerRenderer::Polygon(const StreamPolygon& p) {
     if (!options_->Polygons)
         raster_.Outline(*frame_, screen.data(), n, texture ? OUTLINE_TEXTURED : colour);
     else if (texture)
-        raster_.FillTextured(*frame_, screen.data(), n, *texture, LightScale(p.Light));
+        raster_.FillTextured(*frame_, screen.data(), n, LitTexels(*texture, LightScale(p.Light)),
+                             texture->HasTransparency);
     else
         raster_.FillFlat(*frame_, screen.data(), n, colour);
 }

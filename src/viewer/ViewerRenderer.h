@@ -1,6 +1,10 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <map>
+#include <memory>
+#include <utility>
 
 #include "viewer/FrameBuffer.h"
 #include "viewer/Rasterizer.h"
@@ -39,9 +43,13 @@ public:
 
 private:
     void Polygon(const StreamPolygon& p) override;
+    // The texture at one light scale, made once per frame and reused by every polygon.
+    const uint32_t* LitTexels(const TexturePixels& texture, int light);
 
     StreamInterpreter interpreter_;
     Rasterizer raster_;
+    using Texels = std::array<uint32_t, TexturePixels::SIZE * TexturePixels::SIZE>;
+    std::map<std::pair<const TexturePixels*, int>, std::unique_ptr<Texels>> lit_;
     // Valid while Render runs.
     const ViewerModel* model_ = nullptr;
     const Camera* camera_ = nullptr;
