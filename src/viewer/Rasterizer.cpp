@@ -1,0 +1,198 @@
+#include "viewer/Rasterizer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace fw {
+
+namespace {
+
+constexpr int SUBDIVISION = 16;  // pixels between exact perspective divisions
+constexpr int TEXTURE_SIDE = 64;
+constexpr double TEXEL_LIMIT = 1e9;  // texel coordinates beyond this are garbage anyway
+
+// A pixel edge position as a column: the first pixel whose centre is at or right of x.
+int Column(double x, int width) {
+    x = std::clamp(x, -2.0, width + 2.0);
+    return std::clamp(static_cast<int>(std::ceil(x - 0.5)), 0, width);
+}
+
+int64_t TexelFix(double texels) {
+    if (!(std::fabs(texels) < TEXEL_LIMIT)) texels = 0;
+    return static_cast<int64_t>(texels * 65536.0);
+}
+
+// An attribute that varies linearly over the screen: value at (0, 0) and its slopes.
+struct Plane {
+    double at0 = 0, dx = 0, dy = 0;
+    double At(double x, double y) const { return at0 + dx * x + dy * y; }
+};
+
+}  // namespace
+
+bool Rasterizer::Spans(const FrameBuffer& frame, const ScreenVertex* v, int n) {
+    if (n < 3 || n > MAX_VERTICES) return false;
+    const int width = frame.Width(), height = frame.Height();
+    double ymin = std::numeric_limits<double>::infinity(), ymax = -ymin;
+    for (int i = 0; i < n; ++i) {
+        if (!std::isfinite(v[i].X) || !std::isfinite(v[i].Y)) return false;
+        ymin = std::min<double>(ymin, v[i].Y);
+        ymax = std::max<double>(ymax, v[i].Y);
+    }
+    top_ = std::clamp(static_cast<int>(std::ceil(std::clamp(ymin, -2.0, height + 2.0) - 0.5)), 0, height);
+    bottom_ = std::clamp(static_cast<int>(std::ceil(std::clamp(ymax, -2.0, height + 2.0) - 0.5)), 0, height);
+    if (top_ >= bottom_) return false;
+    if (static_cast<int>(left_.size()) < height) {
+        left_.resize(height), right_.resize(height);
+        begin_.resize(height), end_.resize(height);
+    }
+    std::fill(left_.begin() + top_, left_.begin() + bottom_, std::numeric_limits<float>::infinity());
+    std::fill(right_.begin() + top_, right_.begin() + bottom_, -std::numeric_limits<float>::infinity());
+    for (int i = 0; i < n; ++i) {
+        const ScreenVertex* a = &v[i];
+        const ScreenVertex* b = &v[(i + 1) % n];
+        if (a->Y == b->Y) continue;
+        if (a->Y > b->Y) std::swap(a, b);
+        double slope = (double(b->X) - a->X) / (double(b->Y) - a->Y);
+        int r0 = std::max(top_, static_cast<int>(std::ceil(std::max<double>(a->Y, top_ - 1.0) - 0.5)));
+        int r1 = std::min(bottom_, static_cast<int>(std::ceil(std::min<double>(b->Y, bottom_ + 1.0) - 0.5)));
+        for (int r = r0; r < r1; ++r) {
+            float x = static_cast<float>(
+                std::clamp(a->X + (r + 0.5 - a->Y) * slope, -2.0, width + 2.0));
+            left_[r] = std::min(left_[r], x);
+            right_[r] = std::max(right_[r], x);
+        }
+    }
+    for (int r = top_; r < bottom_; ++r) {
+        bool covered = left_[r] <= right_[r];
+        begin_[r] = covered ? Column(left_[r], width) : 0;
+        end_[r] = covered ? Column(right_[r], width) : 0;
+    }
+    return true;
+}
+
+void Rasterizer::FillFlat(FrameBuffer& frame, const ScreenVertex* v, int n, uint32_t argb) {
+    if (!Spans(frame, v, n)) return;
+    for (int r = top_; r < bottom_; ++r) {
+        if (begin_[r] >= end_[r]) continue;
+        uint32_t* row = frame.Row(r);
+        std::fill(row + begin_[r], row + end_[r], argb);
+        pixels_ += end_[r] - begin_[r];
+    }
+}
+
+void Rasterizer::FillTextured(FrameBuffer& frame, const ScreenVertex* v, int n,
+                              const uint32_t* texels, bool seeThrough) {
+    if (!Spans(frame, v, n)) return;
+    // The attribute planes from the widest fan triangle, so thin corners cannot spoil them.
+    int best = 1;
+    double bestArea = 0;
+    for (int j = 1; j + 1 < n; ++j) {
+        double area = std::fabs((double(v[j].X) - v[0].X) * (double(v[j + 1].Y) - v[0].Y) -
+                                (double(v[j + 1].X) - v[0].X) * (double(v[j].Y) - v[0].Y));
+        if (area > bestArea) bestArea = area, best = j;
+    }
+    if (!(bestArea > 1e-9)) return;
+    const ScreenVertex &p0 = v[0], &p1 = v[best], &p2 = v[best + 1];
+    double dx1 = double(p1.X) - p0.X, dy1 = double(p1.Y) - p0.Y;
+    double dx2 = double(p2.X) - p0.X, dy2 = double(p2.Y) - p0.Y;
+    double det = dx1 * dy2 - dx2 * dy1;
+    auto plane = [&](float f0, float f1, float f2) {
+        Plane pl;
+        pl.dx = ((double(f1) - f0) * dy2 - (double(f2) - f0) * dy1) / det;
+        pl.dy = ((double(f2) - f0) * dx1 - (double(f1) - f0) * dx2) / det;
+        pl.at0 = f0 - pl.dx * p0.X - pl.dy * p0.Y;
+        return pl;
+    };
+    Plane iz = plane(p0.InvZ, p1.InvZ, p2.InvZ);
+    Plane uz = plane(p0.UOverZ, p1.UOverZ, p2.UOverZ);
+    Plane vz = plane(p0.VOverZ, p1.VOverZ, p2.VOverZ);
+
+    constexpr int N = TEXTURE_SIDE;
+    constexpr int64_t WRAP = (int64_t(N) << 16) - 1;  // one texture's width in 16.16
+    constexpr int64_t MAX_STEP = int64_t(1) << 26;    // keeps 16 steps inside 32 bits
+    // Texel coordinates (16.16) from the three planes' values at one pixel centre.
+    auto texels16 = [](double izv, double uzv, double vzv, int64_t& u, int64_t& w) {
+        double inv = N / std::max(izv, 1e-12);
+        u = TexelFix(uzv * inv);
+        w = TexelFix(vzv * inv);
+    };
+    for (int r = top_; r < bottom_; ++r) {
+        int x = begin_[r], end = end_[r];
+        if (x >= end) continue;
+        pixels_ += end - x;
+        uint32_t* row = frame.Row(r);
+        // The planes are stepped along the row; one division per segment of pixels.
+        double y = r + 0.5, cx = x + 0.5;
+        double izv = iz.At(cx, y), uzv = uz.At(cx, y), vzv = vz.At(cx, y);
+        int64_t u0, v0;
+        texels16(izv, uzv, vzv, u0, v0);
+        while (x < end) {
+            int segment = std::min(SUBDIVISION, end - x);
+            // A full segment steps to the next one's first pixel; the last, shorter one to
+            // its own last pixel, so no value is taken outside the polygon.
+            int reach = segment == SUBDIVISION ? segment : segment - 1;
+            izv += iz.dx * reach, uzv += uz.dx * reach, vzv += vz.dx * reach;
+            int64_t u1 = u0, v1 = v0;
+            if (reach > 0) texels16(izv, uzv, vzv, u1, v1);
+            int32_t du = reach > 0 ? int32_t(std::clamp((u1 - u0) / reach, -MAX_STEP, MAX_STEP)) : 0;
+            int32_t dv = reach > 0 ? int32_t(std::clamp((v1 - v0) / reach, -MAX_STEP, MAX_STEP)) : 0;
+            // Wrapped to one texture, so the steps stay in 32 bits.
+            int32_t u = int32_t(u0 & WRAP), w = int32_t(v0 & WRAP);
+            uint32_t* out = row + x;
+            if (seeThrough) {
+                for (int i = 0; i < segment; ++i, u += du, w += dv) {
+                    uint32_t t = texels[((w >> 10) & ((N - 1) << 6)) | ((u >> 16) & (N - 1))];
+                    if (t >= 0x80000000u) out[i] = t;
+                }
+            } else {
+                for (int i = 0; i < segment; ++i, u += du, w += dv)
+                    out[i] = texels[((w >> 10) & ((N - 1) << 6)) | ((u >> 16) & (N - 1))];
+            }
+            x += segment;
+            u0 = u1, v0 = v1;
+        }
+    }
+}
+
+void Rasterizer::Outline(FrameBuffer& frame, const ScreenVertex* v, int n, uint32_t argb) {
+    for (int i = 0; i < n; ++i) {
+        const ScreenVertex& a = v[i];
+        const ScreenVertex& b = v[(i + 1) % n];
+        Line(frame, a.X, a.Y, b.X, b.Y, argb);
+    }
+}
+
+// A one-pixel line, clipped to the frame first (Liang-Barsky) so that any endpoint is safe.
+void Rasterizer::Line(FrameBuffer& frame, float x0, float y0, float x1, float y1, uint32_t argb) {
+    if (!std::isfinite(x0) || !std::isfinite(y0) || !std::isfinite(x1) || !std::isfinite(y1))
+        return;
+    double t0 = 0, t1 = 1, dx = double(x1) - x0, dy = double(y1) - y0;
+    double maxX = frame.Width() - 0.001, maxY = frame.Height() - 0.001;
+    auto clip = [&](double p, double q) {
+        if (p == 0) return q >= 0;
+        double t = q / p;
+        if (p < 0) {
+            if (t > t1) return false;
+            t0 = std::max(t0, t);
+        } else {
+            if (t < t0) return false;
+            t1 = std::min(t1, t);
+        }
+        return true;
+    };
+    if (!clip(-dx, x0) || !clip(dx, maxX - x0) || !clip(-dy, y0) || !clip(dy, maxY - y0)) return;
+    double ax = x0 + t0 * dx, ay = y0 + t0 * dy, bx = x0 + t1 * dx, by = y0 + t1 * dy;
+    int steps = static_cast<int>(std::ceil(std::max(std::fabs(bx - ax), std::fabs(by - ay))));
+    steps = std::max(steps, 1);
+    for (int i = 0; i <= steps; ++i) {
+        double t = double(i) / steps;
+        int px = std::clamp(static_cast<int>(ax + (bx - ax) * t), 0, frame.Width() - 1);
+        int py = std::clamp(static_cast<int>(ay + (by - ay) * t), 0, frame.Height() - 1);
+        frame.Row(py)[px] = argb;
+    }
+    pixels_ += steps + 1;
+}
+
+}  // namespace fw

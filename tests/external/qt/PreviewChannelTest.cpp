@@ -1,0 +1,163 @@
+// The link over a real local socket: a listening server in the test stands in for the
+// viewer, a shell script for the viewer program; one test drives the real viewer.
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "external/PreviewLink.h"
+#include "external/qt/LocalSocketPreviewChannel.h"
+
+namespace fw {
+namespace {
+
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+
+bool WaitFor(const std::function<bool()>& done, int ms = 5000) {
+    QElapsedTimer t;
+    t.start();
+    while (!done() && t.elapsed() < ms) QTest::qWait(10);
+    return done();
+}
+
+// A viewer stand-in: listens at a path and collects the lines it receives.
+struct FakeViewer {
+    QLocalServer server;
+    Lines lines;
+    std::string pending;
+    bool Listen(const std::string& path) {
+        QObject::connect(&server, &QLocalServer::newConnection, [this] {
+            while (QLocalSocket* s = server.nextPendingConnection())
+                QObject::connect(s, &QLocalSocket::readyRead, [this, s] {
+                    for (char c : s->readAll().toStdString())
+                        c == '\n' ? (lines.push_back(pending), pending.clear()) : pending.push_back(c);
+                });
+        });
+        QLocalServer::removeServer(QString::fromStdString(path));
+        return server.listen(QString::fromStdString(path));
+    }
+};
+
+struct NoEditor : PreviewEditor {
+    std::string WriteModel(const std::string& path) override {
+        std::ofstream(path) << "model";
+        return "";
+    }
+    void ShowStatus(const std::string&, int) override {}
+    void ShowError(const std::string&, const std::string&, const std::string&) override {}
+};
+
+class PreviewChannelTest : public ::testing::Test {
+protected:
+    fs::path root = fs::temp_directory_path() /
+                    ("fw-channel-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+    std::string socketPath = (root / "tmp" / "sbxctl").string();
+    void SetUp() override {
+        fs::remove_all(root);
+        fs::create_directories(root / "tmp");
+        fs::create_directories(root / "suite" / "SBX");
+    }
+    void TearDown() override { fs::remove_all(root); }
+};
+
+TEST_F(PreviewChannelTest, LinesSentBeforeTheViewerListensArriveInOrder) {
+    LocalSocketPreviewChannel channel(QString::fromStdString(socketPath));
+    channel.OpenStartWindow(5000);
+    channel.Send("129 1 4 0 0");
+    channel.Send("130 1 0 0 0");
+    QTest::qWait(250);  // the viewer is still starting
+    channel.Send("131 1 1 0 0");
+    EXPECT_EQ(channel.Queued(), 3);
+    FakeViewer viewer;
+    ASSERT_TRUE(viewer.Listen(socketPath));
+    ASSERT_TRUE(WaitFor([&] { return viewer.lines.size() == 3; }));
+    EXPECT_EQ(viewer.lines, (Lines{"129 1 4 0 0", "130 1 0 0 0", "131 1 1 0 0"}));
+    channel.Send("127 0 0 0 0");  // once connected, lines go straight through
+    ASSERT_TRUE(WaitFor([&] { return viewer.lines.size() == 4; }));
+    EXPECT_EQ(channel.Queued(), 0);
+}
+
+TEST_F(PreviewChannelTest, LinesAreDroppedOnceTheStartWindowHasPassed) {
+    LocalSocketPreviewChannel channel(QString::fromStdString(socketPath));
+    channel.OpenStartWindow(200);
+    channel.Send("119 1 0 0 0");
+    ASSERT_TRUE(WaitFor([&] { return channel.Queued() == 0; }, 2000));
+    FakeViewer viewer;
+    ASSERT_TRUE(viewer.Listen(socketPath));
+    QTest::qWait(300);
+    EXPECT_TRUE(viewer.lines.empty());
+    // Without a launch, a line nobody listens for is dropped at once.
+    LocalSocketPreviewChannel unlaunched(QString::fromStdString((root / "tmp" / "none").string()));
+    unlaunched.Send("101 0 0 0 0");
+    QTest::qWait(50);
+    EXPECT_EQ(unlaunched.Queued(), 0);
+}
+
+TEST_F(PreviewChannelTest, TheLaunchLineStartsTheViewerAndTheSettingsFollow) {
+    // The fake viewer program records its command line.
+    fs::path script = root / "suite" / "SBX" / "sbx";
+    fs::path record = root / "launched.txt";
+    std::ofstream(script) << "#!/bin/sh\necho \"$@\" > '" << record.string() << "'\n";
+    fs::permissions(script, fs::perms::owner_all);
+    IniPreviewSettings settings((root / "suite").string());
+    WritePreviewDefaults(settings);
+    settings.Write("cobl.ini", "SBX", "BKColor", "5");
+    settings.Write("cobl.ini", "SBX", "TextureSet", "3");
+    LocalSocketPreviewChannel channel(QString::fromStdString(socketPath));
+    NoEditor editor;
+    PreviewLink link(channel, settings, editor, {(root / "suite").string(), (root / "tmp").string()});
+    link.StartPreviewLink("31337");
+    link.UpdateTexturedView();
+    EXPECT_GT(link.TaskId(), 0);
+    ASSERT_TRUE(WaitFor([&] { return fs::exists(record) && fs::file_size(record) > 0; }));
+    std::ifstream in(record);
+    std::string launched((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_EQ(launched, (root / "tmp" / "temppol4.pol").string() + " 0 0 1 1 31337\n");
+
+    FakeViewer viewer;  // the viewer comes up a little later
+    QTest::qWait(150);
+    ASSERT_TRUE(viewer.Listen(socketPath));
+    ASSERT_TRUE(WaitFor([&] { return viewer.lines.size() == 9; }));
+    EXPECT_EQ(viewer.lines, (Lines{"129 1 4 0 0", "130 1 0 0 0", "131 1 1 0 0", "120 0 0 0 0",
+                                   "117 1 1 0 0", "111 1 1 0 0", "118 1 1 0 0", "119 1 1 0 0",
+                                   "127 0 0 0 0"}));
+    link.ToggleViewerSetting(PreviewToggle::Color);
+    link.ClosePreviewLink();
+    ASSERT_TRUE(WaitFor([&] { return viewer.lines.size() == 11; }));
+    EXPECT_EQ(viewer.lines[9], "119 1 0 0 0");
+    EXPECT_EQ(viewer.lines[10], "101 0 0 0 0");
+}
+
+TEST_F(PreviewChannelTest, TheRealViewerFollowsTheLinkAndQuitsOn101) {
+    fs::copy_file(std::string(FW_BIN_DIR) + "/sbx", root / "suite" / "SBX" / "sbx");
+    fs::copy_file(std::string(FW_SOURCE_DIR) + "/examples/robot.pol", root / "tmp" / "temppol4.pol");
+    IniPreviewSettings settings((root / "suite").string());
+    WritePreviewDefaults(settings);
+    LocalSocketPreviewChannel channel(QString::fromStdString(socketPath));
+    NoEditor editor;
+    PreviewLink link(channel, settings, editor, {(root / "suite").string(), (root / "tmp").string()});
+    qputenv("QT_QPA_PLATFORM", "offscreen");  // inherited by the viewer
+    link.StartPreviewLink("1");
+    int64_t pid = link.TaskId();
+    ASSERT_GT(pid, 0);
+    ASSERT_TRUE(WaitFor([&] { return channel.Queued() == 0; }));
+    ASSERT_TRUE(fs::exists(socketPath));
+    link.ClosePreviewLink();
+    // The viewer quits: its process entry goes away.
+    EXPECT_TRUE(WaitFor([&] { return !fs::exists("/proc/" + std::to_string(pid) + "/cmdline") ||
+                                     [&] {
+                                         std::ifstream s("/proc/" + std::to_string(pid) + "/stat");
+                                         std::string a, b, state;
+                                         s >> a >> b >> state;
+                                         return state == "Z";
+                                     }(); }, 5000));
+}
+
+}  // namespace
+}  // namespace fw
