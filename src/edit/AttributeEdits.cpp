@@ -3,6 +3,8 @@
 #include <cmath>
 #include <string>
 
+#include "model/Axis.h"
+
 namespace fw {
 
 namespace {
@@ -30,10 +32,9 @@ const char* const OUT_OF_RANGE = "Values must lie between -32767 and 32767.";
 CommandResult SetPointCoordinate(Editor& ed, int point, int axis, double value) {
     ModelStore& m = ed.Model();
     if (!InRange(point, 0, m.NumPoints - 1)) return NoSuch("point", point);
-    if (!InRange(axis, 1, 3)) return Refused("Axis must be 1, 2 or 3.");
+    if (!IsAxis(axis)) return Refused("Axis must be 1, 2 or 3.");
     if (!FitsFixed(value)) return Refused(OUT_OF_RANGE);
-    PointRecord& p = m.Points[point];
-    (axis == 1 ? p.X : axis == 2 ? p.Y : p.Z) = value;
+    SetCoordinate(m.Points[point], axis, value);
     return Done();
 }
 

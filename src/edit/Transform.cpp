@@ -8,6 +8,7 @@
 
 #include "edit/InsertDelete.h"
 #include "edit/PlaneFrame.h"
+#include "model/Axis.h"
 #include "external/SuiteStrings.h"
 #include "model/NumberText.h"
 
@@ -15,16 +16,8 @@ namespace fw {
 
 namespace {
 
-double& Coordinate(PointRecord& p, int axis) {
-    return axis == 1 ? p.X : axis == 2 ? p.Y : p.Z;
-}
-
 bool IsFinite(const PointRecord& p) {
     return std::isfinite(p.X) && std::isfinite(p.Y) && std::isfinite(p.Z);
-}
-
-bool ValidAxis(int axis) {
-    return axis >= 1 && axis <= 3;
 }
 
 // Reads three boxes; nullopt when one holds a number too large to read.
@@ -66,7 +59,7 @@ CommandResult ResizeModel(Editor& ed, double factor, const char* message) {
 
 CommandResult MoveMarkedPoints(Editor& ed, int axis, int sign, int steps) {
     ModelStore& m = ed.Model();
-    if (ValidAxis(axis)) {
+    if (IsAxis(axis)) {
         double delta = sign * steps * ed.MoveRate;
         for (int i = 0; i < m.NumPoints; ++i)
             if (m.PointMarked[i] == 1) Coordinate(m.Points[i], axis) += delta;
@@ -79,8 +72,8 @@ CommandResult RotateMarkedPoints(Editor& ed, int sign, int axisA, int axisB) {
     ModelStore& m = ed.Model();
     std::optional<PointRecord> centre = ReadTriple(ed.TextCenter);
     double degrees = 0;
-    bool ok = centre && TryReadNumber(ed.TextRotate, degrees) && ValidAxis(axisA) &&
-              ValidAxis(axisB) && axisA != axisB;
+    bool ok = centre && TryReadNumber(ed.TextRotate, degrees) && IsAxis(axisA) &&
+              IsAxis(axisB) && axisA != axisB;
     if (ok) {
         double theta = sign * degrees * PLANE_PI / 180;
         double c = std::cos(theta), s = std::sin(theta);

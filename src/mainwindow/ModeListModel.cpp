@@ -49,7 +49,8 @@ void ModeListModel::SetMode(int mode) {
     endResetModel();
 }
 
-void ModeListModel::Refresh(ChangeSet) {
+void ModeListModel::Refresh(ChangeSet changes) {
+    if (changes.Empty()) return;
     int rows = CountRows();
     if (rows != rows_) {
         beginResetModel();

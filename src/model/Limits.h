@@ -8,6 +8,10 @@ inline constexpr int MAX_POLYGONS = 512;
 inline constexpr int MAX_SUBMODELS = 10;
 inline constexpr int MAX_CORNERS = 20;
 
+// Submodels nest at most this deep below the root: the game's instance stack holds five
+// levels, and the object itself takes one.
+inline constexpr int MAX_SUBMODEL_DEPTH = 4;
+
 // Parent value of a submodel that has none (the root).
 inline constexpr int NO_PARENT = 255;
 

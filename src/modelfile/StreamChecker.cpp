@@ -14,7 +14,6 @@ namespace {
 using namespace gamestream;
 
 constexpr int POINT_SLOTS = 1000;       // the game's one point buffer for a whole model
-constexpr int MAX_SUBCALL_DEPTH = 4;    // the original instance stack holds 5, one is the object's
 constexpr int MAX_NESTED_STREAMS = 64;  // guards the walker's own recursion
 constexpr long MAX_RECORD_VISITS = 200000;  // streams whose branches rejoin grow exponentially
 
@@ -245,9 +244,9 @@ private:
                         ", but the model has " + std::to_string(layout_.NumSubmodels));
         else if (alone_.empty())
             called_[submodel] = true;
-        if (subcallDepth + 1 > MAX_SUBCALL_DEPTH) {
+        if (subcallDepth + 1 > MAX_SUBMODEL_DEPTH) {
             faults_.Add(At(pos) + "d_subcall nests submodels " + std::to_string(subcallDepth + 1) +
-                        " levels deep; the game allows " + std::to_string(MAX_SUBCALL_DEPTH));
+                        " levels deep; the game allows " + std::to_string(MAX_SUBMODEL_DEPTH));
             return;
         }
         int target = 0;

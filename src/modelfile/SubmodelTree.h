@@ -6,10 +6,6 @@
 
 namespace fw {
 
-// Levels of children below the root that a saved model may have: the game's instance stack
-// holds the object and four nested submodel calls, and the reader adds at most four
-// ancestors' offsets to a point.
-inline constexpr int MAX_SUBMODEL_DEPTH = 4;
 
 // Number of parent links from submodel s up to the root; -1 when the chain does not reach
 // the root through lower-numbered submodels.

@@ -162,34 +162,6 @@ double SnapToStep(float value, float step) {
     return (b - v) * (b - v) <= (a - v) * (a - v) ? b : a;
 }
 
-double Coordinate(const PointRecord& p, int axis) {
-    switch (axis) {
-        case 1:
-            return p.X;
-        case 2:
-            return p.Y;
-        case 3:
-            return p.Z;
-        default:
-            return 0;
-    }
-}
-
-void SetCoordinate(PointRecord& p, int axis, double value) {
-    switch (axis) {
-        case 1:
-            p.X = value;
-            break;
-        case 2:
-            p.Y = value;
-            break;
-        case 3:
-            p.Z = value;
-            break;
-        default:
-            break;
-    }
-}
 
 ViewPos OrthoProject(const PointRecord& p, int hAxis, int vAxis) {
     return {Coordinate(p, hAxis), -Coordinate(p, vAxis)};

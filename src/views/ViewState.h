@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 
+#include "model/Axis.h"
 #include "model/ModelStore.h"
 
 namespace fw {
@@ -127,8 +128,6 @@ struct ViewState {
 // A step of 0 or less leaves the value as it is.
 double SnapToStep(float value, float step);
 
-double Coordinate(const PointRecord& p, int axis);
-void SetCoordinate(PointRecord& p, int axis, double value);
 
 // Model point to view coordinates: (P[h], -P[v]) for an axis pair; the iso view rotates
 // about Y by hAngle and then about X by vAngle (degrees), without perspective.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "ModelFileTestUtil.h"
@@ -129,6 +130,75 @@ TEST_F(FileCommandsTest, SaveAsStopsBeforeTheChooserWhenTheCheckFails) {
     EXPECT_EQ(host.LastStatus(), "Check/compress failed. Model not saved.");
     EXPECT_FALSE(fs::exists(dir / "never.pol"));
     EXPECT_TRUE(ed.CurrentFilePath.empty());
+}
+
+TEST_F(FileCommandsTest, SavingRunsTheCheckAsOneUndoStepAndTheWriteChangesNothing) {
+    // Points out of submodel order: the check renumbers them, as an undoable step.
+    ed.Model() = *test::MakeRobotModel();
+    ModelStore& m = ed.Model();
+    std::swap(m.PointSubmodel[0], m.PointSubmodel[m.NumPoints - 1]);
+    ed.MarkLoaded();
+    ASSERT_TRUE(files.SaveTo((dir / "robot.pol").string()));
+    EXPECT_EQ(ed.History().UndoName(), CHECK_AND_COMPRESS_NAME);
+    EXPECT_FALSE(m.Modified);
+
+    // Writing copies never touches the model: not a byte of the store changes.
+    ModelStore before = m;
+    EXPECT_EQ(WriteModelFile(m, (dir / "copy.pol").string()), "");
+    EXPECT_TRUE(m == before);
+    EXPECT_EQ(ReadBytes(dir / "copy.pol"), ReadBytes(dir / "robot.pol"));
+    // Saving again finds nothing to renumber: no second undo step.
+    size_t steps = ed.History().UndoCount();
+    ASSERT_TRUE(files.Save());
+    EXPECT_EQ(ed.History().UndoCount(), steps);
+}
+
+TEST_F(FileCommandsTest, NewForgetsTheFileSoSaveAsksForAName) {
+    fs::path robot = SavedTriangle("robot.pol");
+    auto original = ReadBytes(robot);
+    ASSERT_TRUE(files.OpenPath(robot.string()));
+    files.New();
+    EXPECT_TRUE(ed.CurrentFilePath.empty());
+    EXPECT_EQ(title, "Tunnelworks FACETWORK32");
+    dialogs.saveAnswer = "";  // the user cancels the chooser
+    EXPECT_FALSE(files.Save());
+    EXPECT_EQ(ReadBytes(robot), original);
+}
+
+TEST_F(FileCommandsTest, SaveAsAddsTheExtensionAndChoosersStartBesideTheFile) {
+    dialogs.saveAnswer = (dir / "drone").string();
+    ASSERT_TRUE(files.SaveAs());
+    EXPECT_TRUE(fs::exists(dir / "drone.pol"));
+    EXPECT_EQ(ed.CurrentFilePath, (dir / "drone.pol").string());
+    EXPECT_EQ(WithModelExtension("a.b/model"), "a.b/model.pol");
+    EXPECT_EQ(WithModelExtension("model.POL"), "model.POL");
+
+    struct StartRecorder : FakeDialogs {
+        std::string start;
+        std::string ChooseOpenPath(const std::string& s) override { return start = s, ""; }
+    } recorder;
+    FileCommands withoutSetting{ed, recorder};
+    withoutSetting.StartDirectory = [] { return std::string(); };
+    withoutSetting.Open();
+    EXPECT_EQ(fs::path(recorder.start), fs::absolute(dir.path_));
+    ed.CurrentFilePath.clear();
+    withoutSetting.Open();
+    EXPECT_EQ(recorder.start, std::getenv("HOME"));
+}
+
+TEST_F(FileCommandsTest, AFailedPreviewCopyOnlyWarnsBesideASuccessfulSave) {
+    Modify();
+    // The private temporary folder cannot be made under a plain file.
+    std::string oldTemp = std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "";
+    test::WriteBytes(dir / "not-a-folder", {1});
+    setenv("TMPDIR", (dir / "not-a-folder").c_str(), 1);
+    bool saved = files.SaveTo((dir / "kept.pol").string());
+    setenv("TMPDIR", oldTemp.c_str(), 1);
+    EXPECT_TRUE(saved);
+    EXPECT_FALSE(ed.Model().Modified);
+    EXPECT_TRUE(fs::exists(dir / "kept.pol"));
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].title, "Preview copy");
 }
 
 }  // namespace
