@@ -195,13 +195,21 @@ ViewPos OrthoProject(const PointRecord& p, int hAxis, int vAxis) {
     return {Coordinate(p, hAxis), -Coordinate(p, vAxis)};
 }
 
-ViewPos IsoProject(const PointRecord& p, double hAngle, double vAngle) {
+IsoRotation::IsoRotation(double hAngle, double vAngle) {
     double h = hAngle * PI / 180, v = vAngle * PI / 180;
-    double tx = p.X * std::cos(h) + p.Z * std::sin(h);
-    double tz = p.Z * std::cos(h) - p.X * std::sin(h);
+    cosH = std::cos(h), sinH = std::sin(h), cosV = std::cos(v), sinV = std::sin(v);
+}
+
+ViewPos IsoRotation::Project(const PointRecord& p) const {
+    double tx = p.X * cosH + p.Z * sinH;
+    double tz = p.Z * cosH - p.X * sinH;
     double ty = p.Y;
-    double uy = ty * std::cos(v) + tz * std::sin(v);
+    double uy = ty * cosV + tz * sinV;
     return {tx, -uy};
+}
+
+ViewPos IsoProject(const PointRecord& p, double hAngle, double vAngle) {
+    return IsoRotation(hAngle, vAngle).Project(p);
 }
 
 ViewPos ProjectPoint(const ViewState& views, int view, const PointRecord& p) {

@@ -134,6 +134,13 @@ void SetCoordinate(PointRecord& p, int axis, double value);
 // about Y by hAngle and then about X by vAngle (degrees), without perspective.
 ViewPos OrthoProject(const PointRecord& p, int hAxis, int vAxis);
 ViewPos IsoProject(const PointRecord& p, double hAngle, double vAngle);
+
+// The iso rotation with its sines and cosines worked out once, for projecting many points.
+struct IsoRotation {
+    IsoRotation(double hAngle, double vAngle);
+    ViewPos Project(const PointRecord& p) const;
+    double cosH, sinH, cosV, sinV;
+};
 ViewPos ProjectPoint(const ViewState& views, int view, const PointRecord& p);
 
 inline PlanePos ViewToPlane(ViewPos p) {
