@@ -14,8 +14,8 @@
 #include <QPainter>
 #include <functional>
 
-#include "views/SampleModels.h"
 #include "views/ReferenceViewPainter.h"
+#include "views/SampleModels.h"
 #include "views/ViewPainter.h"
 #include "views/ViewScene.h"
 

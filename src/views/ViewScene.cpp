@@ -195,8 +195,7 @@ void ViewScene::AddCurrentPolygon() {
 
 // Drawn even when the point is hidden, so the user always sees where keys will act.
 void ViewScene::AddCurrentPoint() {
-    if (ValidPoint(m_->CurrentPoint))
-        AddRing(COLOUR_CURRENT_POINT, RING_CORNER, m_->CurrentPoint);
+    if (ValidPoint(m_->CurrentPoint)) AddRing(COLOUR_CURRENT_POINT, RING_CORNER, m_->CurrentPoint);
 }
 
 void ViewScene::AddNormal() {
@@ -235,8 +234,8 @@ void ViewScene::KeepLastOfEachShape(bool keepRepeats) {
         if (item.key == -2) continue;
         ++kept_;
         bool ring = item.kind == SceneRun::Rings;
-        if (runs_.empty() || runs_.back().kind != item.kind ||
-            runs_.back().colour != item.colour || runs_.back().ringSize != item.ringSize) {
+        if (runs_.empty() || runs_.back().kind != item.kind || runs_.back().colour != item.colour ||
+            runs_.back().ringSize != item.ringSize) {
             int first = int(ring ? centres_.size() : lines_.size());
             runs_.push_back({item.kind, item.colour, item.ringSize, first, 0});
         }

@@ -56,7 +56,7 @@ private:
     struct Item {
         SceneRun::Kind kind;
         uint8_t colour, ringSize;
-        int32_t key;  // equal keys mean equal shapes; -1 for strokes never repeated
+        int32_t key;   // equal keys mean equal shapes; -1 for strokes never repeated
         int32_t a, b;  // points of an edge, point of a ring, or index into free lines
     };
 

@@ -10,16 +10,16 @@
 #include <random>
 #include <sstream>
 
-#include "views/SampleModels.h"
 #include "views/ReferenceViewPainter.h"
+#include "views/SampleModels.h"
 #include "views/ViewPainter.h"
 #include "views/ViewScene.h"
 
 namespace fw {
 namespace {
 
-const char* const STATE_NAMES[] = {"plain", "marked", "current marked", "darkened", "hidden",
-                                   "crossed"};
+const char* const STATE_NAMES[] = {"plain",    "marked", "current marked",
+                                   "darkened", "hidden", "crossed"};
 
 // "" when the two pictures are equal, else where they differ first and how often.
 std::string Difference(const QImage& a, const QImage& b) {
