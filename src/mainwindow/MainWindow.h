@@ -69,6 +69,11 @@ public:
     void SelectView(int view);
     // Gives the input focus back to the current view.
     void ReFocusView();
+    // Frames the model in every view once the layout has settled (after Open, and at
+    // start-up with a model). Built in MainWindowViews.cpp, as is ZoomToFit.
+    void FrameModel();
+    // "Zoom to Fit": frames the model in the current view.
+    void ZoomToFit();
     // Runs an editing command as one undo step, then updates Undo/Redo and the focus.
     void RunCommand(const std::string& name, const std::function<void()>& command);
 

@@ -15,6 +15,7 @@
 #include "edit/Transform.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/ViewArea.h"
+#include "views/ViewKeys.h"
 
 namespace fw {
 
@@ -155,6 +156,8 @@ void MainWindow::BuildViewMenu() {
     const char* keys[4] = {"F5", "F6", "F7", "F8"};
     for (int v = 0; v < 4; ++v)
         AddAction(view, names[v], captions[v], QKeySequence(keys[v]), [this, v] { SelectView(v); });
+    AddAction(view, "MenuViewZoomToFit", "Zoom to &Fit", QKeySequence(ZOOM_TO_FIT_KEY),
+              [this] { ZoomToFit(); });
     AddDisabled(view, "MenuViewTextureAlign", "&Texture Alignment View", QKeySequence("F9"));
     view->addSeparator();
     AddDisabled(view, "MenuViewOptions", "&Options && Configuration", QKeySequence("F2"));
