@@ -9,11 +9,11 @@
 // same picture can cost.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <functional>
 
+#include "BenchApp.h"
 #include "views/ReferenceViewPainter.h"
 #include "views/SampleModels.h"
 #include "views/ViewPainter.h"
@@ -24,16 +24,6 @@ namespace {
 const QSize VIEW_SIZE(960, 540);
 const QSize WINDOW_SIZE(1920, 1080);
 
-// QPainter needs an application for fonts and pixmaps; one off-screen instance serves all.
-void EnsureApp() {
-    if (QCoreApplication::instance()) return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "facetwork-bench";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
-}
-
 // The largest model with every view's window sized as the editor sizes it on a 1920x1080
 // single view: one model unit is 1000 twips.
 struct Fixture {
@@ -41,7 +31,7 @@ struct Fixture {
     fw::ViewState views;
     QImage image{WINDOW_SIZE, QImage::Format_RGB32};
     Fixture() {
-        EnsureApp();
+        fw::EnsureBenchApp();
         for (int v = 0; v < fw::VIEW_COUNT; ++v)
             views.InitWindow(v, WINDOW_SIZE.width(), WINDOW_SIZE.height());
     }
