@@ -25,6 +25,12 @@ inline constexpr SettingKey IsoMode{FACETWORK_INI, "Display", "IsoMode", "2"};
 inline constexpr SettingKey SplitterH{FACETWORK_INI, "Display", "splitterh", ""};
 inline constexpr SettingKey SplitterV{FACETWORK_INI, "Display", "splitterv", ""};
 inline constexpr SettingKey AlignPosition{FACETWORK_INI, "Display", "AlignPosition", ""};
+// The main window's place on the screen in pixels, and "1" when it is maximised.
+inline constexpr SettingKey WindowLeft{FACETWORK_INI, "Display", "WindowLeft", ""};
+inline constexpr SettingKey WindowTop{FACETWORK_INI, "Display", "WindowTop", ""};
+inline constexpr SettingKey WindowWidth{FACETWORK_INI, "Display", "WindowWidth", ""};
+inline constexpr SettingKey WindowHeight{FACETWORK_INI, "Display", "WindowHeight", ""};
+inline constexpr SettingKey WindowMaximized{FACETWORK_INI, "Display", "WindowMaximized", ""};
 inline constexpr std::array<SettingKey, 3> Grid{{
     {FACETWORK_INI, "Grid and Snap", "XYGrid", "6"},
     {FACETWORK_INI, "Grid and Snap", "XZGrid", "6"},
@@ -39,6 +45,8 @@ inline constexpr SettingKey MoveRate{FACETWORK_INI, "Options", "MoveRate", ""};
 inline constexpr SettingKey PmoveMode{FACETWORK_INI, "Options", "PmoveMode", ""};
 inline constexpr SettingKey ViewOrient{FACETWORK_INI, "Options", "ViewOrient", ""};
 inline constexpr SettingKey CrossMarked{FACETWORK_INI, "Options", "CrossMarked", ""};
+// "1": a resized view stretches its picture instead of keeping one scale both ways.
+inline constexpr SettingKey StretchViews{FACETWORK_INI, "Options", "StretchViews", ""};
 inline constexpr SettingKey InterfaceMode{FACETWORK_INI, "Interface", "InterfaceMode", ""};
 
 inline constexpr SettingKey ModelDirectory{DESCENT_INI, "Directories", "ZPMF", ""};
@@ -124,6 +132,7 @@ public:
     bool PmoveMode() const { return ReadFlag(setting::PmoveMode); }
     bool ViewOrient() const { return ReadFlag(setting::ViewOrient); }
     bool CrossMarked() const { return ReadFlag(setting::CrossMarked); }
+    bool StretchViews() const { return ReadFlag(setting::StretchViews); }
     bool FourViewLayout() const { return ReadFlag(setting::InterfaceMode); }
     std::string ModelDirectory() const { return Read(setting::ModelDirectory); }
 

@@ -16,6 +16,7 @@
 #include "mainwindow/StatusLine.h"
 #include "mainwindow/ViewArea.h"
 #include "mainwindow/ViewInfoStrip.h"
+#include "mainwindow/WindowPlacement.h"
 #include "views/ViewKeys.h"
 #include "views/ViewWidget.h"
 
@@ -57,6 +58,7 @@ MainWindow::MainWindow(const Settings& settings, FileDialogs* dialogs, QWidget* 
         views_.SetSnapIndex(view, settings_.SnapIndex(view));
     }
     views_.CrossMarked = settings_.CrossMarked();
+    views_.StretchViews = settings_.StretchViews();
     views_.PmoveMode = settings_.PmoveMode();
     editor_.IsoMode = settings_.IsoMode();
 
@@ -72,6 +74,7 @@ MainWindow::MainWindow(const Settings& settings, FileDialogs* dialogs, QWidget* 
         setWindowTitle(QString::fromStdString(title));
     };
     files_.StartDirectory = [this] { return settings_.ModelDirectory(); };
+    files_.AfterOpen = [this] { FrameModel(); };
 
     ApplyInterfaceMode(settings_.FourViewLayout() ? 1 : 0);
     SelectView(VIEW_XY);
@@ -143,14 +146,12 @@ void MainWindow::ReFocusView() {
 void MainWindow::Singlemode() {
     ApplyInterfaceMode(0);
     settings_.WriteInt(setting::InterfaceMode, 0);
-    views_.CentreAllViews();
     SelectView(VIEW_XY);
 }
 
 void MainWindow::Quadmode() {
     ApplyInterfaceMode(1);
     settings_.WriteInt(setting::InterfaceMode, 1);
-    views_.CentreAllViews();
     editor_.Notify(Change::View);
     ReFocusView();
 }
@@ -166,6 +167,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     files_.Closing();
+    SaveWindowPlacement(*this, settings_);
     event->accept();
 }
 

@@ -75,6 +75,11 @@ public:
     const CommandTable& Commands() const { return commands_; }
     // Runs the command `id` with `args`, then gives the focus back to the current view.
     CommandResult RunCommandId(std::string_view id, std::vector<ArgValue> args = {});
+    // Frames the model in every view once the layout has settled (after Open, and at
+    // start-up with a model). Built in MainWindowViews.cpp, as is ZoomToFit.
+    void FrameModel();
+    // "Zoom to Fit": frames the model in the current view.
+    void ZoomToFit();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -35,6 +35,7 @@ void MainWindow::RegisterWindowCommands() {
     AddWindowCommand("Redo", "Redo", [this] { editor_.Redo(); });
     AddWindowCommand("SingleView", "Single View", [this] { Singlemode(); });
     AddWindowCommand("QuadView", "Quad View", [this] { Quadmode(); });
+    AddWindowCommand("ZoomToFit", "Zoom to Fit", [this] { ZoomToFit(); });
     static constexpr const char* viewIds[4] = {"ShowViewXY", "ShowViewXZ", "ShowViewZY",
                                                "ShowViewISO"};
     static constexpr const char* viewNames[4] = {"XY View", "XZ View", "ZY View", "Isometric View"};

@@ -83,11 +83,13 @@ void MainWindow::RestoreSplitters() {
     int left = std::clamp(settings_.SplitterH() / TWIPS_PER_PIXEL, modeList_->minimumWidth(),
                           std::max(modeList_->minimumWidth(), imgSplitter_->width() * 3 / 5));
     imgSplitter_->setSizes({left, std::max(imgSplitter_->width() - left, 1)});
-    // A missing position reads as 0: share the height equally then.
+    // A missing position reads as 0: share the height equally then. The lower row keeps at
+    // least a little room whatever the stored position.
     int top = settings_.SplitterV() / TWIPS_PER_PIXEL;
     QSplitter* vertical = viewArea_->Splitter();
+    int room = vertical->height() - vertical->handleWidth();
     if (top > 0)
-        vertical->setSizes({top, std::max(vertical->height() - top, top)});
+        vertical->setSizes({top, std::max(room - top, room / 8)});
     else
         vertical->setSizes({1, 1});
 }
@@ -98,7 +100,7 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (!splittersRestored_) {
         splittersRestored_ = true;
         RestoreSplitters();
-        viewArea_->LayOutNewlyShownViews();
+        viewArea_->LayOutViews();
     }
 }
 

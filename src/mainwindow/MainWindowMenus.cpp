@@ -9,6 +9,7 @@
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/StripContext.h"
 #include "mainwindow/ViewArea.h"
+#include "views/ViewKeys.h"
 
 namespace fw {
 
@@ -124,6 +125,7 @@ void MainWindow::BuildViewMenu() {
     const char* ids[4] = {"ShowViewXY", "ShowViewXZ", "ShowViewZY", "ShowViewISO"};
     for (int v = 0; v < 4; ++v)
         AddCommand(view, names[v], captions[v], QKeySequence(keys[v]), ids[v]);
+    AddCommand(view, "MenuViewZoomToFit", "Zoom to &Fit", QKeySequence(ZOOM_TO_FIT_KEY), "ZoomToFit");
     AddDisabled(view, "MenuViewTextureAlign", "&Texture Alignment View", QKeySequence("F9"));
     view->addSeparator();
     AddDisabled(view, "MenuViewOptions", "&Options && Configuration", QKeySequence("F2"));

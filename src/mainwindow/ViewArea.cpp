@@ -6,6 +6,7 @@
 #include <QSplitter>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "views/ViewWidget.h"
 
@@ -16,7 +17,7 @@ const char* const VIEW_NAMES[4] = {"XYViewBox", "XZViewBox", "ZYViewBox", "ISOVi
 }
 
 ViewArea::ViewArea(Editor& ed, ViewState& views, QWidget* parent)
-    : QWidget(parent), state_(views), splitter_(new QSplitter(Qt::Vertical, this)) {
+    : QWidget(parent), ed_(ed), state_(views), splitter_(new QSplitter(Qt::Vertical, this)) {
     setObjectName("ViewArea");
     splitter_->setObjectName("VertSplitter");
     splitter_->setChildrenCollapsible(false);
@@ -64,23 +65,42 @@ void ViewArea::Arrange() {
         rows_[r]->setVisible(rowVisible);
     }
     MarkCurrent();
-    LayOutNewlyShownViews();
+    LayOutViews();
 }
 
-void ViewArea::LayOutNewlyShownViews() {
+void ViewArea::LayOutViews() {
     QTimer::singleShot(0, this, [this] {
         if (!window()->isVisible()) return;
         QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-        for (int v = 0; v < VIEW_COUNT; ++v) {
-            ViewWidget* view = views_[v];
-            if (shown_[v] || !view->isVisible() || view->width() <= 0 || view->height() <= 0)
-                continue;
-            shown_[v] = true;
-            state_.InitWindow(v, view->width(), view->height());
-            view->update();
+        if (equalisePending_ && four_) {
+            // Equal rows whatever the splitter held while one view was shown.
+            splitter_->setSizes({1, 1});
+            QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         }
+        equalisePending_ = false;
+        ViewWidget* current = views_[std::clamp<int>(state_.CurrentView, 0, VIEW_COUNT - 1)];
+        if (!windowsSized_ && current->width() > 0 && current->height() > 0) {
+            windowsSized_ = true;
+            state_.InitAllWindows(current->width(), current->height());
+        }
+        if (framePending_ && windowsSized_) FrameNow();
+        RepaintVisible();
         emit viewStateChanged();
     });
+}
+
+void ViewArea::FrameModel() {
+    framePending_ = true;
+    LayOutViews();
+}
+
+void ViewArea::FrameNow() {
+    framePending_ = false;
+    ViewWidget* current = views_[std::clamp<int>(state_.CurrentView, 0, VIEW_COUNT - 1)];
+    for (int v = 0; v < VIEW_COUNT; ++v) {
+        if (!views_[v]->isVisible()) state_.SetSurface(v, current->width(), current->height());
+        state_.ZoomToFit(ed_.Model(), v);
+    }
 }
 
 void ViewArea::MarkCurrent() {
@@ -97,6 +117,8 @@ void ViewArea::MarkCurrent() {
 }
 
 void ViewArea::SetFourViews(bool four) {
+    // Switched on by the user, not laid out from the settings at start-up.
+    if (four && !four_ && windowsSized_) equalisePending_ = true;
     four_ = four;
     Arrange();
 }

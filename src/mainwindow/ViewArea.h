@@ -31,9 +31,14 @@ public:
     // Repaints the views that are visible.
     void RepaintVisible();
     void FocusView(int view);
-    // Sizes the window of every view the user sees for the first time from its surface,
-    // once the pending layout has settled (a hidden view may have had any size before).
-    void LayOutNewlyShownViews();
+    // Once the pending layout has settled: the first time, sizes every view's window from
+    // the current view's surface (ViewState::InitAllWindows); then does any framing asked
+    // for meanwhile, and repaints.
+    void LayOutViews();
+    // Frames the model in every view (ViewState::ZoomToFit) once the layout has settled; a
+    // hidden view is framed for the surface the current view has, which it takes when shown
+    // in its place.
+    void FrameModel();
     // Outlines the current view in the four-view layout.
     void MarkCurrent();
 
@@ -48,12 +53,17 @@ signals:
 private:
     void Arrange();
 
+    void FrameNow();
+
+    Editor& ed_;
     ViewState& state_;
     std::array<ViewWidget*, 4> views_{};
     std::array<QFrame*, 4> frames_{};  // the border that marks the current view
     std::array<QWidget*, 2> rows_{};
     QSplitter* splitter_;
-    std::array<bool, 4> shown_{};  // the view's window was sized from its real surface
+    bool windowsSized_ = false;  // the views' windows were sized from a real surface
+    bool framePending_ = false;
+    bool equalisePending_ = false;  // the four views were just switched on
     int marked_ = -2;  // the view MarkCurrent outlined last, -1 none; -2 before the first call
     bool four_ = false;
     bool orient_ = false;

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "mainwindow/StripContext.h"
 #include "views/ViewKeys.h"
@@ -24,6 +25,7 @@ const ViewButtonInfo VIEW_BUTTONS[] = {
     {4, "vv", "Shift Display Down", "ShiftDown"},
     {5, "^^", "Shift Display Up", "ShiftUp"},
     {6, "Ctr", "Re-Center View", "RecenterView"},
+    {ZOOM_TO_FIT_BUTTON, "Fit", "Zoom to Fit", "ZoomToFit"},
     {11, "R<", "Rotate Left", "RotateIsoLeft"},
     {12, "R>", "Rotate Right", "RotateIsoRight"},
     {13, "R^", "Rotate Up", "RotateIsoUp"},
@@ -39,10 +41,14 @@ ViewInfoStrip::ViewInfoStrip(Editor& ed, ViewState& views, QWidget* parent)
     layout->setContentsMargins(2, 2, 2, 2);
     labelView_ = new QLabel(this);
     labelView_->setObjectName("LabelView");
-    labelView_->setWordWrap(true);
     QFont bold = labelView_->font();
     bold.setBold(true);
     labelView_->setFont(bold);
+    // Wide enough for the longest caption on one line.
+    int widest = 0;
+    for (int v = 0; v < VIEW_COUNT; ++v)
+        widest = std::max(widest, labelView_->fontMetrics().horizontalAdvance(ViewCaption(v)));
+    labelView_->setMinimumWidth(widest + 2 * labelView_->margin() + 2);
     layout->addWidget(labelView_);
 
     auto* grid = new QGridLayout;
@@ -92,6 +98,12 @@ QLabel* ViewInfoStrip::AddValue(QGridLayout* grid, int row, const char* captionN
 
 void ViewInfoStrip::ShowViewState() {
     int view = views_.CurrentView;
+    // The mouse position of another view means nothing under this view's axis letters.
+    if (view != shownView_) {
+        coordinate1_->clear();
+        coordinate2_->clear();
+        shownView_ = view;
+    }
     QString caption = ViewCaption(view);
     labelView_->setText(caption);
     bool iso = view == VIEW_ISO;

@@ -45,6 +45,7 @@ private:
     QLabel* grid_;
     QLabel* snapCaption_;
     QLabel* snap_;
+    int shownView_ = -1;  // the view whose state the strip shows
 };
 
 }  // namespace fw

@@ -6,11 +6,14 @@
 #include <vector>
 
 #include "model/ModelStore.h"
+#include "model/StoreDelta.h"
 
 namespace fw {
 
-// Snapshot undo: each entry holds the whole store as it was before a named command. The
-// store is a fixed-size value, so a snapshot is one copy and undo is a swap.
+// Snapshot undo: each entry stands for the whole store as it was before a named command, so
+// undo is a swap. Only the newest state of each stack (undo and redo) is held whole; every
+// older one is held as its difference from the next newer state, which for the usual
+// command is a few dozen bytes instead of the whole store.
 class UndoHistory {
 public:
     explicit UndoHistory(size_t limit = 200) : limit_(limit) {}
@@ -33,13 +36,21 @@ public:
     bool Redo(ModelStore& current);
     void Clear();
 
+    // Memory the history holds: entries, names, whole states and differences.
+    size_t BytesUsed() const;
+
 private:
     struct Entry {
         std::string name, mergeKey;
-        std::unique_ptr<ModelStore> state;
+        std::unique_ptr<ModelStore> whole;  // the newest entry of a stack only
+        StoreDelta toNewer;                 // the others: the difference to the next newer
     };
+    using Stack = std::vector<Entry>;
+    static void PushWhole(Stack& stack, Entry entry);
+    static Entry PopWhole(Stack& stack);
+
     size_t limit_;
-    std::vector<Entry> undo_, redo_;
+    Stack undo_, redo_;
     bool mergeOpen_ = false;
 };
 

@@ -71,6 +71,7 @@ bool FileCommands::OpenPath(const std::string& path) {
     ed_.CurrentListCorner = 0;
     ed_.MarkLoaded();
     ed_.Notify(ChangeSet::All());
+    if (AfterOpen) AfterOpen();
     if (error.empty())
         ed_.ShowStatus("Successfully opened file.", 1);
     else

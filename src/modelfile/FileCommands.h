@@ -30,6 +30,8 @@ public:
     // The model directory setting; when it is empty the choosers start in the folder of
     // the current file, else in the home folder.
     std::function<std::string()> StartDirectory;
+    // After Open: the window frames the new model in its views.
+    std::function<void()> AfterOpen;
 
     void New();
     // Asks for a file and opens it; false when nothing was read (cancelled or refused).

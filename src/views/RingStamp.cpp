@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <cmath>
+#include <list>
 
 namespace fw {
 
@@ -12,6 +13,7 @@ constexpr double MAX_STAMP_RADIUS = 32;
 // Centres farther out than this are off every surface; leaving them out keeps the pixel
 // positions within int range.
 constexpr double FAR_AWAY = 1e6;
+constexpr size_t KEPT_STAMPS = 8;
 
 }  // namespace
 
@@ -30,15 +32,30 @@ RingStamp::RingStamp(double rx, double ry) : rx_(rx), ry_(ry) {
             if (qAlpha(image.pixel(x, y)) != 0) offsets_.append(QPoint(x - r, y - r));
 }
 
-void RingStamp::Draw(QPainter& painter, const QVector<QPointF>& centres) const {
-    if (centres.isEmpty()) return;
+const RingStamp& RingStamp::For(double rx, double ry) {
+    // Two sizes per view and four views: eight stamps cover a whole window's repaint. The
+    // list is kept in order of use; moving an entry keeps references to it valid.
+    static std::list<RingStamp> kept;
+    for (auto it = kept.begin(); it != kept.end(); ++it)
+        if (it->rx_ == rx && it->ry_ == ry) {
+            kept.splice(kept.end(), kept, it);
+            return kept.back();
+        }
+    if (kept.size() >= KEPT_STAMPS) kept.pop_front();
+    return kept.emplace_back(rx, ry);
+}
+
+void RingStamp::Draw(QPainter& painter, const QPointF* centres, int count) const {
+    if (count <= 0) return;
     if (offsets_.isEmpty()) {
-        for (const QPointF& c : centres) painter.drawEllipse(c, rx_, ry_);
+        for (int i = 0; i < count; ++i) painter.drawEllipse(centres[i], rx_, ry_);
         return;
     }
-    QVector<QPoint> pixels;
-    pixels.reserve(centres.size() * offsets_.size());
-    for (const QPointF& c : centres) {
+    thread_local QVector<QPoint> pixels;
+    pixels.clear();
+    pixels.reserve(count * offsets_.size());
+    for (int i = 0; i < count; ++i) {
+        const QPointF& c = centres[i];
         if (std::abs(c.x()) > FAR_AWAY || std::abs(c.y()) > FAR_AWAY) continue;
         QPoint centre = c.toPoint();
         for (const QPoint& o : offsets_) pixels.append(centre + o);

@@ -13,9 +13,16 @@ public:
     // Radii in pixels.
     RingStamp(double rx, double ry);
 
+    // A stamp of these radii from a few kept from earlier paints: a view repainted at the
+    // same zoom finds its rings' pixels again instead of working them out anew.
+    static const RingStamp& For(double rx, double ry);
+
     // Draws one ring round each centre with the painter's pen.
-    void Draw(QPainter& painter, const QVector<QPointF>& centres) const;
-    void Draw(QPainter& painter, QPointF centre) const { Draw(painter, QVector<QPointF>{centre}); }
+    void Draw(QPainter& painter, const QPointF* centres, int count) const;
+    void Draw(QPainter& painter, const QVector<QPointF>& centres) const {
+        Draw(painter, centres.constData(), static_cast<int>(centres.size()));
+    }
+    void Draw(QPainter& painter, QPointF centre) const { Draw(painter, &centre, 1); }
 
 private:
     double rx_, ry_;

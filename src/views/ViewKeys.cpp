@@ -83,14 +83,18 @@ bool SelectionKey(Editor& ed, const ViewKey& k) {
     return true;
 }
 
-// Zoom and centring keys shared by both key tables.
-bool ZoomKey(ViewState& views, int view, const ViewKey& k, bool& changed) {
+// Zoom, centring and framing keys shared by both key tables.
+bool ZoomKey(const Editor& ed, ViewState& views, int view, const ViewKey& k, bool& changed) {
     if (k.key == Qt::Key_Home) {
         views.RecentreView(view);
         changed = true;
         return true;
     }
     if (k.shift != 0) return false;
+    if (k.key == ZOOM_TO_FIT_KEY) {
+        changed = views.ZoomToFit(ed.Model(), view);
+        return true;
+    }
     if (IsKey(k, {Qt::Key_PageUp, Qt::Key_A})) {
         changed = views.ZoomIn(view);
         return true;
@@ -134,7 +138,7 @@ ViewKeyResult ViewKeyDown(Editor& ed, ViewState& views, const ViewKey& k, ViewAx
     int view = views.CurrentView;
     bool changed = false;
     if (KeypadMove(ed, k, axes)) return Handled();
-    if (ZoomKey(views, view, k, changed)) return Handled(changed);
+    if (ZoomKey(ed, views, view, k, changed)) return Handled(changed);
     if (k.shift == 0) {
         switch (k.key) {
             case Qt::Key_Left:
@@ -162,7 +166,7 @@ ViewKeyResult ViewKeyDown(Editor& ed, ViewState& views, const ViewKey& k, ViewAx
 
 ViewKeyResult IsoKeyDown(Editor& ed, ViewState& views, const ViewKey& k) {
     bool changed = false;
-    if (ZoomKey(views, VIEW_ISO, k, changed)) return Handled(changed);
+    if (ZoomKey(ed, views, VIEW_ISO, k, changed)) return Handled(changed);
     if (k.shift == 0) {
         switch (k.key) {
             case Qt::Key_Left:
@@ -189,6 +193,7 @@ ViewKeyResult ViewButton(Editor& ed, ViewState& views, int index) {
                                    Qt::Key_Up,     Qt::Key_Down,     Qt::Key_Home};
     static constexpr int rotations[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down};
     if (index >= 11 && index <= 14) return IsoKeyDown(ed, views, {rotations[index - 11], 0, false});
+    if (index == ZOOM_TO_FIT_BUTTON) return Handled(views.ZoomToFit(ed.Model(), views.CurrentView));
     if (index < 0 || index > 6) return {};
     ViewKey key{keys[index], 0, false};
     bool zoomOrCentre = index == 0 || index == 1 || index == 6;

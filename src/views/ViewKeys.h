@@ -11,6 +11,11 @@
 
 namespace fw {
 
+// Zoom to Fit (ViewState::ZoomToFit on the current view): its key, which no other command
+// uses, and its view button.
+inline constexpr int ZOOM_TO_FIT_KEY = Qt::Key_F;
+inline constexpr int ZOOM_TO_FIT_BUTTON = 15;
+
 struct ViewKey {
     int key = 0;          // Qt::Key
     int shift = 0;        // 0 none, 1 Shift, 2 Ctrl, 3 Shift+Ctrl
@@ -42,7 +47,7 @@ ViewKeyResult IsoKeyDown(Editor& ed, ViewState& views, const ViewKey& key);
 // The view toolbar buttons: 0 Zoom In, 1 Zoom Out, 2 Shift Display Right, 3 Shift Display
 // Left, 4 Shift Display Down, 5 Shift Display Up, 6 Re-Center View (on the current view;
 // 0, 1 and 6 reach the iso view's keys when it is current), 11 to 14 Rotate Left, Right, Up
-// and Down (always the iso view). Other indices do nothing.
+// and Down (always the iso view), 15 Zoom to Fit (the current view). Other indices do nothing.
 ViewKeyResult ViewButton(Editor& ed, ViewState& views, int index);
 
 }  // namespace fw

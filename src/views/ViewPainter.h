@@ -11,6 +11,12 @@
 
 namespace fw {
 
+class ViewScene;
+
+// Draws a built scene onto the rectangle (0, 0, size) of the painter: black background,
+// then the scene's runs in order.
+void PaintScene(QPainter& painter, const ViewScene& scene, QSize size);
+
 class ViewPainter {
 public:
     ViewPainter(const ModelStore& model, const ViewState& views) : model_(model), views_(views) {}
@@ -19,26 +25,14 @@ public:
     // orthographic views draw background, grid, axes, points, polygons, marks, the current
     // polygon, the current point and the current polygon's normal; the iso view draws a
     // rotated wireframe of the shown polygons with marks and current items. Only items in
-    // use are read, and corners that name no point in use are left out.
+    // use are read, and corners that name no point in use are left out. A stroke that a
+    // later one covers exactly (an edge shared by two polygons, a marked outline over the
+    // plain one) is not drawn twice (ViewScene).
     void Paint(QPainter& painter, int view, const ViewWindow& window, QSize size) const;
     // The same with the view's own window.
     void Paint(QPainter& painter, int view, QSize size) const;
 
 private:
-    struct Surface;
-    void PaintOrtho(QPainter& p, const Surface& s) const;
-    void PaintIso(QPainter& p, const Surface& s) const;
-    void PaintGridAndAxes(QPainter& p, const Surface& s, float spacing) const;
-    void PaintPolygons(QPainter& p, const Surface& s, bool iso) const;
-    void PaintMarkedPoints(QPainter& p, const Surface& s) const;
-    void PaintCurrentPoint(QPainter& p, const Surface& s) const;
-    void PaintMarkedPolygons(QPainter& p, const Surface& s, bool iso) const;
-    void PaintCurrentPolygon(QPainter& p, const Surface& s) const;
-    void PaintNormal(QPainter& p, const Surface& s) const;
-    void AddOutline(QVector<QLineF>& lines, const Surface& s, int polygon) const;
-    bool ValidPoint(int point) const;
-    bool ValidPolygon(int polygon) const;
-
     const ModelStore& model_;
     const ViewState& views_;
 };

@@ -10,10 +10,6 @@ namespace {
 constexpr double TWIPS_PER_PIXEL = 15;
 constexpr double TWIPS_PER_UNIT = 1000;
 constexpr double PI = 3.14159265358979;
-// Zoom and pan stop here, so that a window cannot shrink to nothing or wander off.
-constexpr double MIN_ZOOM_WIDTH = 0.1;
-constexpr double MAX_ZOOM_HEIGHT = 100;
-constexpr double PAN_LIMIT = 100;
 
 bool ValidView(int view) {
     return view >= 0 && view < VIEW_COUNT;
@@ -29,6 +25,20 @@ void Resize(ViewWindow& w, double factor) {
     w.height *= factor;
     w.left = cx - w.width / 2;
     w.top = cy - w.height / 2;
+}
+
+// An anchor point kept fixed while the size changes.
+void ResizeAbout(ViewWindow& w, double factor, ViewPos anchor) {
+    w.left = anchor.x - (anchor.x - w.left) * factor;
+    w.top = anchor.y - (anchor.y - w.top) * factor;
+    w.width *= factor;
+    w.height *= factor;
+}
+
+// A drag moves the window freely inside the pan limits, and never pulls back one that the
+// pan steps took a little past them.
+double PanTo(double from, double by) {
+    return std::clamp(from + by, std::min(from, -PAN_LIMIT), std::max(from, PAN_LIMIT));
 }
 
 double TurnAngle(double angle, int step) {
@@ -73,6 +83,7 @@ void ViewState::InitWindow(int view, int widthPx, int heightPx) {
     ViewWindow& w = Views[view].Window;
     w.width = widthPx * TWIPS_PER_PIXEL / TWIPS_PER_UNIT;
     w.height = heightPx * TWIPS_PER_PIXEL / TWIPS_PER_UNIT;
+    Views[view].BaseHeight = w.height;
     RecentreView(view);
 }
 
@@ -99,6 +110,29 @@ bool ViewState::ZoomOut(int view) {
     Resize(Views[view].Window, ZoomFactor);
     --Views[view].ZoomLevel;
     return true;
+}
+
+bool ViewState::ZoomInAt(int view, ViewPos anchor) {
+    if (!ValidView(view) || !(Views[view].Window.width > MIN_ZOOM_WIDTH)) return false;
+    ResizeAbout(Views[view].Window, 1.0 / ZoomFactor, anchor);
+    ++Views[view].ZoomLevel;
+    return true;
+}
+
+bool ViewState::ZoomOutAt(int view, ViewPos anchor) {
+    if (!ValidView(view) || !(Views[view].Window.height < MAX_ZOOM_HEIGHT)) return false;
+    ResizeAbout(Views[view].Window, ZoomFactor, anchor);
+    --Views[view].ZoomLevel;
+    return true;
+}
+
+bool ViewState::PanBy(int view, double dx, double dy) {
+    if (!ValidView(view)) return false;
+    ViewWindow& w = Views[view].Window;
+    ViewWindow old = w;
+    w.left = PanTo(w.left, dx);
+    w.top = PanTo(w.top, dy);
+    return !(w == old);
 }
 
 bool ViewState::PanLeft(int view) {
@@ -167,13 +201,21 @@ ViewPos OrthoProject(const PointRecord& p, int hAxis, int vAxis) {
     return {Coordinate(p, hAxis), -Coordinate(p, vAxis)};
 }
 
-ViewPos IsoProject(const PointRecord& p, double hAngle, double vAngle) {
+IsoRotation::IsoRotation(double hAngle, double vAngle) {
     double h = hAngle * PI / 180, v = vAngle * PI / 180;
-    double tx = p.X * std::cos(h) + p.Z * std::sin(h);
-    double tz = p.Z * std::cos(h) - p.X * std::sin(h);
+    cosH = std::cos(h), sinH = std::sin(h), cosV = std::cos(v), sinV = std::sin(v);
+}
+
+ViewPos IsoRotation::Project(const PointRecord& p) const {
+    double tx = p.X * cosH + p.Z * sinH;
+    double tz = p.Z * cosH - p.X * sinH;
     double ty = p.Y;
-    double uy = ty * std::cos(v) + tz * std::sin(v);
+    double uy = ty * cosV + tz * sinV;
     return {tx, -uy};
+}
+
+ViewPos IsoProject(const PointRecord& p, double hAngle, double vAngle) {
+    return IsoRotation(hAngle, vAngle).Project(p);
 }
 
 ViewPos ProjectPoint(const ViewState& views, int view, const PointRecord& p) {

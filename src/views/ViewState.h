@@ -24,6 +24,13 @@ inline constexpr std::array<float, 10> GridTable{0.0f, 0.1f, 0.2f, 0.3f, 0.4f,
 inline constexpr std::array<float, 10> SnapTable{0.001f, 0.005f, 0.01f, 0.05f, 0.1f,
                                                  0.2f,   0.5f,   1.0f,  1.5f,  2.0f};
 
+// Zoom and pan stop here, so that a window cannot shrink to nothing or wander off: zooming
+// in while the width is above the first, out while the height is below the second, and
+// panning while left and top are within the third either way.
+inline constexpr double MIN_ZOOM_WIDTH = 0.1;
+inline constexpr double MAX_ZOOM_HEIGHT = 100;
+inline constexpr double PAN_LIMIT = 100;
+
 struct Rgb {
     uint8_t r, g, b;
 };
@@ -79,6 +86,8 @@ const char* ViewCaption(int view);
 struct ViewSettings {
     ViewWindow Window;
     int16_t ZoomLevel = 0;
+    double BaseHeight = 0;  // the window's height at zoom level 0; 0 before the first layout
+    int SurfaceWidth = 0, SurfaceHeight = 0;  // pixels of the view's surface, 0 unknown
     int16_t GridIndex = 6;
     int16_t SnapIndex = 4;
 
@@ -92,8 +101,9 @@ struct ViewState {
     int16_t CurrentView = VIEW_XY;
     float ZoomFactor = 1.2f;
     float PanStep = 0.2f;
-    bool CrossMarked = false;  // marked polygons drawn as lines to their centroid
-    bool PmoveMode = false;    // keypad moves along the model axes in every view
+    bool CrossMarked = false;   // marked polygons drawn as lines to their centroid
+    bool PmoveMode = false;     // keypad moves along the model axes in every view
+    bool StretchViews = false;  // a resized surface stretches the window instead of widening it
     bool DrawInProgress = false;
     std::array<ViewSettings, VIEW_COUNT> Views;
     double HAngle = 160;  // iso rotation about Y, degrees
@@ -102,9 +112,21 @@ struct ViewState {
     // Sizes a view's window from its surface (one model unit = 1000 twips, 15 twips per
     // pixel) and centres it on the origin.
     void InitWindow(int view, int widthPx, int heightPx);
+    // Every view's window sized from one surface, so that zoom level 0 shows the same height
+    // of the model in every view; each then takes its own surface's proportions.
+    void InitAllWindows(int widthPx, int heightPx);
     // Centres the window on the origin, keeping its size.
     void RecentreView(int view);
     void CentreAllViews();
+
+    // The view's surface now has this size. The window keeps its centre and height and its
+    // width follows the surface, so that both directions keep one scale; with StretchViews
+    // the window stays as it is and the picture stretches.
+    void SetSurface(int view, int widthPx, int heightPx);
+    // Frames the points in use (the shown ones, if any): centred on them, at the largest zoom
+    // step from zoom level 0 at which they all fit with a margin, within the zoom limits.
+    // Returns true when the window changed.
+    bool ZoomToFit(const ModelStore& m, int view);
 
     // Each returns true when the window changed; steps beyond the limits are ignored.
     bool ZoomIn(int view);
@@ -113,6 +135,12 @@ struct ViewState {
     bool PanRight(int view);
     bool PanUp(int view);
     bool PanDown(int view);
+    // One zoom step about a view position, which stays where it is on the surface (the mouse
+    // wheel); the limits and the zoom level count as for ZoomIn and ZoomOut.
+    bool ZoomInAt(int view, ViewPos anchor);
+    bool ZoomOutAt(int view, ViewPos anchor);
+    // Moves the window by view units (a drag); left and top stop at the pan limits.
+    bool PanBy(int view, double dx, double dy);
     // Grid and snap index steps of an orthographic view, limited to 0..9.
     bool StepGrid(int view, int step);
     bool StepSnap(int view, int step);
@@ -133,6 +161,13 @@ double SnapToStep(float value, float step);
 // about Y by hAngle and then about X by vAngle (degrees), without perspective.
 ViewPos OrthoProject(const PointRecord& p, int hAxis, int vAxis);
 ViewPos IsoProject(const PointRecord& p, double hAngle, double vAngle);
+
+// The iso rotation with its sines and cosines worked out once, for projecting many points.
+struct IsoRotation {
+    IsoRotation(double hAngle, double vAngle);
+    ViewPos Project(const PointRecord& p) const;
+    double cosH, sinH, cosV, sinV;
+};
 ViewPos ProjectPoint(const ViewState& views, int view, const PointRecord& p);
 
 inline PlanePos ViewToPlane(ViewPos p) {

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <limits>
 #include <string>
 
@@ -16,6 +17,8 @@ namespace {
 
 // The iso view has no snap setting: its drags snap to whole units.
 constexpr float ISO_SNAP_STEP = 1.0f;
+// Wheel movement of one notch (eighths of a degree); finer wheels send parts of it.
+constexpr int WHEEL_NOTCH = 120;
 
 }  // namespace
 
@@ -71,7 +74,10 @@ void ViewWidget::mousePressEvent(QMouseEvent* event) {
     PlanePos pos = PixelToPlane(event->position());
     int shift = ShiftState(event->modifiers());
     bool left = event->button() == Qt::LeftButton, right = event->button() == Qt::RightButton;
-    if (left && shift == 0) {
+    if (event->button() == Qt::MiddleButton) {
+        panning_ = true;
+        panLast_ = event->position();
+    } else if (left && shift == 0) {
         int picked = PickPoint(m, views_, view_, pos);
         if (picked >= 0) editor_.Run("Select Point", [&] { return SelectPoint(editor_, picked); });
     } else if (left && shift == 1) {
@@ -97,6 +103,15 @@ void ViewWidget::mousePressEvent(QMouseEvent* event) {
 }
 
 void ViewWidget::mouseMoveEvent(QMouseEvent* event) {
+    if (panning_) {
+        // The model follows the mouse: the window moves the other way.
+        const ViewWindow& w = views_.Views[view_].Window;
+        QPointF moved = event->position() - panLast_;
+        panLast_ = event->position();
+        if (width() > 0 && height() > 0 &&
+            views_.PanBy(view_, -moved.x() * w.width / width(), -moved.y() * w.height / height()))
+            emit viewStateChanged();
+    }
     if (views_.CurrentView != view_) return;
     PlanePos pos = PixelToPlane(event->position());
     if (view_ != VIEW_ISO) emit mouseModelPosition(view_, pos.h, pos.v);
@@ -130,6 +145,7 @@ void ViewWidget::DragCurrentPointTo(PlanePos pos) {
 }
 
 void ViewWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::MiddleButton) panning_ = false;
     int16_t state = dragState_;
     dragState_ = DragIdle;
     ModelStore& m = editor_.Model();
@@ -164,6 +180,30 @@ void ViewWidget::keyPressEvent(QKeyEvent* event) {
     }
     if (result.viewChanged) emit viewStateChanged();
     update();
+}
+
+void ViewWidget::wheelEvent(QWheelEvent* event) {
+    wheelRest_ += event->angleDelta().y();
+    ViewPos at = PixelToView(views_.Views[view_].Window, width(), height(), event->position().x(),
+                             event->position().y());
+    bool changed = false;
+    for (; wheelRest_ >= WHEEL_NOTCH; wheelRest_ -= WHEEL_NOTCH)
+        changed = views_.ZoomInAt(view_, at) || changed;
+    for (; wheelRest_ <= -WHEEL_NOTCH; wheelRest_ += WHEEL_NOTCH)
+        changed = views_.ZoomOutAt(view_, at) || changed;
+    event->accept();
+    if (changed) emit viewStateChanged();
+    update();
+}
+
+void ViewWidget::resizeEvent(QResizeEvent*) {
+    views_.SetSurface(view_, width(), height());
+}
+
+// A pane shown again at the size it had when hidden gets no resize, but the state may have
+// been told another size for it meanwhile (framing a hidden view).
+void ViewWidget::showEvent(QShowEvent*) {
+    views_.SetSurface(view_, width(), height());
 }
 
 }  // namespace fw

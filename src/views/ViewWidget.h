@@ -2,12 +2,14 @@
 
 // One of the four view panes. It paints the model with ViewPainter and turns mouse and keys
 // into view operations and editing commands; all state lives in the shared ViewState and in
-// the Editor, so the four panes stay in step. The owner sizes the view's window onto the
-// model (ViewState::InitWindow) once the pane first has its real size.
+// the Editor, so the four panes stay in step. The owner sizes the views' windows onto the
+// model (ViewState::InitAllWindows) once the panes first have their real sizes; the pane
+// tells the state its size whenever it changes (ViewState::SetSurface).
 //
 // Mouse: left click picks the nearest point, right click the nearest polygon; Shift+left
 // near the current point drags it on the view's snap grid (one undo step per drag);
-// Ctrl+left and Ctrl+right drag rubber bands that mark points or polygons. Keys: see
+// Ctrl+left and Ctrl+right drag rubber bands that mark points or polygons; a middle drag
+// pans and the wheel zooms one step per notch about the point under the mouse. Keys: see
 // ViewKeys.h.
 
 #include <QWidget>
@@ -53,6 +55,9 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void DragCurrentPointTo(PlanePos pos);
@@ -63,7 +68,10 @@ private:
     int view_;
     int16_t dragState_ = DragIdle;
     PlanePos bandAnchor_, bandLast_;
-    int dragCount_ = 0;  // tells one drag's undo entry from the next
+    int dragCount_ = 0;     // tells one drag's undo entry from the next
+    bool panning_ = false;  // a middle-button drag is moving the window
+    QPointF panLast_;       // pixel the pan last moved from
+    int wheelRest_ = 0;     // wheel movement short of a whole notch, kept for the next event
 };
 
 }  // namespace fw

@@ -220,22 +220,6 @@ TEST_F(MainWindowTest, KeysLeftByViewsAndBoxesChangeNothing) {
     EXPECT_EQ(window->Views().Views[VIEW_XY].ZoomLevel, 0);
 }
 
-// A view's window is sized from its surface when the user first sees it (one model unit is
-// 1000 twips, 15 twips a pixel), not from a size it had while hidden.
-TEST_F(MainWindowTest, ViewsFirstShownByQuadViewGetTheirOwnScale) {
-    window->resize(1100, 760);
-    window->show();
-    QApplication::processEvents();
-    Action("MenuViewQuad")->trigger();
-    QApplication::processEvents();
-    for (int v = 1; v < 4; ++v) {
-        QWidget* w = View(*window, VIEW_NAMES[v]);
-        const ViewWindow& win = window->Views().Views[v].Window;
-        EXPECT_NEAR(win.width * 1000 / 15, w->width(), 2) << v;
-        EXPECT_NEAR(win.height * 1000 / 15, w->height(), 2) << v;
-    }
-}
-
 TEST_F(MainWindowTest, ReturnFormReadsTheValueOnOkOnly) {
     ReturnForm form;
     form.SetText("2.5x");

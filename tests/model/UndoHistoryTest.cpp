@@ -1,22 +1,26 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <random>
 #include <tuple>
 #include <vector>
 
+#include "SnapshotUndoHistory.h"
 #include "model/UndoHistory.h"
 
 namespace fw {
 namespace {
 
-// Every field and every slot of two whole stores (Modified aside, which the editor recomputes).
+// Every field and every slot of two whole stores.
 bool SameWholeStore(const ModelStore& a, const ModelStore& b) {
     auto fields = [](const ModelStore& m) {
-        return std::tie(m.Points, m.PointSubmodel, m.PointMarked, m.PointHidden, m.PolygonMarked,
-                        m.PolygonHidden, m.Submodels, m.NumPoints, m.NumPolygons, m.NumSubmodels,
-                        m.NumMarkedPoints, m.NumMarkedPolygons, m.CurrentPoint, m.CurrentPolygon,
-                        m.CurrentSubmodel, m.NumberOfTextures, m.FirstModelTexture, m.SimplerModel,
-                        m.HeaderReserved, m.TrailerValue1, m.TrailerValue2, m.PointRemap);
+        return std::tie(m.Points, m.Modified, m.PointSubmodel, m.PointMarked, m.PointHidden,
+                        m.PolygonMarked, m.PolygonHidden, m.Submodels, m.NumPoints, m.NumPolygons,
+                        m.NumSubmodels, m.NumMarkedPoints, m.NumMarkedPolygons, m.CurrentPoint,
+                        m.CurrentPolygon, m.CurrentSubmodel, m.NumberOfTextures,
+                        m.FirstModelTexture, m.SimplerModel, m.HeaderReserved, m.TrailerValue1,
+                        m.TrailerValue2, m.PointRemap);
     };
     auto polygon = [](const PolygonRecord& p) {
         return std::tie(p.Corners, p.CornerCount, p.TextureNumber, p.FlatColour, p.CornerUVL);
@@ -88,6 +92,104 @@ TEST(UndoHistory, EqualMergeKeysShareOneEntryAndTheOldestGoBeyondTheLimit) {
     EXPECT_EQ(small.UndoCount(), 3u);
     while (small.Undo(s)) continue;
     EXPECT_TRUE(SameWholeStore(s, third));  // the two oldest states were let go
+}
+
+// A random change of the kind commands and the views make: coordinates (negative zero
+// included), marks, hiding, current items, counts, corners, texture coordinates, submodels,
+// the saved flag; now and then nothing at all.
+void RandomChange(ModelStore& m, std::mt19937& rng) {
+    auto pick = [&](int n) { return int(rng() % unsigned(n)); };
+    switch (pick(9)) {
+        case 0:
+            m.Points[pick(2) ? 0 : pick(MAX_POINTS)] = {pick(2) ? -0.0 : pick(100) * 0.125,
+                                                        double(pick(9)), 1e9};
+            break;
+        case 1:
+            m.PointMarked[pick(MAX_POINTS)] ^= 1;
+            m.PolygonHidden[pick(MAX_POLYGONS)] = uint8_t(pick(3));
+            break;
+        case 2:
+            m.CurrentPoint = int16_t(pick(MAX_POINTS));
+            m.CurrentPolygon = int16_t(pick(MAX_POLYGONS));
+            break;
+        case 3:
+            m.NumPoints = int16_t(pick(MAX_POINTS + 1));
+            m.NumPolygons = int16_t(pick(MAX_POLYGONS + 1));
+            break;
+        case 4:
+            m.Polygons[pick(MAX_POLYGONS)].Corners[pick(MAX_CORNERS)] = int16_t(pick(MAX_POINTS));
+            m.Polygons[pick(MAX_POLYGONS)].CornerUVL[pick(MAX_CORNERS)].U = float(pick(64)) / 3;
+            break;
+        case 5:
+            m.Submodels[pick(MAX_SUBMODELS)].Centre[pick(3)] = pick(50) - 25.5;
+            // The store's last bytes, so that a difference running to its end is kept.
+            m.PointRemap[pick(2) ? MAX_POINTS - 1 : pick(MAX_POINTS)] = int16_t(pick(MAX_POINTS));
+            break;
+        case 6:  // a whole block of points at once, as a paste or a resize does
+            for (int i = 0; i < MAX_POINTS; i += 1 + pick(4)) m.Points[i].Y += 1;
+            break;
+        case 7:
+            m.Modified = !m.Modified;
+            m.TrailerValue2 = pick(1000);
+            break;
+        default:
+            break;
+    }
+}
+
+// Long random runs of pushes (merging and not), undos, redos and merge breaks, on the
+// history and on the whole-copy history it replaces: every answer and every state the two
+// give back must be the same.
+TEST(UndoHistory, BehavesExactlyAsWholeCopiesDo) {
+    for (size_t limit : {size_t(200), size_t(4), size_t(1)}) {
+        std::mt19937 rng{unsigned(limit)};
+        UndoHistory history(limit);
+        SnapshotUndoHistory copies(limit);
+        ModelStore m, c;
+        const char* keys[] = {"", "", "a", "b"};
+        for (int step = 0; step < 1500; ++step) {
+            int what = int(rng() % 10);
+            if (what < 5) {
+                std::string name = "Step " + std::to_string(step), key = keys[rng() % 4];
+                history.Push(name, m, key);
+                copies.Push(name, c, key);
+                RandomChange(m, rng);
+                c = m;
+            } else if (what < 7) {
+                ASSERT_EQ(history.Undo(m), copies.Undo(c)) << step;
+            } else if (what < 9) {
+                ASSERT_EQ(history.Redo(m), copies.Redo(c)) << step;
+            } else {
+                history.BreakMerge();
+                copies.BreakMerge();
+            }
+            ASSERT_TRUE(SameWholeStore(m, c)) << "step " << step << ", limit " << limit;
+            ASSERT_EQ(history.UndoCount(), copies.UndoCount()) << step;
+            ASSERT_EQ(history.UndoName(), copies.UndoName()) << step;
+            ASSERT_EQ(history.RedoName(), copies.RedoName()) << step;
+            ASSERT_EQ(history.CanRedo(), copies.CanRedo()) << step;
+        }
+    }
+}
+
+// Both stacks hold their newest state whole and the rest as differences: a hundred steps
+// that each move one point of a full model cost a small part of one whole store more.
+TEST(UndoHistory, OlderEntriesHoldOnlyWhatChanged) {
+    ModelStore m;
+    m.NumPoints = MAX_POINTS;
+    UndoHistory history;
+    history.Push("Move", m);
+    size_t one = history.BytesUsed();
+    EXPECT_GE(one, sizeof(ModelStore));
+    for (int n = 1; n < 100; ++n) {
+        m.Points[n * 5].X += 0.5;
+        history.Push("Move", m);
+    }
+    EXPECT_LT(history.BytesUsed() - one, sizeof(ModelStore) / 4);
+    for (int n = 0; n < 50; ++n) history.Undo(m);
+    EXPECT_LT(history.BytesUsed(), 2 * sizeof(ModelStore) + sizeof(ModelStore) / 4);
+    history.Clear();
+    EXPECT_LT(history.BytesUsed(), sizeof(ModelStore) / 4);
 }
 
 }  // namespace

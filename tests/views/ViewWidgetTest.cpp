@@ -1,5 +1,6 @@
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 #include <functional>
 #include <memory>
 
@@ -214,6 +215,60 @@ TEST_F(ViewInput, FocusMakesTheViewCurrent) {
     QSignalSpy positions(widget.get(), &ViewWidget::mouseModelPosition);
     QTest::mouseMove(widget.get(), Px(1, 1));
     EXPECT_TRUE(positions.isEmpty());
+}
+
+TEST_F(ViewInput, WheelZoomsAboutTheMouseOneStepPerNotch) {
+    Open(VIEW_XY);
+    auto wheel = [&](PlanePos at, int delta) {
+        QPointF pixel = Px(at.h, at.v);
+        QWheelEvent event(pixel, widget->mapToGlobal(pixel), {}, {0, delta}, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(widget.get(), &event);
+    };
+    QSignalSpy changed(widget.get(), &ViewWidget::viewStateChanged);
+    const PlanePos at{1, 0.5};
+    wheel(at, 120);
+    EXPECT_EQ(views.Views[VIEW_XY].ZoomLevel, 1);
+    PlanePos stays = widget->PixelToPlane(Px(at.h, at.v));
+    EXPECT_NEAR(stays.h, at.h, 1e-9);
+    EXPECT_NEAR(stays.v, at.v, 1e-9);
+    wheel(at, 60);  // half a notch waits for the other half
+    EXPECT_EQ(views.Views[VIEW_XY].ZoomLevel, 1);
+    wheel(at, 60);
+    wheel(at, -360);
+    EXPECT_EQ(views.Views[VIEW_XY].ZoomLevel, -1);
+    EXPECT_EQ(changed.count(), 3);
+}
+
+TEST_F(ViewInput, MiddleDragPansWithTheMouse) {
+    Open(VIEW_XY);
+    QTest::mousePress(widget.get(), Qt::MiddleButton, {}, Px(0, 0));
+    QTest::mouseMove(widget.get(), Px(0.5, 0.25));
+    QTest::mouseRelease(widget.get(), Qt::MiddleButton, {}, Px(0.5, 0.25));
+    PlanePos origin = widget->PixelToPlane(Px(0.5, 0.25));  // the origin moved with the mouse
+    EXPECT_NEAR(origin.h, 0, 1e-9);
+    EXPECT_NEAR(origin.v, 0, 1e-9);
+    QTest::mouseMove(widget.get(), Px(-1, -1));  // released: moving no longer pans
+    EXPECT_NEAR(widget->PixelToPlane(Px(0.5, 0.25)).h, 0, 1e-9);
+}
+
+TEST_F(ViewInput, ResizingKeepsOneScaleAndZoomToFitFramesTheModel) {
+    MakePoints(4);  // x = 0..3
+    AddPoint(0, -2, 0);
+    Open(VIEW_XY);
+    widget->resize(600, 300);
+    const ViewWindow& w = views.Views[VIEW_XY].Window;
+    EXPECT_EQ(w, (ViewWindow{-3, -1.5, 6, 3}));
+
+    QSignalSpy changed(widget.get(), &ViewWidget::viewStateChanged);
+    Key(ZOOM_TO_FIT_KEY);
+    EXPECT_EQ(changed.count(), 1);
+    for (int i = 0; i < M().NumPoints; ++i) {
+        QPointF p = widget->PlaneToPixel(ProjectToPlane(views, VIEW_XY, M().Points[i]));
+        EXPECT_TRUE(QRectF(0, 0, 600, 300).contains(p)) << i;
+    }
+    EXPECT_NEAR(w.width / 600, w.height / 300, 1e-12);
+    EXPECT_FALSE(ViewButton(ed, views, ZOOM_TO_FIT_BUTTON).viewChanged);  // already framed
 }
 
 }  // namespace
