@@ -66,6 +66,7 @@ MainWindow::MainWindow(const Settings& settings, FileDialogs* dialogs, QWidget* 
     BuildCentralArea();
     BuildMenus();
     WatchQuickHelp();
+    ConnectConfiguration();
 
     files_.SetTitle = [this](const std::string& title) {
         setWindowTitle(QString::fromStdString(title));
@@ -149,14 +150,14 @@ void MainWindow::ReFocusView() {
 
 void MainWindow::Singlemode() {
     ApplyInterfaceMode(0);
-    settings_.WriteInt(setting::InterfaceMode, 0);
+    ReportSettingsError(settings_.WriteInt(setting::InterfaceMode, 0));
     views_.CentreAllViews();
     SelectView(VIEW_XY);
 }
 
 void MainWindow::Quadmode() {
     ApplyInterfaceMode(1);
-    settings_.WriteInt(setting::InterfaceMode, 1);
+    ReportSettingsError(settings_.WriteInt(setting::InterfaceMode, 1));
     views_.CentreAllViews();
     editor_.RefreshAfterEdit(1);
     ReFocusView();

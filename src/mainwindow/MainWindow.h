@@ -23,6 +23,7 @@ class QToolBar;
 namespace fw {
 
 class ModeListPanel;
+class PreviewCommands;
 class StatusLine;
 class ViewArea;
 class ViewInfoStrip;
@@ -72,6 +73,13 @@ public:
     // Runs an editing command as one undo step, then updates Undo/Redo and the focus.
     void RunCommand(const std::string& name, const std::function<void()>& command);
 
+    // Configuration (MainWindowConfig.cpp): the Options dialog, the manual, the About box,
+    // and the settings the window applies when they change.
+    void OpenOptions();
+    void SetPreviewCommands(PreviewCommands* preview) { preview_ = preview; }
+    // A failed settings write shows in the status line with its reason, as a failed save.
+    void ReportSettingsError(const std::string& error);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -109,6 +117,11 @@ private:
     void StoreSplitter(QSplitter* splitter, const SettingKey& key);
     void ApplyInterfaceMode(int mode);
 
+    // Built in MainWindowConfig.cpp.
+    void ConnectConfiguration();
+    void ApplySetting(const SettingKey& key);
+    void ApplyUndoKeys(bool standard);
+
     const Settings& settings_;
     Editor editor_;
     ViewState views_;
@@ -131,6 +144,8 @@ private:
     QAction* putPointsCurrent_ = nullptr;
     QAction* putPointsNew_ = nullptr;
     QMenu* putPointsMenu_ = nullptr;
+    PreviewCommands* preview_ = nullptr;  // the preview link; none sends nothing
+    Settings::Subscription settingsChanges_;
 };
 
 }  // namespace fw
