@@ -45,34 +45,35 @@ Settings& Settings::operator=(const Settings& other) {
 Settings::Subscription& Settings::Subscription::operator=(Subscription&& other) noexcept {
     if (this != &other) {
         Reset();
-        settings_ = std::exchange(other.settings_, nullptr);
+        listeners_ = std::move(other.listeners_);
         id_ = std::exchange(other.id_, 0);
+        other.listeners_.reset();
     }
     return *this;
 }
 
 void Settings::Subscription::Reset() {
-    if (!settings_) return;
-    auto& list = settings_->listeners_;
-    std::erase_if(list, [this](const auto& entry) { return entry.first == id_; });
-    settings_ = nullptr;
+    if (auto list = listeners_.lock())
+        std::erase_if(list->entries, [this](const auto& entry) { return entry.first == id_; });
+    listeners_.reset();
 }
 
 Settings::Subscription Settings::Subscribe(Listener listener) const {
-    int id = nextListener_++;
-    listeners_.emplace_back(id, std::move(listener));
-    return Subscription(this, id);
+    int id = listeners_->next++;
+    listeners_->entries.emplace_back(id, std::move(listener));
+    return Subscription(listeners_, id);
 }
 
 void Settings::Notify(const SettingKey& key) const {
     // A listener may write settings or end subscriptions while it is told: walk a copy of
     // the ids and call only those still subscribed.
+    auto& entries = listeners_->entries;
     std::vector<int> ids;
-    for (const auto& entry : listeners_) ids.push_back(entry.first);
+    for (const auto& entry : entries) ids.push_back(entry.first);
     for (int id : ids) {
-        auto it = std::find_if(listeners_.begin(), listeners_.end(),
+        auto it = std::find_if(entries.begin(), entries.end(),
                                [id](const auto& entry) { return entry.first == id; });
-        if (it == listeners_.end()) continue;
+        if (it == entries.end()) continue;
         Listener listener = it->second;  // the entry may go while it runs
         listener(key);
     }

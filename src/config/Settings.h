@@ -3,6 +3,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -107,18 +108,26 @@ public:
     Settings(const Settings& other);
     Settings& operator=(const Settings& other);
 
-    // Ends a subscription when it goes.
+private:
+    struct Listeners {
+        std::vector<std::pair<int, Listener>> entries;
+        int next = 1;
+    };
+
+public:
+    // Ends a subscription when it goes; harmless when the settings went first.
     class Subscription {
     public:
         Subscription() = default;
-        Subscription(const Settings* settings, int id) : settings_(settings), id_(id) {}
+        Subscription(std::weak_ptr<Listeners> listeners, int id)
+            : listeners_(std::move(listeners)), id_(id) {}
         Subscription(Subscription&& other) noexcept { *this = std::move(other); }
         Subscription& operator=(Subscription&& other) noexcept;
         ~Subscription() { Reset(); }
         void Reset();
 
     private:
-        const Settings* settings_ = nullptr;
+        std::weak_ptr<Listeners> listeners_;
         int id_ = 0;
     };
     // Listening does not change the settings, so a const reference may subscribe.
@@ -171,9 +180,8 @@ private:
 
     std::string directory_;
     std::map<std::string, std::string, std::less<>> fileDirectories_;
-    // Observers are not part of the settings' value, hence mutable.
-    mutable std::vector<std::pair<int, Listener>> listeners_;
-    mutable int nextListener_ = 1;
+    // Observers are not part of the settings' value: a const reference may subscribe.
+    std::shared_ptr<Listeners> listeners_ = std::make_shared<Listeners>();
 };
 
 // The splitter pair (splitterh, splitterv) the first run writes for a screen width in twips.

@@ -138,6 +138,14 @@ TEST_F(SettingsTest, ListenersHearEachSuccessfulWriteAndCanLeaveWhileTold) {
     first.Reset();
     EXPECT_EQ(settings.SetGridIndex(1, 4), "");
     EXPECT_EQ(heard.size(), 1u);
+
+    // A subscription may outlive its settings.
+    Settings::Subscription outliving;
+    {
+        Settings shortLived(dir_.string());
+        outliving = shortLived.Subscribe([](const SettingKey&) {});
+    }
+    outliving.Reset();
 }
 
 TEST_F(SettingsTest, AFailedWriteNamesTheSystemsReasonAndIsNotHeard) {

@@ -121,7 +121,9 @@ TEST_F(StartupSequenceTest, AScreenClosedWithoutAChoiceCountsAsAbort) {
 TEST_F(StartupSequenceTest, AFinishedAssistantImportsTexturesAndGoesOnToTheWindow) {
     ReadyToRun();
     ui.screens = [&](FirstRunAssistant& a) {
-        if (a.Screen() == 2) ASSERT_EQ(a.ChooseIsoMode(2), "");
+        if (a.Screen() == 2) {
+            ASSERT_EQ(a.ChooseIsoMode(2), "");
+        }
         if (a.Screen() < 3) return a.Next();
         ASSERT_FALSE(a.Finish(a.GameDir(), suite.Path("models"), 20000));
     };

@@ -231,6 +231,7 @@ TEST_F(OptionsDialogTest, StandardUndoKeysMoveTheMirroredPastesAndAreKept) {
 
 TEST_F(OptionsDialogTest, AFailedSettingsWriteShowsTheSystemsReasonInTheStatusLine) {
     suite.Write("blocked", "");
+    window.reset();  // it listens to the settings it was made with
     settings = std::make_unique<Settings>(suite.Path("blocked/suite"));
     MakeWindow();
     window->findChild<QAction*>("ShowCrossedMenu")->trigger();
