@@ -20,8 +20,7 @@ namespace fw {
 class CraftedSuite {
 public:
     CraftedSuite() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "fw-suite-XXXXXX").string();
+        std::string pattern = (std::filesystem::temp_directory_path() / "fw-suite-XXXXXX").string();
         root_ = mkdtemp(pattern.data()) ? pattern : "";
         for (const char* dir : {"suite/ddata", "bin", "home", "config", "data", "game"})
             std::filesystem::create_directories(root_ / dir);

@@ -17,8 +17,7 @@ class FirstRunAssistant {
 public:
     // `gameDir` comes from the version registry, `suggestedModelDir` is offered when
     // descent.ini names no model folder.
-    FirstRunAssistant(const Settings& settings, std::string gameDir,
-                      std::string suggestedModelDir);
+    FirstRunAssistant(const Settings& settings, std::string gameDir, std::string suggestedModelDir);
 
     // Runs the texture import for the chosen game folder once the settings are complete.
     std::function<void(const std::string& gameDir)> importTextures;
@@ -49,8 +48,7 @@ public:
         std::string title, text;
     };
     [[nodiscard]] std::optional<Message> Finish(const std::string& gameDir,
-                                                const std::string& modelDir,
-                                                int screenWidthTwips);
+                                                const std::string& modelDir, int screenWidthTwips);
 
 private:
     const Settings& settings_;

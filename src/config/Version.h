@@ -10,8 +10,8 @@ inline constexpr int VERSION_BUILD = 1;
 
 // "0.1 Beta 06 (Build 1)": the text of the splash and the About box.
 inline std::string VersionText() {
-    return std::to_string(VERSION_MAJOR) + "." + std::to_string(VERSION_MINOR) + " Beta 06 (Build " +
-           std::to_string(VERSION_BUILD) + ")";
+    return std::to_string(VERSION_MAJOR) + "." + std::to_string(VERSION_MINOR) +
+           " Beta 06 (Build " + std::to_string(VERSION_BUILD) + ")";
 }
 
 }  // namespace fw

@@ -17,8 +17,9 @@ namespace fw {
 std::optional<SuiteError> LaunchAndWait(const std::string& path, SuiteUi& ui) {
     std::error_code ec;
     if (path.empty() || !std::filesystem::is_regular_file(path, ec))
-        return SuiteError{"", "Internal error",
-                          "Program tried to launch '" + path + "', but that file is not available."};
+        return SuiteError{
+            "", "Internal error",
+            "Program tried to launch '" + path + "', but that file is not available."};
     std::string program = path;
     char* argv[] = {program.data(), nullptr};
     pid_t pid = 0;

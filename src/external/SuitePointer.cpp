@@ -54,9 +54,8 @@ std::string UserSuiteDirectory() {
 
 std::string ReadSuiteDirectory(const std::string& pointerFile) {
     fs::path pointer(pointerFile);
-    std::string named = TrimBlanks(
-        IniRead(pointer.parent_path().string(), pointer.filename().string(), POINTER_SECTION,
-                POINTER_KEY));
+    std::string named = TrimBlanks(IniRead(
+        pointer.parent_path().string(), pointer.filename().string(), POINTER_SECTION, POINTER_KEY));
     if (named.empty()) return "";
     fs::path dir(named);
     if (dir.is_relative()) dir = pointer.parent_path() / dir;

@@ -12,9 +12,9 @@ inline constexpr const char* MANUAL_FILE = "manual.html";
 // What a new suite is made of: where it goes and where the programs it names live.
 struct SuiteLayout {
     std::string suiteDir;
-    std::string programDir;     // this program's settings and data (cobl.ini [Moduls_Dirs])
-    std::string toolsDir;       // where versionkeeper is installed
-    std::string manualDir;      // where the manual is installed; "" for none
+    std::string programDir;  // this program's settings and data (cobl.ini [Moduls_Dirs])
+    std::string toolsDir;    // where versionkeeper is installed
+    std::string manualDir;   // where the manual is installed; "" for none
 };
 
 // The layout the suite installer would choose for a program started from `executableDir`:

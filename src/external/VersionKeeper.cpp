@@ -88,8 +88,8 @@ std::string CurrentVersionName(const std::string& suiteDir) {
 
 std::string SuggestVersionName(const std::string& gameDir) {
     fs::path dir = fs::path(gameDir).lexically_normal();
-    std::string folder = dir.has_filename() ? dir.filename().string()
-                                            : dir.parent_path().filename().string();
+    std::string folder =
+        dir.has_filename() ? dir.filename().string() : dir.parent_path().filename().string();
     return folder.empty() ? "Descent 2" : "Descent 2 (" + folder + ")";
 }
 
@@ -131,11 +131,10 @@ std::string AddVersion(const std::string& suiteDir, const std::string& name,
 
 std::string MarkCurrent(const std::string& suiteDir, const RegisteredVersion& version) {
     // DescData last, so that a first registration counts only once it is complete.
-    for (auto [key, value] :
-         {std::pair<const char*, const std::string&>{"DescVers", version.name},
-          {"DescDir", version.dir},
-          {"LevelDir", version.levelDir},
-          {"DescData", version.dataFile}}) {
+    for (auto [key, value] : {std::pair<const char*, const std::string&>{"DescVers", version.name},
+                              {"DescDir", version.dir},
+                              {"LevelDir", version.levelDir},
+                              {"DescData", version.dataFile}}) {
         std::string error = IniWrite(suiteDir, DESCENT_INI_FILE, "Current", key, value);
         if (!error.empty()) return error;
     }

@@ -40,7 +40,9 @@ public:
         return run;
     }
     void SetPointMoveMode(bool on) override { w_.Views().PmoveMode = on; }
-    void SetInsertOffset(const PointRecord& offset) override { w_.GetEditor().PasteOffset = offset; }
+    void SetInsertOffset(const PointRecord& offset) override {
+        w_.GetEditor().PasteOffset = offset;
+    }
     void SetInterfaceMode(int mode) override {
         if (mode == 1)
             w_.Quadmode();
@@ -125,8 +127,10 @@ void MainWindow::ReportSettingsError(const std::string& error) {
 
 void MainWindow::ApplySetting(const SettingKey& key) {
     for (int view = 0; view < 3; ++view) {
-        if (SameSetting(key, setting::Grid[view])) views_.SetGridIndex(view, settings_.GridIndex(view));
-        if (SameSetting(key, setting::Snap[view])) views_.SetSnapIndex(view, settings_.SnapIndex(view));
+        if (SameSetting(key, setting::Grid[view]))
+            views_.SetGridIndex(view, settings_.GridIndex(view));
+        if (SameSetting(key, setting::Snap[view]))
+            views_.SetSnapIndex(view, settings_.SnapIndex(view));
     }
     if (SameSetting(key, setting::CrossMarked)) {
         views_.CrossMarked = settings_.CrossMarked();
@@ -144,7 +148,8 @@ void MainWindow::ApplySetting(const SettingKey& key) {
         // nothing.
         int index = settings_.MoveRateIndex();
         editor_.MoveRate = MoveRateTable[index].value;
-        if (auto* slider = modeList_->findChild<QSlider*>("MoverateSlider1")) slider->setValue(index);
+        if (auto* slider = modeList_->findChild<QSlider*>("MoverateSlider1"))
+            slider->setValue(index);
     }
     infoStrip_->ShowViewState();
     viewArea_->RepaintVisible();

@@ -24,7 +24,9 @@ struct FakeTarget : OptionsTarget {
         run.insertOffset = p;
         calls.push_back("offset");
     }
-    void SetInterfaceMode(int mode) override { calls.push_back("interface " + std::to_string(mode)); }
+    void SetInterfaceMode(int mode) override {
+        calls.push_back("interface " + std::to_string(mode));
+    }
     void Redraw() override { calls.push_back("redraw"); }
     void ReportError(const std::string& error) override { errors.push_back(error); }
 };
@@ -52,7 +54,8 @@ TEST_F(OptionsTest, OpeningShowsTheStoredAndRunValues) {
     suite.Write("suite/fctwrk32.ini",
                 "[Display]\nIsoMode=1\n[Grid and Snap]\nXZGrid=2\nXZSnap=8\n[Interface]\n"
                 "InterfaceMode=1\nStandardUndoKeys=1\n");
-    suite.Write("suite/cobl.ini", "[SBX]\nCullFace=1\nColor=0\nLine/Poly=1\nBKColor=5\nTextureSet=9\n");
+    suite.Write("suite/cobl.ini",
+                "[SBX]\nCullFace=1\nColor=0\nLine/Poly=1\nBKColor=5\nTextureSet=9\n");
     suite.Write("suite/descent.ini", "[DTools]\nShadebox=/opt/sbx\n[Directories]\nZPMF=/m\n");
     target.run = {{0.5, -2, 0.125}, true, false, true, 3};
     OptionsValues v = LoadOptions(settings, target.run);
@@ -93,9 +96,9 @@ TEST_F(OptionsTest, OkStoresRedAndIceAndTellsTheViewerInOrder) {
     EXPECT_EQ(TextureSetNames[3], "Ice");
     EXPECT_EQ(settings.Read(setting::SbxBackground), "4");
     EXPECT_EQ(settings.Read(setting::SbxTextureSet), "3");
-    EXPECT_EQ(preview.sent, (std::vector<std::string>{"background 4", "textures 3", "118 1 1 0 0",
-                                                      "119 1 0 0 0", "117 1 1 0 0", "111 1 0 0 0",
-                                                      "menu"}));
+    EXPECT_EQ(preview.sent,
+              (std::vector<std::string>{"background 4", "textures 3", "118 1 1 0 0", "119 1 0 0 0",
+                                        "117 1 1 0 0", "111 1 0 0 0", "menu"}));
     EXPECT_EQ(settings.Read(setting::SbxCullFace), "1");
     EXPECT_EQ(settings.Read(setting::SbxColor), "0");
     EXPECT_TRUE(target.errors.empty());
@@ -138,13 +141,14 @@ TEST_F(OptionsTest, OkWritesEveryKeyAndAppliesTheRunValues) {
     v.interfaceTouched = true;
     target.calls.clear();
     ApplyOptions(v, settings, target, preview);
-    EXPECT_EQ(target.calls, (std::vector<std::string>{"offset", "pmove 1", "interface 0", "redraw"}));
+    EXPECT_EQ(target.calls,
+              (std::vector<std::string>{"offset", "pmove 1", "interface 0", "redraw"}));
 }
 
 TEST_F(OptionsTest, EverySettingChangeIsHeardOnce) {
     std::vector<std::string> heard;
-    auto subscription = settings.Subscribe(
-        [&](const SettingKey& key) { heard.push_back(std::string(key.key)); });
+    auto subscription =
+        settings.Subscribe([&](const SettingKey& key) { heard.push_back(std::string(key.key)); });
     ApplyOptions(LoadOptions(settings, target.run), settings, target, preview);
     EXPECT_EQ(heard.size(), 21u);
     EXPECT_EQ(std::count(heard.begin(), heard.end(), "XYGrid"), 1);
@@ -156,8 +160,8 @@ TEST_F(OptionsTest, AFailedWriteIsReportedOnceWithTheSystemsReasonAndTheRestStil
     suite.Write("blocked", "");
     Settings unwritable(suite.Path("blocked/suite"));
     std::vector<std::string> heard;
-    auto subscription = unwritable.Subscribe(
-        [&](const SettingKey& key) { heard.push_back(std::string(key.key)); });
+    auto subscription =
+        unwritable.Subscribe([&](const SettingKey& key) { heard.push_back(std::string(key.key)); });
     OptionsValues v = LoadOptions(unwritable, target.run);
     v.moveRateIndex = 8;
     ApplyOptions(v, unwritable, target, preview);

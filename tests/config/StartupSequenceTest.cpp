@@ -72,10 +72,10 @@ TEST_F(StartupSequenceTest, AConfiguredSuiteRunsEveryStepInOrderWithoutTheAssist
     suite.Configure("3");
     StartupResult result = Run("/models/robot.pol");
     EXPECT_TRUE(result.runEventLoop);
-    EXPECT_EQ(ui.log, (std::vector<std::string>{"splash 0.1 Beta 06 (Build 1)", "font",
-                                                "catalogue " + suite.Suite() + " descent.1",
-                                                "window", "close splash", "preview link",
-                                                "open /models/robot.pol"}));
+    EXPECT_EQ(ui.log,
+              (std::vector<std::string>{"splash 0.1 Beta 06 (Build 1)", "font",
+                                        "catalogue " + suite.Suite() + " descent.1", "window",
+                                        "close splash", "preview link", "open /models/robot.pol"}));
     // The window keeps settings that read the suite's files.
     ASSERT_TRUE(ui.windowSettings);
     EXPECT_EQ(ui.windowSettings->FileDirectory(FACETWORK_INI), suite.Suite());
@@ -99,8 +99,10 @@ TEST_F(StartupSequenceTest, TheAssistantRunsOnlyForAnEmptyOrPartialConfiguration
 TEST_F(StartupSequenceTest, AnAbortedAssistantEndsWithItsMessageBeforeTheWindow) {
     ReadyToRun();
     ui.screens = [](FirstRunAssistant& a) {
-        if (a.Screen() == 1) a.Next();
-        else a.Abort();
+        if (a.Screen() == 1)
+            a.Next();
+        else
+            a.Abort();
     };
     StartupResult result = Run();
     EXPECT_FALSE(result.runEventLoop);
@@ -132,8 +134,8 @@ TEST_F(StartupSequenceTest, AFinishedAssistantImportsTexturesAndGoesOnToTheWindo
     std::vector<std::string> tail(ui.log.begin() + 3, ui.log.end());
     EXPECT_EQ(tail, (std::vector<std::string>{"screen 1", "screen 2", "screen 3",
                                               "import " + suite.Game(),
-                                              "catalogue " + suite.Suite() + " descent.1",
-                                              "window", "close splash", "preview link"}));
+                                              "catalogue " + suite.Suite() + " descent.1", "window",
+                                              "close splash", "preview link"}));
     EXPECT_EQ(ui.windowSettings->Configured(), 3);
 }
 

@@ -48,7 +48,8 @@ TEST(SuiteLibrary, InitialisationFindsTheDirectoriesAndMakesTheTemporaryOne) {
     EXPECT_EQ(start.dirs.lineBreak, "\r\n");
 
     // Detour comes before Moduls_Dirs; with neither, the program's own folder.
-    s.Write("suite/cobl.ini", "[Detour]\nfctwrk32=/elsewhere\n[Moduls_Dirs]\nFCTWRK32=/programs/fw\n");
+    s.Write("suite/cobl.ini",
+            "[Detour]\nfctwrk32=/elsewhere\n[Moduls_Dirs]\nFCTWRK32=/programs/fw\n");
     EXPECT_EQ(ProgramDirectory(s.Suite(), MODULE_NAME, s.Bin()), "/elsewhere/");
     s.Write("suite/cobl.ini", "[Detour]\nFCTWRK32=\n");
     EXPECT_EQ(ProgramDirectory(s.Suite(), MODULE_NAME, s.Bin()), s.Bin());
@@ -59,7 +60,8 @@ TEST(SuiteLibrary, APointerToAFolderWithoutCoblIniIsFatalAndWritesNothing) {
     s.PointToSuite();
     SuiteStart start = InitialiseSuite(MODULE_NAME, s.Bin());
     ASSERT_TRUE(start.fatal);
-    EXPECT_EQ(*start.fatal, (SuiteError{"SYS0000", "Cobl32 error", "Cobl3 is not properly installed!"}));
+    EXPECT_EQ(*start.fatal,
+              (SuiteError{"SYS0000", "Cobl32 error", "Cobl3 is not properly installed!"}));
     EXPECT_FALSE(s.Exists("suite/_Temp"));
     EXPECT_FALSE(s.Exists("config/tunnelworks"));
     EXPECT_FALSE(s.Exists("data/tunnelworks"));
@@ -79,7 +81,8 @@ TEST(SuiteLibrary, WithoutAnyPointerThePerUserSuiteIsSetUp) {
     EXPECT_TRUE(s.Exists("data/tunnelworks/_Temp"));
     EXPECT_EQ(start.dirs.program, suite);  // fctwrk32.ini lives with the suite
     EXPECT_EQ(IniRead(suite, SUITE_INI, "Moduls_Dirs", "VKP"), s.Bin());
-    EXPECT_EQ(IniRead(suite, SUITE_INI, "Moduls_Dirs", "FCTWMAN32"), s.Path("share/doc/facetwork/"));
+    EXPECT_EQ(IniRead(suite, SUITE_INI, "Moduls_Dirs", "FCTWMAN32"),
+              s.Path("share/doc/facetwork/"));
     EXPECT_EQ(IniRead(suite, SUITE_INI, "Moduls_EXEs", "FCTWMAN32"), "manual.html");
 
     // The second start finds it and changes nothing.

@@ -49,8 +49,8 @@ TEST(VersionRegistry, AValidRegistryIsReadWithoutAQuestion) {
     RecordingUi ui;
     RegistryCheck check = CheckVersionRegistry(s.Suite(), ui);
     ASSERT_TRUE(check.proceed);
-    EXPECT_EQ(check.version, (GameVersion{"descent.1", s.Suite() + "ddata/", s.Game(),
-                                          s.Game() + "missions/"}));
+    EXPECT_EQ(check.version,
+              (GameVersion{"descent.1", s.Suite() + "ddata/", s.Game(), s.Game() + "missions/"}));
     EXPECT_TRUE(ui.questions.empty());
     EXPECT_TRUE(ui.errors.empty());
 }
@@ -88,10 +88,11 @@ TEST(VersionRegistry, ARegistryMadeValidByTheProgramLetsStartUpGoOn) {
     CraftedSuite s;
     s.InstallSuite();
     // The registry program takes a moment, then registers a version.
-    s.InstallVersionkeeper("sleep 0.3\nprintf '[Current]\\nDescData=descent.7\\nDescVers=Game\\n"
-                           "DescDir=" + s.Game() + "\\n[Game]\\nDir=" + s.Game() +
-                           "\\n' > '" + s.Suite() + "descent.ini'\ntouch '" + s.Suite() +
-                           "ddata/descent.7'\n");
+    s.InstallVersionkeeper(
+        "sleep 0.3\nprintf '[Current]\\nDescData=descent.7\\nDescVers=Game\\n"
+        "DescDir=" +
+        s.Game() + "\\n[Game]\\nDir=" + s.Game() + "\\n' > '" + s.Suite() +
+        "descent.ini'\ntouch '" + s.Suite() + "ddata/descent.7'\n");
     RecordingUi ui;
     RegistryCheck check = CheckVersionRegistry(s.Suite(), ui);
     ASSERT_TRUE(check.proceed);
@@ -176,8 +177,8 @@ TEST(VersionKeeper, AddingVersionsWritesTheRegistryKeysAndDataFiles) {
     EXPECT_EQ(CurrentVersionName(s.Suite()), "Descent 2");  // a second one is not made current
     std::vector<RegisteredVersion> versions = ListVersions(s.Suite());
     ASSERT_EQ(versions.size(), 2u);
-    EXPECT_EQ(versions[1], (RegisteredVersion{"Vertigo", "descent.2", s.Path("game2/"),
-                                              s.Path("game2/")}));
+    EXPECT_EQ(versions[1],
+              (RegisteredVersion{"Vertigo", "descent.2", s.Path("game2/"), s.Path("game2/")}));
     EXPECT_EQ(MarkCurrent(s.Suite(), versions[1]), "");
     EXPECT_EQ(CurrentVersionName(s.Suite()), "Vertigo");
     EXPECT_EQ(IniRead(s.Suite(), "descent.ini", "Current", "DescData"), "descent.2");

@@ -89,15 +89,15 @@ const Entry ENTRIES[] = {
     {"MenuHelpAbout", "About", ""},
 };
 
-// Entries whose dialogs and tools are not part of this build, or have no command at all.
+// Entries whose dialogs and tools are not part of this build, or have no command at all
+// (the test's settings name no manual).
 const std::set<std::string> DISABLED = {
-    "MenuFileSaveBSP",          "MenuFilePreview",
-    "MenuViewTextureAlign",     "MenuToolsAlign",
-    "MenuToolsModelAttributes",
-    "MenuPolygonTextureSelect", "MenuPolygonTextureMapping",
-    "MenuWindowCascade",        "MenuWindowTileHorizontal",
-    "MenuWindowTileVertical",   "MenuHelpGuideBot",
-    "MenuHelpManual",  // no manual named in the test's settings
+    "MenuFileSaveBSP",           "MenuFilePreview",
+    "MenuViewTextureAlign",      "MenuToolsAlign",
+    "MenuToolsModelAttributes",  "MenuPolygonTextureSelect",
+    "MenuPolygonTextureMapping", "MenuWindowCascade",
+    "MenuWindowTileHorizontal",  "MenuWindowTileVertical",
+    "MenuHelpGuideBot",          "MenuHelpManual",
     "MenuHelpInternetEntry",
 };
 

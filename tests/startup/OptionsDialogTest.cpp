@@ -86,7 +86,8 @@ TEST_F(OptionsDialogTest, F2AndTheToolbarButtonOpenTheFiveTabs) {
         auto* tabs = Find<QTabWidget>(d, "TabStrip1");
         QStringList captions;
         for (int i = 0; i < tabs->count(); ++i) captions << tabs->tabText(i);
-        EXPECT_EQ(captions, QStringList({"Controlling", "SBX Settings", "Tools", "Directories", "Interface"}));
+        EXPECT_EQ(captions, QStringList({"Controlling", "SBX Settings", "Tools", "Directories",
+                                         "Interface"}));
         EXPECT_EQ(tabs->currentIndex(), 0);
         EXPECT_EQ(tabs->widget(4)->objectName(), "OFrame4");
         // No MoveRate key: the slider opens at index 6.

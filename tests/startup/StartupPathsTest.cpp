@@ -73,7 +73,8 @@ protected:
     void InstallRegisteringVersionkeeper() {
         suite.InstallVersionkeeper(
             "printf '[Current]\\nDescData=descent.1\\nDescVers=D2\\nDescDir=" + suite.Game() +
-            "\\n[D2]\\nDir=" + suite.Game() + "\\n' >> \"$SUITE/descent.ini\"\n"
+            "\\n[D2]\\nDir=" + suite.Game() +
+            "\\n' >> \"$SUITE/descent.ini\"\n"
             "touch \"$SUITE/ddata/descent.1\"\n");
     }
 
@@ -107,8 +108,9 @@ TEST_F(StartupPathsTest, APointerToASuiteWithoutCoblIniIsFatal) {
     StartupResult result = Run();
     EXPECT_FALSE(result.runEventLoop);
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(dialogs.seen, (std::vector<SeenDialog>{
-                                {"CoblEMsg", "Cobl32 error", "Cobl3 is not properly installed!", "SYS0000"}}));
+    EXPECT_EQ(dialogs.seen,
+              (std::vector<SeenDialog>{
+                  {"CoblEMsg", "Cobl32 error", "Cobl3 is not properly installed!", "SYS0000"}}));
     EXPECT_TRUE(fs::is_empty(suite.Suite() + "ddata"));
     EXPECT_FALSE(suite.Exists("suite/_Temp"));
     EXPECT_EQ(ui.Window(), nullptr);
@@ -123,7 +125,8 @@ TEST_F(StartupPathsTest, WithoutAnyPointerTheUserSuiteIsMadeAndVersionkeeperOffe
     EXPECT_EQ(dialogs.seen, std::vector<SeenDialog>{OFFER});
     // What the suite installer would have made, and nothing of the editor's own settings.
     std::string userSuite = suite.Path("data/tunnelworks/");
-    EXPECT_EQ(IniRead(suite.Path("config/tunnelworks"), "cobl.cfg", "Directories", "Cobl3"), userSuite);
+    EXPECT_EQ(IniRead(suite.Path("config/tunnelworks"), "cobl.cfg", "Directories", "Cobl3"),
+              userSuite);
     EXPECT_EQ(IniRead(userSuite, "cobl.ini", "Moduls_Dirs", "VKP"), suite.Bin());
     EXPECT_TRUE(fs::is_directory(userSuite + "_Temp"));
     EXPECT_TRUE(fs::is_directory(userSuite + "ddata"));
@@ -150,7 +153,8 @@ TEST_F(StartupPathsTest, AFreshMachineRegistersTheGameAndRunsTheWholeAssistant) 
     std::string models = suite.Path("home/models");
     dialogs.Then(OnScreen([&](AssistantScreen& s) {
         EXPECT_EQ(s.GameDirField()->text().toStdString(), suite.Game());
-        EXPECT_EQ(s.ModelDirField()->text().toStdString(), suite.Path("home") + "/TWTOOLS/_MYDATA/ZPMF/");
+        EXPECT_EQ(s.ModelDirField()->text().toStdString(),
+                  suite.Path("home") + "/TWTOOLS/_MYDATA/ZPMF/");
         s.ModelDirField()->setText(QString::fromStdString(models));
         s.NextButton()->click();
     }));
@@ -158,13 +162,15 @@ TEST_F(StartupPathsTest, AFreshMachineRegistersTheGameAndRunsTheWholeAssistant) 
     ASSERT_TRUE(result.runEventLoop);
     std::vector<std::string> kinds;
     for (const SeenDialog& d : dialogs.seen) kinds.push_back(d.kind);
-    EXPECT_EQ(kinds, (std::vector<std::string>{"QMessageBox", "FCTWInit1", "FCTWInit2", "FCTWInit3"}));
+    EXPECT_EQ(kinds,
+              (std::vector<std::string>{"QMessageBox", "FCTWInit1", "FCTWInit2", "FCTWInit3"}));
     EXPECT_EQ(dialogs.seen[0], OFFER);
     ASSERT_NE(ui.Window(), nullptr);
 
     std::string userSuite = suite.Path("data/tunnelworks/");
     auto key = [&](const char* file, const char* section, const char* name) {
-        return IniRead(file == std::string("sbx.ini") ? userSuite + "SBX" : userSuite, file, section, name);
+        return IniRead(file == std::string("sbx.ini") ? userSuite + "SBX" : userSuite, file,
+                       section, name);
     };
     EXPECT_TRUE(fs::is_directory(models));
     EXPECT_EQ(key("descent.ini", "Directories", "ZPMF"), models);
@@ -244,7 +250,7 @@ TEST_F(StartupPathsTest, AWrongGameFolderKeepsTheAssistantOnItsLastScreen) {
     dialogs.Then(OnScreen([&](AssistantScreen& s) {
         s.GameDirField()->setText(QString::fromStdString(suite.Path("home")));
         s.ModelDirField()->setText(QString::fromStdString(suite.Path("home/models")));
-        s.NextButton()->click();  // the error box opens and is answered below
+        s.NextButton()->click();                   // the error box opens and is answered below
         EXPECT_EQ(s.result(), QDialog::Rejected);  // still open
         EXPECT_EQ(s.ModelDirField()->text().toStdString(), suite.Path("home/models"));
         s.AbortButton()->click();

@@ -106,8 +106,8 @@ TEST(SuiteDialogs, SplashAndAboutShowTheVersionAndTheAboutBoxTheLicences) {
     EXPECT_FALSE(splash.pixmap().isNull());
     AboutBox about;
     QString text = about.Text();
-    for (const char* part : {"0.1 Beta 06 (Build 1)", "Credits", "Qt ", "Lesser General Public License",
-                             "JSON for Modern C++", "MIT License"})
+    for (const char* part : {"0.1 Beta 06 (Build 1)", "Credits", "Qt ",
+                             "Lesser General Public License", "JSON for Modern C++", "MIT License"})
         EXPECT_NE(text.indexOf(part), -1) << part;
 }
 
@@ -193,7 +193,8 @@ TEST(Manual, TheBuildsManualIsTheSourcesAndCoversItsTopics) {
     std::string a((std::istreambuf_iterator<char>(built)), {});
     std::string b((std::istreambuf_iterator<char>(source)), {});
     EXPECT_EQ(a, b);
-    for (const char* topic : {"id=\"views\"", "id=\"keys\"", "id=\"modes\"", "id=\"textures\"", "id=\"files\""})
+    for (const char* topic :
+         {"id=\"views\"", "id=\"keys\"", "id=\"modes\"", "id=\"textures\"", "id=\"files\""})
         EXPECT_NE(b.find(topic), std::string::npos) << topic;
 }
 

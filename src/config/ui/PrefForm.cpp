@@ -1,7 +1,6 @@
 #include "config/ui/PrefForm.h"
 
 #include <QDialogButtonBox>
-#include <algorithm>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -9,6 +8,7 @@
 #include <QSlider>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "external/SuiteStrings.h"
 #include "external/ui/DesktopServices.h"
@@ -54,7 +54,8 @@ PrefForm::PrefForm(const Settings& settings, OptionsTarget& target, PreviewComma
     tabs_->addTab(BuildToolsPage(), "Tools");
     tabs_->addTab(BuildDirectoriesPage(), "Directories");
     tabs_->addTab(BuildInterfacePage(), "Interface");
-    for (int i = 0; i < tabs_->count(); ++i) tabs_->widget(i)->setObjectName(QString("OFrame%1").arg(i));
+    for (int i = 0; i < tabs_->count(); ++i)
+        tabs_->widget(i)->setObjectName(QString("OFrame%1").arg(i));
     tabs_->setCurrentIndex(0);
     layout->addWidget(tabs_);
 

@@ -67,11 +67,14 @@ QComboBox* Choice(QWidget* parent, const char* name, const std::array<std::strin
 QWidget* PrefForm::BuildControllingPage() {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    QCheckBox* pointMove = Check(page, "CheckPointMove", "XY Point Movement Mode", values_.pointMove);
+    QCheckBox* pointMove =
+        Check(page, "CheckPointMove", "XY Point Movement Mode", values_.pointMove);
     // Acts at once, and stays even when the dialog is cancelled.
-    connect(pointMove, &QCheckBox::toggled, this, [this](bool on) { target_.SetPointMoveMode(on); });
+    connect(pointMove, &QCheckBox::toggled, this,
+            [this](bool on) { target_.SetPointMoveMode(on); });
     layout->addWidget(pointMove);
-    layout->addWidget(Check(page, "CheckCrossMark", "Show marked polygons as crossed", values_.crossMark));
+    layout->addWidget(
+        Check(page, "CheckCrossMark", "Show marked polygons as crossed", values_.crossMark));
 
     auto* rateRow = new QHBoxLayout;
     rateRow->addWidget(new QLabel("Move rate:", page));
@@ -109,22 +112,23 @@ QWidget* PrefForm::BuildSbxPage() {
     auto* form = new QFormLayout;
     form->addRow("Background color:",
                  Choice(page, "ISOBKColor", BackgroundColourNames, values_.background));
-    form->addRow("Texture-set:", Choice(page, "ISOTextureSet", TextureSetNames, values_.textureSet));
+    form->addRow("Texture-set:",
+                 Choice(page, "ISOTextureSet", TextureSetNames, values_.textureSet));
     layout->addLayout(form);
 
     auto* mode = new QGroupBox("Preview", page);
     auto* modeLayout = new QVBoxLayout(mode);
     auto* group = new QButtonGroup(mode);
     for (int option : {2, 1}) {
-        auto* button = new QRadioButton(option == 2 ? "Textured, auto-update (full-WYSIWYG)"
-                                                    : "Textured, manual update",
-                                        mode);
+        auto* button = new QRadioButton(
+            option == 2 ? "Textured, auto-update (full-WYSIWYG)" : "Textured, manual update", mode);
         button->setObjectName(QString("OptionIsoView%1").arg(option));
         button->setChecked(values_.isoMode == option);
         group->addButton(button, option);
         modeLayout->addWidget(button);
     }
-    connect(group, &QButtonGroup::idClicked, this, [this](int option) { values_.isoMode = option; });
+    connect(group, &QButtonGroup::idClicked, this,
+            [this](int option) { values_.isoMode = option; });
     layout->addWidget(mode);
     layout->addStretch();
     return page;
@@ -133,7 +137,8 @@ QWidget* PrefForm::BuildSbxPage() {
 QWidget* PrefForm::BuildToolsPage() {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(new QLabel("Enter the path to the programs here, including the EXE file to start:", page));
+    layout->addWidget(
+        new QLabel("Enter the path to the programs here, including the EXE file to start:", page));
     auto* grid = new QGridLayout;
     QLineEdit* shadebox = Field(page, "DirShadebox", values_.shadebox);
     auto* browse = new QPushButton("...", page);
@@ -196,8 +201,10 @@ QWidget* PrefForm::BuildInterfacePage() {
     });
     layout->addLayout(modeRow);
     layout->addWidget(Check(page, "CheckAutoFocus", "New View Orientation", values_.viewOrient));
-    layout->addWidget(Check(page, "CheckStretchViews", "Stretch views to their panes", values_.stretchViews));
-    layout->addWidget(Check(page, "CheckStandardUndo", "Standard undo keys", values_.standardUndoKeys));
+    layout->addWidget(
+        Check(page, "CheckStretchViews", "Stretch views to their panes", values_.stretchViews));
+    layout->addWidget(
+        Check(page, "CheckStandardUndo", "Standard undo keys", values_.standardUndoKeys));
 
     auto* frame = new QGroupBox("Grid and Snap Settings", page);
     auto* grid = new QGridLayout(frame);

@@ -64,8 +64,7 @@ CoblDirC::CoblDirC(const QString& start, QWidget* parent) : QDialog(parent) {
     int best = 0;
     for (int i = 0; i < places_->count(); ++i) {
         QString root = places_->itemData(i).toString();
-        if (startDir.startsWith(root) &&
-            root.size() > places_->itemData(best).toString().size())
+        if (startDir.startsWith(root) && root.size() > places_->itemData(best).toString().size())
             best = i;
     }
     places_->setCurrentIndex(best);

@@ -65,7 +65,8 @@ VersionKeeperDialog::VersionKeeperDialog(std::string suiteDir, QWidget* parent)
     fields->addRow("", add);
     layout->addWidget(form);
     connect(folder_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        if (!name_->isModified()) name_->setText(QString::fromStdString(SuggestVersionName(text.toStdString())));
+        if (!name_->isModified())
+            name_->setText(QString::fromStdString(SuggestVersionName(text.toStdString())));
     });
 
     status_ = new QLabel(this);
@@ -88,9 +89,9 @@ void VersionKeeperDialog::Refresh() {
     list_->clear();
     std::string current = CurrentVersionName(suiteDir_);
     for (const RegisteredVersion& v : ListVersions(suiteDir_)) {
-        auto* item = new QTreeWidgetItem(list_, {v.name == current ? "\u2714" : "",
-                                                 QString::fromStdString(v.name),
-                                                 QString::fromStdString(v.dir)});
+        auto* item = new QTreeWidgetItem(
+            list_, {v.name == current ? "\u2714" : "", QString::fromStdString(v.name),
+                    QString::fromStdString(v.dir)});
         item->setData(NAME_COLUMN, Qt::UserRole, QString::fromStdString(v.dataFile));
     }
     current_->setEnabled(list_->currentItem() != nullptr);
