@@ -1,23 +1,61 @@
-// The Facetwork editor: the main window, opening the model file named on the command line.
+// The Facetwork editor: start-up (splash, suite, version registry, first-run assistant,
+// main window) and then the event loop.
+//
+// Usage: facetwork [MODEL.pol]
 
 #include <QApplication>
 #include <iostream>
 
-#include "config/Settings.h"
-#include "mainwindow/MainWindow.h"
+#include "config/StartupSequence.h"
+#include "mainwindow/QtStartupUi.h"
 #include "mainwindow/SmokeRun.h"
-#include "mainwindow/WindowPlacement.h"
+#include "textures/GameTextureImport.h"
+#include "textures/TextureCatalogue.h"
+
+namespace {
+
+// Start-up steps owned by other parts of the editor. Each is a no-op until its part
+// exists; StartupSequence calls them at their place in the order.
+
+// Texture catalogue: loaded before the new model is made.
+void LoadTextureCatalogue(const fw::SuiteDirectories&, const fw::GameVersion&) {}
+
+// Texture import from the game folder chosen at the end of the first-run assistant. A
+// failure is no reason to stop: the placeholders serve until the import is run again.
+void ImportTexturesFrom(const std::string& gameDir) {
+    std::string error = fw::ImportGameTextures(gameDir, fw::UserTextureDirectory());
+    if (!error.empty()) std::cerr << error << "\n";
+}
+
+// Textured preview link: started once the main window is shown, then updated.
+void StartPreviewLink() {}
+
+fw::StartupOptions ParseArguments(const QStringList& args) {
+    fw::StartupOptions options;
+    options.executableDir = QCoreApplication::applicationDirPath().toStdString();
+    // "--smoke FILE" opens the file itself once the window is up.
+    if (args.size() > 1 && args.at(1) != "--smoke") options.modelPath = args.at(1).toStdString();
+    return options;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Facetwork");
+    fw::StartupOptions options = ParseArguments(QApplication::arguments());
 
-    fw::Settings settings;
-    fw::MainWindow window(settings);
-    QStringList args = QApplication::arguments();
-    if (auto code = fw::SmokeRun(args, window, settings, std::cerr)) return *code;
-    fw::ShowPlaced(window, settings);
-
-    if (args.size() > 1) window.OpenFile(args.at(1).toStdString());
+    fw::QtStartupUi ui;
+    fw::StartupHooks hooks;
+    hooks.loadTextureCatalogue = LoadTextureCatalogue;
+    hooks.importTextures = ImportTexturesFrom;
+    hooks.startPreviewLink = StartPreviewLink;
+    fw::StartupSequence startup(ui, hooks);
+    fw::StartupResult result = startup.Run(options);
+    if (!result.runEventLoop) return result.exitCode;
+    if (ui.Window())
+        if (auto code = fw::SmokeRun(QApplication::arguments(), *ui.Window(), *ui.WindowSettings(),
+                                     std::cerr))
+            return *code;
     return app.exec();
 }

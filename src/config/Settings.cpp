@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "external/IniFile.h"
+#include "external/SuiteStrings.h"
 #include "model/NumberText.h"
 
 namespace fw {
@@ -23,9 +24,60 @@ bool ValidView(int view) {
 
 }  // namespace
 
+bool SameSetting(const SettingKey& a, const SettingKey& b) {
+    return a.file == b.file && UpperCase(a.section) == UpperCase(b.section) &&
+           UpperCase(a.key) == UpperCase(b.key);
+}
+
 Settings::Settings() : Settings(DefaultDirectory()) {}
 
 Settings::Settings(std::string directory) : directory_(std::move(directory)) {}
+
+Settings::Settings(const Settings& other)
+    : directory_(other.directory_), fileDirectories_(other.fileDirectories_) {}
+
+Settings& Settings::operator=(const Settings& other) {
+    directory_ = other.directory_;
+    fileDirectories_ = other.fileDirectories_;
+    return *this;
+}
+
+Settings::Subscription& Settings::Subscription::operator=(Subscription&& other) noexcept {
+    if (this != &other) {
+        Reset();
+        listeners_ = std::move(other.listeners_);
+        id_ = std::exchange(other.id_, 0);
+        other.listeners_.reset();
+    }
+    return *this;
+}
+
+void Settings::Subscription::Reset() {
+    if (auto list = listeners_.lock())
+        std::erase_if(list->entries, [this](const auto& entry) { return entry.first == id_; });
+    listeners_.reset();
+}
+
+Settings::Subscription Settings::Subscribe(Listener listener) const {
+    int id = listeners_->next++;
+    listeners_->entries.emplace_back(id, std::move(listener));
+    return Subscription(listeners_, id);
+}
+
+void Settings::Notify(const SettingKey& key) const {
+    // A listener may write settings or end subscriptions while it is told: walk a copy of
+    // the ids and call only those still subscribed.
+    auto& entries = listeners_->entries;
+    std::vector<int> ids;
+    for (const auto& entry : entries) ids.push_back(entry.first);
+    for (int id : ids) {
+        auto it = std::find_if(entries.begin(), entries.end(),
+                               [id](const auto& entry) { return entry.first == id; });
+        if (it == entries.end()) continue;
+        Listener listener = it->second;  // the entry may go while it runs
+        listener(key);
+    }
+}
 
 std::string Settings::DefaultDirectory() {
     const char* config = std::getenv("XDG_CONFIG_HOME");
@@ -49,7 +101,9 @@ std::string Settings::Read(const SettingKey& key) const {
 }
 
 std::string Settings::Write(const SettingKey& key, std::string_view value) const {
-    return IniWrite(FileDirectory(key.file), key.file, key.section, key.key, value);
+    std::string error = IniWrite(FileDirectory(key.file), key.file, key.section, key.key, value);
+    if (error.empty()) Notify(key);
+    return error;
 }
 
 double Settings::ReadValue(const SettingKey& key) const {

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace fw {
 
@@ -18,6 +21,10 @@ inline constexpr std::string_view SBX_INI = "sbx.ini";             // the previe
 struct SettingKey {
     std::string_view file, section, key, firstRun;
 };
+
+// The same setting: one file, section and key names compared without regard to case, as
+// the files are read.
+bool SameSetting(const SettingKey& a, const SettingKey& b);
 
 namespace setting {
 inline constexpr SettingKey Configured{FACETWORK_INI, "General", "Configured", "3"};
@@ -48,6 +55,10 @@ inline constexpr SettingKey CrossMarked{FACETWORK_INI, "Options", "CrossMarked",
 // "1": a resized view stretches its picture instead of keeping one scale both ways.
 inline constexpr SettingKey StretchViews{FACETWORK_INI, "Options", "StretchViews", ""};
 inline constexpr SettingKey InterfaceMode{FACETWORK_INI, "Interface", "InterfaceMode", ""};
+// Views scale their drawing to fill their panes instead of keeping one scale in all.
+inline constexpr SettingKey StretchViews{FACETWORK_INI, "Interface", "StretchViews", ""};
+// Ctrl+Z undoes and Ctrl+Shift+Z redoes; the mirrored pastes of Y and Z take Ctrl+Alt.
+inline constexpr SettingKey StandardUndoKeys{FACETWORK_INI, "Interface", "StandardUndoKeys", ""};
 
 inline constexpr SettingKey ModelDirectory{DESCENT_INI, "Directories", "ZPMF", ""};
 inline constexpr SettingKey Shadebox{DESCENT_INI, "DTools", "Shadebox", ""};
@@ -91,13 +102,44 @@ inline constexpr int MAX_SPLITTER_V = 7400;
 
 // The editor's persistent settings over the four files. Every value is read from its file
 // when asked for, so a change made by another tool of the suite is seen at once. Writers
-// return an error text, "" on success.
+// return an error text that names the system's reason, "" on success; after a successful
+// write the listeners hear which setting changed, so that windows and views apply it.
 class Settings {
 public:
+    using Listener = std::function<void(const SettingKey& changed)>;
+
     // All four files in the per-user configuration directory.
     Settings();
     // All four files in `directory` (tests, portable installs).
     explicit Settings(std::string directory);
+    // A copy reads and writes the same files but has no listeners of its own.
+    Settings(const Settings& other);
+    Settings& operator=(const Settings& other);
+
+private:
+    struct Listeners {
+        std::vector<std::pair<int, Listener>> entries;
+        int next = 1;
+    };
+
+public:
+    // Ends a subscription when it goes; harmless when the settings went first.
+    class Subscription {
+    public:
+        Subscription() = default;
+        Subscription(std::weak_ptr<Listeners> listeners, int id)
+            : listeners_(std::move(listeners)), id_(id) {}
+        Subscription(Subscription&& other) noexcept { *this = std::move(other); }
+        Subscription& operator=(Subscription&& other) noexcept;
+        ~Subscription() { Reset(); }
+        void Reset();
+
+    private:
+        std::weak_ptr<Listeners> listeners_;
+        int id_ = 0;
+    };
+    // Listening does not change the settings, so a const reference may subscribe.
+    [[nodiscard]] Subscription Subscribe(Listener listener) const;
 
     // $XDG_CONFIG_HOME/facetwork, else $HOME/.config/facetwork.
     static std::string DefaultDirectory();
@@ -107,12 +149,12 @@ public:
 
     // Raw text access; a missing file or key reads as "".
     std::string Read(const SettingKey& key) const;
-    std::string Write(const SettingKey& key, std::string_view value) const;
+    [[nodiscard]] std::string Write(const SettingKey& key, std::string_view value) const;
     // Numeric text read leniently (non-numeric and empty read as 0); a flag is on at "1".
     double ReadValue(const SettingKey& key) const;
     bool ReadFlag(const SettingKey& key) const;
-    std::string WriteFlag(const SettingKey& key, bool on) const;
-    std::string WriteInt(const SettingKey& key, int value) const;
+    [[nodiscard]] std::string WriteFlag(const SettingKey& key, bool on) const;
+    [[nodiscard]] std::string WriteInt(const SettingKey& key, int value) const;
 
     int Configured() const;
     int IsoMode() const;
@@ -120,29 +162,35 @@ public:
     // value gives the first-run index (6 and 4).
     int GridIndex(int view) const;
     int SnapIndex(int view) const;
-    std::string SetGridIndex(int view, int index) const;
-    std::string SetSnapIndex(int view, int index) const;
+    [[nodiscard]] std::string SetGridIndex(int view, int index) const;
+    [[nodiscard]] std::string SetSnapIndex(int view, int index) const;
     // Splitter positions in twips: splitterh at least 2275, splitterv at most 7400.
     int SplitterH() const;
     int SplitterV() const;
     // Move-rate slider index, 6 when unset, within 0..9; the step in model units.
     int MoveRateIndex() const;
     double MoveRateValue() const { return MoveRateTable[MoveRateIndex()].value; }
-    std::string SetMoveRateIndex(int index) const;
+    [[nodiscard]] std::string SetMoveRateIndex(int index) const;
     bool PmoveMode() const { return ReadFlag(setting::PmoveMode); }
     bool ViewOrient() const { return ReadFlag(setting::ViewOrient); }
     bool CrossMarked() const { return ReadFlag(setting::CrossMarked); }
     bool StretchViews() const { return ReadFlag(setting::StretchViews); }
     bool FourViewLayout() const { return ReadFlag(setting::InterfaceMode); }
+    bool StretchViews() const { return ReadFlag(setting::StretchViews); }
+    bool StandardUndoKeys() const { return ReadFlag(setting::StandardUndoKeys); }
     std::string ModelDirectory() const { return Read(setting::ModelDirectory); }
 
     // The values a fresh installation gets: Configured, IsoMode, grid and snap indices and
     // the splitter pair for the screen width in twips.
-    std::string WriteFirstRunValues(int screenWidthTwips) const;
+    [[nodiscard]] std::string WriteFirstRunValues(int screenWidthTwips) const;
 
 private:
+    void Notify(const SettingKey& key) const;
+
     std::string directory_;
     std::map<std::string, std::string, std::less<>> fileDirectories_;
+    // Observers are not part of the settings' value: a const reference may subscribe.
+    std::shared_ptr<Listeners> listeners_ = std::make_shared<Listeners>();
 };
 
 // The splitter pair (splitterh, splitterv) the first run writes for a screen width in twips.

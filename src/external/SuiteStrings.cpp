@@ -30,7 +30,10 @@ std::string AddSlash(std::string_view path) {
     if (result.size() < 3) return result;
     char last = result.back();
     if (last == '\\' || last == '/') return result;
-    result += result.find("//") != std::string::npos ? '/' : '\\';
+    bool slashes =
+        result.find("//") != std::string::npos ||
+        (result.find('/') != std::string::npos && result.find('\\') == std::string::npos);
+    result += slashes ? '/' : '\\';
     return result;
 }
 

@@ -10,8 +10,9 @@ namespace fw {
 // values and displayed numbers look the same everywhere.
 
 // Appends a separator to a path of 3 or more characters that does not already end in one:
-// "/" when the path contains "//" (a URL-like path), "\" otherwise. Shorter paths (a drive
-// name such as "C:") are returned unchanged.
+// "/" when the path contains "//" (a URL-like path) or uses "/" and never "\" (a path of
+// this system), "\" otherwise. Shorter paths (a drive name such as "C:") are returned
+// unchanged.
 std::string AddSlash(std::string_view path);
 
 // False when the text, trimmed, is empty or "n/a".

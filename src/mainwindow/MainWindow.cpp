@@ -69,6 +69,7 @@ MainWindow::MainWindow(const Settings& settings, FileDialogs* dialogs, QWidget* 
     BuildCentralArea();
     BuildMenus();
     WatchQuickHelp();
+    ConnectConfiguration();
 
     files_.SetTitle = [this](const std::string& title) {
         setWindowTitle(QString::fromStdString(title));
@@ -145,13 +146,13 @@ void MainWindow::ReFocusView() {
 
 void MainWindow::Singlemode() {
     ApplyInterfaceMode(0);
-    settings_.WriteInt(setting::InterfaceMode, 0);
+    ReportSettingsError(settings_.WriteInt(setting::InterfaceMode, 0));
     SelectView(VIEW_XY);
 }
 
 void MainWindow::Quadmode() {
     ApplyInterfaceMode(1);
-    settings_.WriteInt(setting::InterfaceMode, 1);
+    ReportSettingsError(settings_.WriteInt(setting::InterfaceMode, 1));
     editor_.Notify(Change::View);
     ReFocusView();
 }

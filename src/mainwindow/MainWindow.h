@@ -24,6 +24,7 @@ class QToolBar;
 namespace fw {
 
 class ModeListPanel;
+class PreviewCommands;
 class StatusLine;
 class ViewArea;
 class ViewInfoStrip;
@@ -81,6 +82,13 @@ public:
     // "Zoom to Fit": frames the model in the current view.
     void ZoomToFit();
 
+    // Configuration (MainWindowConfig.cpp): the Options dialog, the manual, the About box,
+    // and the settings the window applies when they change.
+    void OpenOptions();
+    void SetPreviewCommands(PreviewCommands* preview) { preview_ = preview; }
+    // A failed settings write shows in the status line with its reason, as a failed save.
+    void ReportSettingsError(const std::string& error);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -123,6 +131,11 @@ private:
     void StoreSplitter(QSplitter* splitter, const SettingKey& key);
     void ApplyInterfaceMode(int mode);
 
+    // Built in MainWindowConfig.cpp.
+    void ConnectConfiguration();
+    void ApplySetting(const SettingKey& key);
+    void ApplyUndoKeys(bool standard);
+
     const Settings& settings_;
     Editor editor_;
     CommandTable commands_;
@@ -146,6 +159,8 @@ private:
     QAction* putPointsCurrent_ = nullptr;
     QAction* putPointsNew_ = nullptr;
     QMenu* putPointsMenu_ = nullptr;
+    PreviewCommands* preview_ = nullptr;  // the preview link; none sends nothing
+    Settings::Subscription settingsChanges_;
 };
 
 }  // namespace fw

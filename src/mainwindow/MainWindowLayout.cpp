@@ -106,7 +106,8 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 void MainWindow::StoreSplitter(QSplitter* splitter, const SettingKey& key) {
     QList<int> sizes = splitter->sizes();
-    if (!sizes.isEmpty()) settings_.WriteInt(key, sizes.first() * TWIPS_PER_PIXEL);
+    if (!sizes.isEmpty())
+        ReportSettingsError(settings_.WriteInt(key, sizes.first() * TWIPS_PER_PIXEL));
 }
 
 }  // namespace fw

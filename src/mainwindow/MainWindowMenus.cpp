@@ -115,7 +115,7 @@ void MainWindow::BuildViewMenu() {
     crossed->setChecked(views_.CrossMarked);
     connect(crossed, &QAction::toggled, this, [this](bool on) {
         views_.CrossMarked = on;
-        settings_.WriteFlag(setting::CrossMarked, on);
+        ReportSettingsError(settings_.WriteFlag(setting::CrossMarked, on));
         viewArea_->RepaintVisible();
     });
     view->addSeparator();

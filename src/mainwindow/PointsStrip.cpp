@@ -189,7 +189,8 @@ void PointsStrip::SetMoveRate(int index) {
     const MoveRateStep& step = MoveRateTable[index];
     ctx_.editor.MoveRate = step.value;
     moveRateLabel_->setText(QString::fromUtf8(step.text.data(), int(step.text.size())));
-    ctx_.settings.SetMoveRateIndex(index);
+    if (std::string error = ctx_.settings.SetMoveRateIndex(index); !error.empty())
+        ctx_.editor.ShowStatus(error, -1);
 }
 
 }  // namespace fw

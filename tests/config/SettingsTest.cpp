@@ -6,6 +6,7 @@
 #include <string>
 
 #include "config/Settings.h"
+#include "config/WorkingValues.h"
 
 namespace fw {
 namespace {
@@ -110,6 +111,74 @@ TEST_F(SettingsTest, FirstRunWritesTheInstallationDefaultsWhereTheFilesLive) {
     EXPECT_TRUE(fs::exists(dir_ / "viewer" / "sbx.ini"));
     EXPECT_FALSE(fs::exists(dir_ / "sbx.ini"));
     EXPECT_EQ(settings.Read(setting::UsePig), "4");
+}
+
+TEST_F(SettingsTest, ListenersHearEachSuccessfulWriteAndCanLeaveWhileTold) {
+    Settings settings(dir_.string());
+    std::vector<std::string> heard;
+    Settings::Subscription second;
+    auto first = settings.Subscribe([&](const SettingKey& key) {
+        heard.push_back("first " + std::string(key.key));
+        second.Reset();  // a listener may end another subscription while told
+    });
+    second = settings.Subscribe([&](const SettingKey&) { heard.push_back("second"); });
+    EXPECT_EQ(settings.SetGridIndex(1, 3), "");
+    EXPECT_EQ(heard, std::vector<std::string>{"first XZGrid"});
+
+    // A copy reads the same files but has no listeners of its own.
+    Settings copy = settings;
+    EXPECT_EQ(copy.WriteFlag(setting::CrossMarked, true), "");
+    EXPECT_EQ(heard.size(), 1u);
+    EXPECT_TRUE(settings.CrossMarked());
+
+    // A key is the same setting whatever the case of its names.
+    EXPECT_TRUE(SameSetting({FACETWORK_INI, "options", "PMOVEMODE", ""}, setting::PmoveMode));
+    EXPECT_FALSE(SameSetting({COBL_INI, "Options", "PmoveMode", ""}, setting::PmoveMode));
+
+    first.Reset();
+    EXPECT_EQ(settings.SetGridIndex(1, 4), "");
+    EXPECT_EQ(heard.size(), 1u);
+
+    // A subscription may outlive its settings.
+    Settings::Subscription outliving;
+    {
+        Settings shortLived(dir_.string());
+        outliving = shortLived.Subscribe([](const SettingKey&) {});
+    }
+    outliving.Reset();
+}
+
+TEST_F(SettingsTest, AFailedWriteNamesTheSystemsReasonAndIsNotHeard) {
+    WriteText("blocked", "");
+    Settings settings((dir_ / "blocked").string());
+    int heard = 0;
+    auto subscription = settings.Subscribe([&](const SettingKey&) { ++heard; });
+    std::string error = settings.SetMoveRateIndex(3);
+    EXPECT_NE(error.find("Not a directory"), std::string::npos) << error;
+    EXPECT_EQ(heard, 0);
+}
+
+TEST_F(SettingsTest, WorkingValuesTakeAMissingMoveRateAsTheStepTableIndexSix) {
+    Settings settings(dir_.string());
+    WorkingValues values = ReadWorkingValues(settings);
+    // Index 6 of the step table, 0.1 model units: not a step of 6 units.
+    EXPECT_EQ(values.moveRateIndex, 6);
+    EXPECT_DOUBLE_EQ(values.moveRate, 0.1);
+    EXPECT_EQ(values.pasteOffset.Z, 0.1);
+    EXPECT_EQ(values.zoomFactor, 1.2f);
+    EXPECT_EQ(values.panStep, 0.2f);
+    WriteText(FACETWORK_INI,
+              "[Options]\nMoveRate=9\nViewOrient=1\nPmoveMode=1\n[Display]\nIsoMode=1\n"
+              "[Interface]\nInterfaceMode=1\n[Grid and Snap]\nZYSnap=7\n");
+    values = ReadWorkingValues(settings);
+    EXPECT_DOUBLE_EQ(values.moveRate, 1.0);
+    EXPECT_TRUE(values.viewOrient);
+    EXPECT_TRUE(values.pmoveMode);
+    EXPECT_TRUE(values.fourViews);
+    EXPECT_FALSE(values.crossMarked);
+    EXPECT_EQ(values.isoMode, 1);
+    EXPECT_EQ(values.snap, (std::array<int, 3>{4, 4, 7}));
+    EXPECT_EQ(values.grid, (std::array<int, 3>{6, 6, 6}));
 }
 
 TEST(SettingsDirectory, FollowsTheUserConfigurationDirectory) {

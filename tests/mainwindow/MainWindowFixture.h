@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDialog>
 #include <QTemporaryDir>
 #include <deque>
 #include <memory>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "config/Settings.h"
+#include "external/ui/ModalHook.h"
 #include "mainwindow/MainWindow.h"
 
 namespace fw {
@@ -63,6 +65,11 @@ protected:
         Ed().Run("Move", [&] { M().Points[0].X += 1; });
     }
 
+    // Dialogs the window opens (Options, About) close at once instead of waiting.
+    ScopedModalHook closeDialogs{[](QDialog& dialog) {
+        dialog.reject();
+        return dialog.result();
+    }};
     QTemporaryDir configDir;
     std::unique_ptr<Settings> settings;
     FakeDialogs dialogs;

@@ -50,8 +50,8 @@ TEST_F(MainWindowTest, LayoutsShowOneOrFourViewsAndAreStored) {
 }
 
 TEST_F(MainWindowTest, SplittersAreLimitedAndStored) {
-    settings->Write(setting::SplitterH, "1000");
-    settings->Write(setting::SplitterV, "9000");
+    ASSERT_EQ(settings->Write(setting::SplitterH, "1000"), "");
+    ASSERT_EQ(settings->Write(setting::SplitterV, "9000"), "");
     MakeWindow();
     window->resize(1200, 900);
     window->show();

@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include "CraftedSuite.h"
+#include "config/FirstRunAssistant.h"
+#include "config/SuiteSettings.h"
+
+namespace fw {
+namespace {
+
+class FirstRunAssistantTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dirs.suite = dirs.program = suite.Suite();
+        settings = std::make_unique<Settings>(SettingsForSuite(dirs));
+    }
+    CraftedSuite suite;
+    SuiteDirectories dirs;
+    std::unique_ptr<Settings> settings;
+};
+
+TEST_F(FirstRunAssistantTest, ScreensMoveWithNextAndBackAndScreenTwoWaitsForAChoice) {
+    FirstRunAssistant a(*settings, suite.Game(), "/suggested/");
+    a.Start();
+    EXPECT_EQ(a.Screen(), 1);
+    a.Back();  // screen 1 has no Back
+    EXPECT_EQ(a.Screen(), 1);
+    a.Next();
+    EXPECT_EQ(a.Screen(), 2);
+    EXPECT_FALSE(a.NextEnabled());
+    a.Next();
+    EXPECT_EQ(a.Screen(), 2);
+    EXPECT_NE(a.ChooseIsoMode(3), "");
+    EXPECT_EQ(a.ChooseIsoMode(1), "");
+    EXPECT_TRUE(a.NextEnabled());
+    // The choice is written at once, with the first grid and snap indices.
+    EXPECT_EQ(settings->Read(setting::IsoMode), "1");
+    EXPECT_EQ(settings->Read(setting::Grid[2]), "6");
+    EXPECT_EQ(settings->Read(setting::Snap[0]), "4");
+    a.Next();
+    EXPECT_EQ(a.Screen(), 3);
+    a.Back();
+    EXPECT_EQ(a.Screen(), 2);
+    a.Abort();
+    EXPECT_EQ(a.Screen(), 0);
+    EXPECT_TRUE(a.Aborted());
+    EXPECT_EQ(settings->Read(setting::Configured), "");
+}
+
+TEST_F(FirstRunAssistantTest, TheModelFolderComesFromTheRegistryFileOrTheSuggestion) {
+    EXPECT_EQ(FirstRunAssistant(*settings, "", "/suggested/").ModelDir(), "/suggested/");
+    suite.Write("suite/descent.ini", "[Directories]\nZPMF=/my/models\n");
+    FirstRunAssistant a(*settings, suite.Game(), "/suggested/");
+    EXPECT_EQ(a.ModelDir(), "/my/models");
+    EXPECT_EQ(a.GameDir(), suite.Game());
+    EXPECT_EQ(DefaultModelDirectory(), suite.Path("home") + "/TWTOOLS/_MYDATA/ZPMF/");
+}
+
+TEST_F(FirstRunAssistantTest, AWrongGameFolderStaysAndWritesNothing) {
+    FirstRunAssistant a(*settings, suite.Path("home"), "/x/");
+    a.Start();
+    a.Next();
+    ASSERT_EQ(a.ChooseIsoMode(2), "");
+    a.Next();
+    std::string before = *suite.Read("suite/fctwrk32.ini");
+    auto message = a.Finish(suite.Path("home"), suite.Path("models"), 20000);
+    ASSERT_TRUE(message);
+    EXPECT_EQ(message->title, "Error");
+    EXPECT_EQ(message->text,
+              "Specified D2 directory does not exist or not contain Descent 2 Commercial with "
+              "Medium or higher installation.");
+    EXPECT_EQ(a.Screen(), 3);
+    EXPECT_FALSE(suite.Exists("models"));
+    EXPECT_FALSE(suite.Exists("suite/descent.ini"));
+    EXPECT_FALSE(suite.Exists("suite/SBX"));
+    EXPECT_EQ(*suite.Read("suite/fctwrk32.ini"), before);
+}
+
+TEST_F(FirstRunAssistantTest, FinishingCreatesTheModelFolderAndWritesEveryKey) {
+    suite.Write("game/GROUPA.PIG", "");
+    FirstRunAssistant a(*settings, suite.Game(), "/x/");
+    std::string imported;
+    a.importTextures = [&](const std::string& game) { imported = game; };
+    a.Start();
+    a.Next();
+    ASSERT_EQ(a.ChooseIsoMode(1), "");
+    a.Next();
+    EXPECT_FALSE(a.Finish(" " + suite.Game() + " ", suite.Path("models/zpmf"), 12000));
+    EXPECT_EQ(a.Screen(), 0);
+    EXPECT_TRUE(a.Finished());
+    EXPECT_TRUE(std::filesystem::is_directory(suite.Path("models/zpmf")));
+    EXPECT_EQ(settings->ModelDirectory(), suite.Path("models/zpmf"));
+    EXPECT_EQ(settings->Read(setting::PigDir), suite.Game());
+    EXPECT_EQ(settings->Read(setting::UsePig), "4");
+    EXPECT_TRUE(suite.Exists("suite/SBX/sbx.ini"));
+    // The viewer's defaults, as the suite had none.
+    EXPECT_EQ(settings->Read(setting::SbxConfigured), "1");
+    EXPECT_EQ(settings->Read(setting::SbxCullFace), "1");
+    EXPECT_EQ(settings->Read(setting::SbxBackground), "0");
+    // The last screen's values win over screen 2's choice.
+    EXPECT_EQ(settings->Read(setting::IsoMode), "2");
+    EXPECT_EQ(settings->Read(setting::SplitterH), "2725");
+    EXPECT_EQ(settings->Read(setting::SplitterV), "4410");
+    EXPECT_EQ(settings->Read(setting::Configured), "3");
+    EXPECT_EQ(imported, suite.Game());
+}
+
+TEST_F(FirstRunAssistantTest, ViewerSettingsAlreadyConfiguredAreKept) {
+    suite.Write("game/groupa.pig", "");
+    suite.Write("suite/cobl.ini", "[SBX]\nConfigured=1\nBKColor=6\nCullFace=0\n");
+    FirstRunAssistant a(*settings, suite.Game(), "/x/");
+    EXPECT_FALSE(a.Finish(suite.Game(), suite.Path("models"), 9000));
+    EXPECT_EQ(settings->Read(setting::SbxBackground), "6");
+    EXPECT_EQ(settings->Read(setting::SbxCullFace), "0");
+    EXPECT_EQ(settings->Read(setting::SplitterH), "2480");
+}
+
+TEST_F(FirstRunAssistantTest, AModelFolderThatCannotBeMadeStaysOnTheScreen) {
+    suite.Write("game/groupa.pig", "");
+    suite.Write("blocked", "");
+    FirstRunAssistant a(*settings, suite.Game(), "/x/");
+    a.Start();
+    auto message = a.Finish(suite.Game(), suite.Path("blocked/models"), 9000);
+    ASSERT_TRUE(message);
+    EXPECT_EQ(message->title, "Error");
+    EXPECT_NE(message->text.find("Cannot create the folder"), std::string::npos);
+    EXPECT_EQ(settings->Read(setting::Configured), "");
+    EXPECT_EQ(a.Screen(), 1);
+}
+
+}  // namespace
+}  // namespace fw

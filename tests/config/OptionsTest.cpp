@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <vector>
+
+#include "CraftedSuite.h"
+#include "config/Options.h"
+#include "config/ViewerSettings.h"
+
+namespace fw {
+namespace {
+
+struct FakeTarget : OptionsTarget {
+    OptionsRunState run;
+    std::vector<std::string> calls;
+    std::vector<std::string> errors;
+    OptionsRunState RunState() const override { return run; }
+    void SetPointMoveMode(bool on) override {
+        run.pmoveMode = on;
+        calls.push_back(on ? "pmove 1" : "pmove 0");
+    }
+    void SetInsertOffset(const PointRecord& p) override {
+        run.insertOffset = p;
+        calls.push_back("offset");
+    }
+    void SetInterfaceMode(int mode) override {
+        calls.push_back("interface " + std::to_string(mode));
+    }
+    void Redraw() override { calls.push_back("redraw"); }
+    void ReportError(const std::string& error) override { errors.push_back(error); }
+};
+
+struct FakePreview : PreviewCommands {
+    std::vector<std::string> sent;
+    void SetPreviewBackground(int i) override { sent.push_back("background " + std::to_string(i)); }
+    void SetPreviewTextureSet(int i) override { sent.push_back("textures " + std::to_string(i)); }
+    void SendPreviewCommand(int code, int a, int b, int c, int d) override {
+        sent.push_back(std::to_string(code) + " " + std::to_string(a) + " " + std::to_string(b) +
+                       " " + std::to_string(c) + " " + std::to_string(d));
+    }
+    void UpdateMenuChecks() override { sent.push_back("menu"); }
+};
+
+class OptionsTest : public ::testing::Test {
+protected:
+    CraftedSuite suite;
+    Settings settings{suite.Suite()};
+    FakeTarget target;
+    FakePreview preview;
+};
+
+TEST_F(OptionsTest, OpeningShowsTheStoredAndRunValues) {
+    suite.Write("suite/fctwrk32.ini",
+                "[Display]\nIsoMode=1\n[Grid and Snap]\nXZGrid=2\nXZSnap=8\n[Interface]\n"
+                "InterfaceMode=1\nStandardUndoKeys=1\n");
+    suite.Write("suite/cobl.ini",
+                "[SBX]\nCullFace=1\nColor=0\nLine/Poly=1\nBKColor=5\nTextureSet=9\n");
+    suite.Write("suite/descent.ini", "[DTools]\nShadebox=/opt/sbx\n[Directories]\nZPMF=/m\n");
+    target.run = {{0.5, -2, 0.125}, true, false, true, 3};
+    OptionsValues v = LoadOptions(settings, target.run);
+    EXPECT_EQ(v.moveRateIndex, 6);  // no MoveRate key
+    EXPECT_EQ(v.shownView, -1);     // the iso view was current: no view chosen
+    EXPECT_EQ(v.grid, (std::array<int, 3>{6, 2, 6}));
+    EXPECT_EQ(v.snap, (std::array<int, 3>{4, 8, 4}));
+    EXPECT_EQ(v.offsetText, (std::array<std::string, 3>{"0.5", "-2", "0.125"}));
+    EXPECT_TRUE(v.viewOrient);
+    EXPECT_FALSE(v.crossMark);
+    EXPECT_TRUE(v.pointMove);
+    EXPECT_EQ(v.interfaceMode, 1);
+    EXPECT_FALSE(v.interfaceTouched);
+    EXPECT_EQ(v.isoMode, 1);
+    EXPECT_EQ(v.shadebox, "/opt/sbx");
+    EXPECT_EQ(v.modelDir, "/m");
+    EXPECT_TRUE(v.cullFace);
+    EXPECT_FALSE(v.textured);
+    EXPECT_TRUE(v.linePoly);
+    EXPECT_FALSE(v.size2Poly);
+    EXPECT_EQ(v.background, 5);
+    EXPECT_EQ(v.textureSet, 5);  // out of range: the last set
+    EXPECT_TRUE(v.standardUndoKeys);
+    EXPECT_FALSE(v.stretchViews);
+
+    target.run.currentView = 1;
+    EXPECT_EQ(LoadOptions(settings, target.run).shownView, 1);
+}
+
+TEST_F(OptionsTest, OkStoresRedAndIceAndTellsTheViewerInOrder) {
+    OptionsValues v = LoadOptions(settings, target.run);
+    v.background = 4;  // "Red"
+    v.textureSet = 3;  // "Ice"
+    v.cullFace = true;
+    v.size2Poly = true;
+    ApplyOptions(v, settings, target, preview);
+    EXPECT_EQ(BackgroundColourNames[4], "Red");
+    EXPECT_EQ(TextureSetNames[3], "Ice");
+    EXPECT_EQ(settings.Read(setting::SbxBackground), "4");
+    EXPECT_EQ(settings.Read(setting::SbxTextureSet), "3");
+    EXPECT_EQ(preview.sent,
+              (std::vector<std::string>{"background 4", "textures 3", "118 1 1 0 0", "119 1 0 0 0",
+                                        "117 1 1 0 0", "111 1 0 0 0", "menu"}));
+    EXPECT_EQ(settings.Read(setting::SbxCullFace), "1");
+    EXPECT_EQ(settings.Read(setting::SbxColor), "0");
+    EXPECT_TRUE(target.errors.empty());
+}
+
+TEST_F(OptionsTest, OkWritesEveryKeyAndAppliesTheRunValues) {
+    OptionsValues v = LoadOptions(settings, target.run);
+    v.shadebox = "  /opt/sbx/sbx ";  // stored as typed
+    v.modelDir = "/models";
+    v.offsetText = {"1.5", "abc", "-0.25"};
+    v.moveRateIndex = 9;
+    v.pointMove = true;
+    v.isoMode = 2;
+    v.viewOrient = true;
+    v.crossMark = true;
+    v.stretchViews = true;
+    v.grid = {0, 1, 9};
+    v.snap = {9, 8, 7};
+    ApplyOptions(v, settings, target, preview);
+    EXPECT_EQ(settings.Read(setting::Shadebox), "/opt/sbx/sbx");  // the file trims blanks
+    EXPECT_EQ(settings.ModelDirectory(), "/models");
+    EXPECT_EQ(target.run.insertOffset.X, 1.5);
+    EXPECT_EQ(target.run.insertOffset.Y, 0);  // not a number
+    EXPECT_EQ(target.run.insertOffset.Z, -0.25);
+    EXPECT_EQ(settings.Read(setting::MoveRate), "9");
+    EXPECT_EQ(settings.Read(setting::PmoveMode), "1");
+    EXPECT_EQ(settings.Read(setting::IsoMode), "2");
+    EXPECT_EQ(settings.Read(setting::ViewOrient), "1");
+    EXPECT_EQ(settings.Read(setting::CrossMarked), "1");
+    EXPECT_EQ(settings.Read(setting::StretchViews), "1");
+    EXPECT_EQ(settings.Read(setting::StandardUndoKeys), "0");
+    for (int view = 0; view < 3; ++view) {
+        EXPECT_EQ(settings.GridIndex(view), v.grid[view]) << view;
+        EXPECT_EQ(settings.SnapIndex(view), v.snap[view]) << view;
+    }
+    // The layout was not touched: it stays; redraw comes last.
+    EXPECT_EQ(target.calls, (std::vector<std::string>{"offset", "pmove 1", "redraw"}));
+
+    v.interfaceMode = 0;
+    v.interfaceTouched = true;
+    target.calls.clear();
+    ApplyOptions(v, settings, target, preview);
+    EXPECT_EQ(target.calls,
+              (std::vector<std::string>{"offset", "pmove 1", "interface 0", "redraw"}));
+}
+
+TEST_F(OptionsTest, EverySettingChangeIsHeardOnce) {
+    std::vector<std::string> heard;
+    auto subscription =
+        settings.Subscribe([&](const SettingKey& key) { heard.push_back(std::string(key.key)); });
+    ApplyOptions(LoadOptions(settings, target.run), settings, target, preview);
+    EXPECT_EQ(heard.size(), 21u);
+    EXPECT_EQ(std::count(heard.begin(), heard.end(), "XYGrid"), 1);
+    EXPECT_EQ(heard.back(), "ZYSnap");
+}
+
+TEST_F(OptionsTest, AFailedWriteIsReportedOnceWithTheSystemsReasonAndTheRestStillApplies) {
+    // The settings folder sits below a plain file, so no write can succeed, whoever runs.
+    suite.Write("blocked", "");
+    Settings unwritable(suite.Path("blocked/suite"));
+    std::vector<std::string> heard;
+    auto subscription =
+        unwritable.Subscribe([&](const SettingKey& key) { heard.push_back(std::string(key.key)); });
+    OptionsValues v = LoadOptions(unwritable, target.run);
+    v.moveRateIndex = 8;
+    ApplyOptions(v, unwritable, target, preview);
+    ASSERT_EQ(target.errors.size(), 1u);
+    EXPECT_NE(target.errors[0].find("Not a directory"), std::string::npos) << target.errors[0];
+    EXPECT_TRUE(heard.empty());  // nothing changed, so nobody is told
+    EXPECT_EQ(*suite.Read("blocked"), "");
+    EXPECT_EQ(target.calls.back(), "redraw");
+    EXPECT_EQ(preview.sent.size(), 7u);
+}
+
+}  // namespace
+}  // namespace fw
