@@ -52,8 +52,6 @@ inline constexpr SettingKey MoveRate{FACETWORK_INI, "Options", "MoveRate", ""};
 inline constexpr SettingKey PmoveMode{FACETWORK_INI, "Options", "PmoveMode", ""};
 inline constexpr SettingKey ViewOrient{FACETWORK_INI, "Options", "ViewOrient", ""};
 inline constexpr SettingKey CrossMarked{FACETWORK_INI, "Options", "CrossMarked", ""};
-// "1": a resized view stretches its picture instead of keeping one scale both ways.
-inline constexpr SettingKey StretchViews{FACETWORK_INI, "Options", "StretchViews", ""};
 inline constexpr SettingKey InterfaceMode{FACETWORK_INI, "Interface", "InterfaceMode", ""};
 // Views scale their drawing to fill their panes instead of keeping one scale in all.
 inline constexpr SettingKey StretchViews{FACETWORK_INI, "Interface", "StretchViews", ""};
@@ -174,7 +172,6 @@ public:
     bool PmoveMode() const { return ReadFlag(setting::PmoveMode); }
     bool ViewOrient() const { return ReadFlag(setting::ViewOrient); }
     bool CrossMarked() const { return ReadFlag(setting::CrossMarked); }
-    bool StretchViews() const { return ReadFlag(setting::StretchViews); }
     bool FourViewLayout() const { return ReadFlag(setting::InterfaceMode); }
     bool StretchViews() const { return ReadFlag(setting::StretchViews); }
     bool StandardUndoKeys() const { return ReadFlag(setting::StandardUndoKeys); }

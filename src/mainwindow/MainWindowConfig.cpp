@@ -146,6 +146,10 @@ void MainWindow::ApplySetting(const SettingKey& key) {
     if (SameSetting(key, setting::ViewOrient)) viewArea_->SetOrientation(settings_.ViewOrient());
     if (SameSetting(key, setting::IsoMode)) editor_.IsoMode = settings_.IsoMode();
     if (SameSetting(key, setting::StandardUndoKeys)) ApplyUndoKeys(settings_.StandardUndoKeys());
+    if (SameSetting(key, setting::StretchViews)) {
+        views_.StretchViews = settings_.StretchViews();
+        viewArea_->RepaintVisible();
+    }
     if (SameSetting(key, setting::MoveRate)) {
         // The strip's slider sets the editor's step and shows it; an unchanged value does
         // nothing.

@@ -1,3 +1,5 @@
+#include <cmath>
+
 #include "EditFixture.h"
 #include "edit/AttributeEdits.h"
 #include "edit/CommandTable.h"
