@@ -144,4 +144,30 @@ struct HamBuilder {
     }
 };
 
+// A mission's .hxm, written in the order the game's loader reads it.
+struct HxmBuilder {
+    int32_t Version = 1;
+    std::vector<int32_t> Robots;                      // numbers; 480 zero bytes each
+    std::vector<int32_t> Joints;                      // numbers; 8 zero bytes each
+    std::vector<std::pair<int32_t, GameModel>> Models;  // replaced number and model
+    std::vector<std::pair<int32_t, uint16_t>> ObjBitmaps;
+    std::vector<std::pair<int32_t, int16_t>> ObjBitmapPtrs;
+
+    std::vector<uint8_t> Build() const {
+        GameBytes b;
+        b.Text("HMX!").Long(Version).Long(int32_t(Robots.size()));
+        for (int32_t n : Robots) b.Long(n).Zeros(480);
+        b.Long(int32_t(Joints.size()));
+        for (int32_t n : Joints) b.Long(n).Zeros(8);
+        b.Long(int32_t(Models.size()));
+        for (const auto& [n, m] : Models)
+            b.Long(n).Append(m.Record).Append(m.Stream).Long(m.DyingModel).Long(m.DeadModel);
+        b.Long(int32_t(ObjBitmaps.size()));
+        for (auto [i, v] : ObjBitmaps) b.Long(i).Short(v);
+        b.Long(int32_t(ObjBitmapPtrs.size()));
+        for (auto [i, v] : ObjBitmapPtrs) b.Long(i).Short(v);
+        return b.bytes;
+    }
+};
+
 }  // namespace fw::test
