@@ -170,4 +170,43 @@ struct HxmBuilder {
     }
 };
 
+// A POF file: the tag, the version and chunks of (id, length, content) in the given order.
+struct PofBuilder {
+    int16_t Version = 8;
+    std::vector<std::pair<std::string, std::vector<uint8_t>>> Chunks;
+
+    PofBuilder& Chunk(const std::string& id, const GameBytes& content) {
+        return Chunks.emplace_back(id, content.bytes), *this;
+    }
+    PofBuilder& Header(int submodels, double radius = 1) {
+        return Chunk("OHDR", GameBytes().Long(submodels).Fix(radius).Vec(-1, -1, -1).Vec(1, 1, 1));
+    }
+    PofBuilder& Submodel(int number, int parent, std::array<double, 3> offset, int dataOffset) {
+        return Chunk("SOBJ", GameBytes()
+                                 .Short(number)
+                                 .Short(parent)
+                                 .Vec(0, 0, 1)
+                                 .Vec(0, 0, 0)
+                                 .Vec(offset[0], offset[1], offset[2])
+                                 .Fix(1)
+                                 .Long(dataOffset));
+    }
+    PofBuilder& Textures(const std::vector<std::string>& names) {
+        GameBytes c;
+        c.Short(int(names.size()));
+        for (const std::string& n : names) c.Text(n).Byte(0);
+        return Chunk("TXTR", c);
+    }
+    PofBuilder& Data(const std::vector<uint8_t>& stream) {
+        return Chunk("IDTA", GameBytes().Append(stream));
+    }
+
+    std::vector<uint8_t> Build() const {
+        GameBytes b;
+        b.Text("PSPO").Short(Version);
+        for (const auto& [id, content] : Chunks) b.Text(id).Long(int32_t(content.size())).Append(content);
+        return b.bytes;
+    }
+};
+
 }  // namespace fw::test

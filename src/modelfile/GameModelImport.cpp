@@ -121,7 +121,7 @@ void FillStore(const GameModelContents& c, ModelStore& m) {
     m.Modified = false;
 }
 
-std::string Summary(const ModelStore& m, const GameModelContents& c) {
+std::string Summary(const ModelStore& m, const GameModelContents& c, const ImportNotes& notes) {
     std::string line = "Imported " + Count(m.NumSubmodels, "submodel", "submodels") + ", " +
                        Count(m.NumPoints, "point", "points") + " and " +
                        Count(m.NumPolygons, "polygon", "polygons");
@@ -139,6 +139,7 @@ std::string Summary(const ModelStore& m, const GameModelContents& c) {
     if (int moved = MovedPivots(m, c); moved > 0)
         lost.push_back(Count(moved, "submodel pivot", "submodel pivots") +
                        " (a save puts each at the centroid of its points)");
+    lost.insert(lost.end(), notes.NotKept.begin(), notes.NotKept.end());
     if (lost.empty()) {
         line += "; nothing lost";
     } else {
@@ -148,27 +149,29 @@ std::string Summary(const ModelStore& m, const GameModelContents& c) {
     if (c.CopiedPoints > 0)
         line += "; " + Count(c.CopiedPoints, "point", "points") +
                 " shared between submodels copied into the submodel using them";
+    for (const std::string& remark : notes.Remarks) line += "; " + remark;
     return line + ".";
 }
 
 }  // namespace
 
 std::string ConvertGameModelContents(const GameModelContents& c, ModelStore& m,
-                                     std::string& summary) {
+                                     std::string& summary, const ImportNotes& notes) {
     summary.clear();
     if (std::string error = CheckLimits(c); !error.empty()) return error;
     auto work = std::make_unique<ModelStore>();
     FillStore(c, *work);
-    summary = Summary(*work, c);
+    summary = Summary(*work, c, notes);
     m = *work;
     return "";
 }
 
-std::string ConvertGameModel(const GameModel& model, ModelStore& m, std::string& summary) {
+std::string ConvertGameModel(const GameModel& model, ModelStore& m, std::string& summary,
+                             const ImportNotes& notes) {
     summary.clear();
     auto contents = std::make_unique<GameModelContents>();
     if (std::string error = ReadGameModelContents(model, *contents); !error.empty()) return error;
-    return ConvertGameModelContents(*contents, m, summary);
+    return ConvertGameModelContents(*contents, m, summary, notes);
 }
 
 }  // namespace fw

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "model/ModelStore.h"
 #include "modelfile/GameModel.h"
@@ -17,10 +18,18 @@ namespace fw {
 // success the store holds the model, unmarked and unmodified, and `summary` is one line
 // saying what was imported and what the editor cannot keep. On failure the store is
 // unchanged.
-std::string ConvertGameModel(const GameModel& model, ModelStore& m, std::string& summary);
+// What a file format's own reader adds to the summary line: things the editor cannot keep
+// ("gun points (4)") and other remarks.
+struct ImportNotes {
+    std::vector<std::string> NotKept;
+    std::vector<std::string> Remarks;
+};
+
+std::string ConvertGameModel(const GameModel& model, ModelStore& m, std::string& summary,
+                             const ImportNotes& notes = {});
 
 // The same, from contents already read.
 std::string ConvertGameModelContents(const GameModelContents& c, ModelStore& m,
-                                     std::string& summary);
+                                     std::string& summary, const ImportNotes& notes = {});
 
 }  // namespace fw
