@@ -13,6 +13,13 @@ std::string GameModelFromStore(const ModelStore& m, GameModel& out) {
     auto work = std::make_unique<ModelStore>(m);
     std::vector<uint8_t> file;
     if (std::string error = SerializeModel(*work, file); !error.empty()) return error;
+    return GameModelFromModelFile(file, out);
+}
+
+std::string GameModelFromModelFile(std::span<const uint8_t> file, GameModel& out) {
+    out = GameModel{};
+    auto check = std::make_unique<ModelStore>();
+    if (std::string error = ParseModel(*check, file); !error.empty()) return error;
     std::vector<std::string> faults = CheckModelFileBytes(file);
     if (!faults.empty())
         return "The model breaks the game's stream rules (" + std::to_string(faults.size()) +
@@ -20,11 +27,14 @@ std::string GameModelFromStore(const ModelStore& m, GameModel& out) {
     auto recordStart = file.begin() + RECORD_OFFSET_IN_MODEL_FILE;
     out.Record.assign(recordStart, recordStart + GAME_MODEL_RECORD_SIZE);
     out.Stream.assign(file.begin() + MODEL_HEADER_SIZE, file.end() - MODEL_TRAILER_SIZE);
+    // The data pointer means nothing outside a running game.
+    ModelRecordFields r = ReadModelRecord(out.Record);
+    r.DataPointer = 0;
+    out.Record = WriteModelRecord(r);
     return "";
 }
 
-std::string CheckGameTextureWindow(const ModelStore& m, const GameLimits& limits) {
-    int first = m.FirstModelTexture, count = m.NumberOfTextures;
+std::string CheckGameTextureWindow(int first, int count, const GameLimits& limits) {
     if (count > MAX_GAME_MODEL_TEXTURES)
         return "The model uses " + std::to_string(count) + " textures; a game model may use at most " +
                std::to_string(MAX_GAME_MODEL_TEXTURES) + ".";

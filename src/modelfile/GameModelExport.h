@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <span>
 #include <string>
 
 #include "model/ModelStore.h"
@@ -20,8 +22,12 @@ struct GameLimits {
 // copied, not changed), then the game's stream rules; returns "" or the refusal.
 std::string GameModelFromStore(const ModelStore& m, GameModel& out);
 
+// The record and stream of a .pol file exactly as saved (separation planes included), once
+// the file reads and passes the game's stream rules.
+std::string GameModelFromModelFile(std::span<const uint8_t> file, GameModel& out);
+
 // Refusals for texture windows the game cannot draw from: more textures than a model may
 // use, or slots outside the game's object texture table. "" when the window fits.
-std::string CheckGameTextureWindow(const ModelStore& m, const GameLimits& limits);
+std::string CheckGameTextureWindow(int first, int count, const GameLimits& limits);
 
 }  // namespace fw

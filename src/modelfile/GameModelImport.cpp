@@ -3,6 +3,7 @@
 #include <cmath>
 #include <memory>
 
+#include "modelfile/ModelGeometry.h"
 #include "modelfile/SubmodelTree.h"
 
 namespace fw {
@@ -75,6 +76,29 @@ int MovedPivots(const ModelStore& m, const GameModelContents& c) {
     return moved;
 }
 
+// The record keeps each child's separation plane; when a polygon of the model lies in that
+// plane with its first corner on the plane's point (as the editor's own files have it), that
+// polygon becomes the child's sorting polygon again. Otherwise it stays 0, as when a .pol file
+// is read.
+void FindSortPolygons(const ModelRecordFields& r, ModelStore& m) {
+    auto near = [](double value, int32_t fix, double tolerance) {
+        return std::abs(value * FIX_ONE - fix) <= tolerance;
+    };
+    for (int s = 1; s < m.NumSubmodels; ++s) {
+        const FixVector &normal = r.PlaneNormals[s], &point = r.PlanePoints[s];
+        for (int i = 0; i < m.NumPolygons; ++i) {
+            const PointRecord& p = m.Points[m.Polygons[i].Corners[0]];
+            Vector3 n = PolygonNormal(m, i);
+            // Points went through 16.16 once more than the stored normal's corners did.
+            if (near(p.X, point.X, 2) && near(p.Y, point.Y, 2) && near(p.Z, point.Z, 2) &&
+                near(n[0], normal.X, 64) && near(n[1], normal.Y, 64) && near(n[2], normal.Z, 64)) {
+                m.Submodels[s].SortPolygon = static_cast<int16_t>(i);
+                break;
+            }
+        }
+    }
+}
+
 void FillStore(const GameModelContents& c, ModelStore& m) {
     NewModel(m);
     const ModelRecordFields& r = c.Record;
@@ -114,6 +138,7 @@ void FillStore(const GameModelContents& c, ModelStore& m) {
     }
     m.NumPolygons = static_cast<int16_t>(c.Polygons.size());
 
+    FindSortPolygons(r, m);
     m.NumberOfTextures = std::max<uint8_t>(r.NumberOfTextures, 1);
     m.FirstModelTexture = static_cast<int16_t>(r.FirstTexture);
     m.SimplerModel = r.SimplerModel;

@@ -29,6 +29,9 @@ HxmExportOptions HxmOptionsFromHam(const HamFile& ham, int replaceModel);
 // draw from, and a model the save or the game's stream rules refuse.
 std::string BuildHxmForModel(const ModelStore& m, const HxmExportOptions& options,
                              std::vector<uint8_t>& out);
+// The same for a model as its file holds it (see GameModelFromModelFile).
+std::string BuildHxmForGameModel(const GameModel& model, const HxmExportOptions& options,
+                                 std::vector<uint8_t>& out);
 
 // As BuildHxmForModel, written to `path`; nothing is written when it is refused.
 std::string ExportHxmFile(const ModelStore& m, const std::string& path,

@@ -109,13 +109,20 @@ std::string ConvertPof(const PofFile& pof, const TextureNaming& naming, ModelSto
 std::string BuildPofForModel(const ModelStore& m, const TextureNaming& naming,
                              std::vector<uint8_t>& out) {
     out.clear();
-    // Names, not table slots, tie a POF to textures; only the count limit applies.
-    if (std::string error = CheckGameTextureWindow(m, GameLimits{INT_MAX / 2, INT_MAX / 2});
-        !error.empty())
-        return error;
     GameModel g;
     if (std::string error = GameModelFromStore(m, g); !error.empty()) return error;
+    return BuildPofForGameModel(g, naming, out);
+}
+
+std::string BuildPofForGameModel(const GameModel& g, const TextureNaming& naming,
+                                 std::vector<uint8_t>& out) {
+    out.clear();
     ModelRecordFields r = ReadModelRecord(g.Record);
+    int first = int16_t(r.FirstTexture), count = std::max<int>(r.NumberOfTextures, 1);
+    // Names, not table slots, tie a POF to textures; only the count limit applies.
+    if (std::string error = CheckGameTextureWindow(first, count, GameLimits{INT_MAX / 2, INT_MAX / 2});
+        !error.empty())
+        return error;
     PofFile pof;
     pof.NumSubmodels = r.NumSubmodels;
     pof.Radius = r.ModelRadius;
@@ -126,9 +133,8 @@ std::string BuildPofForModel(const ModelStore& m, const TextureNaming& naming,
                                  static_cast<int16_t>(s == 0 ? -1 : r.Parents[s]),
                                  r.PlaneNormals[s], r.PlanePoints[s], r.Offsets[s], r.Radii[s],
                                  r.SubmodelPointers[s]});
-    for (int t = 0; t < m.NumberOfTextures; ++t)
-        pof.TextureNames.push_back(naming.NameOf(m.FirstModelTexture + t));
-    pof.Stream = std::move(g.Stream);
+    for (int t = 0; t < count; ++t) pof.TextureNames.push_back(naming.NameOf(first + t));
+    pof.Stream = g.Stream;
     out = BuildPofFile(pof);
     if (out.size() > size_t(POF_GAME_READ_LIMIT)) {
         std::string error = "The POF file would have " + std::to_string(out.size()) +

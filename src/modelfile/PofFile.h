@@ -68,6 +68,9 @@ std::string ConvertPof(const PofFile& pof, const TextureNaming& naming, ModelSto
 // game model may use, and a file larger than the game reads.
 std::string BuildPofForModel(const ModelStore& m, const TextureNaming& naming,
                              std::vector<uint8_t>& out);
+// The same for a model as its file holds it (see GameModelFromModelFile).
+std::string BuildPofForGameModel(const GameModel& model, const TextureNaming& naming,
+                                 std::vector<uint8_t>& out);
 std::string ExportPofFile(const ModelStore& m, const std::string& path,
                           const TextureNaming& naming);
 

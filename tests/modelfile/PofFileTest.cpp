@@ -88,8 +88,15 @@ TEST(PofFile, WriteThenReadGivesTheSameModel) {
         auto imported = EmptyModel(1), expected = EmptyModel(1);
         std::string summary;
         ASSERT_EQ(ConvertPof(pof, DefaultTextureNaming(), *imported, summary), "");
-        ASSERT_EQ(ParseModel(*expected, Serialize(*m)), "");
+        std::vector<uint8_t> file = Serialize(*m);
+        ASSERT_EQ(ParseModel(*expected, file), "");
+        for (int s = 1; s < m->NumSubmodels; ++s)
+            expected->Submodels[s].SortPolygon = m->Submodels[s].SortPolygon;
         EXPECT_TRUE(SameModelContent(*imported, *expected)) << which;
+        // The robot's coordinates are exact in 16.16, so its file comes back byte for byte.
+        if (which == 0) {
+            EXPECT_TRUE(Serialize(*imported) == file);
+        }
         EXPECT_EQ(BuildPofFile(pof), bytes);
     }
 }
