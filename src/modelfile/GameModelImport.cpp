@@ -106,6 +106,12 @@ void FillStore(const GameModelContents& c, ModelStore& m) {
     for (int s = 0; s < MAX_SUBMODELS; ++s) {
         SubmodelRecord& sub = m.Submodels[s];
         sub = SubmodelRecord{};
+        if (s >= r.NumSubmodels) {
+            // Entries beyond the model keep a parent only when a model file can hold it.
+            bool meaningful = r.Parents[s] < MAX_SUBMODELS || r.Parents[s] == NO_PARENT;
+            sub.Parent = meaningful ? r.Parents[s] : uint8_t(0);
+            continue;
+        }
         sub.Centre = c.Offsets[s];
         sub.Parent = s == 0 ? uint8_t(NO_PARENT) : r.Parents[s];
     }

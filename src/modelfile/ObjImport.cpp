@@ -205,6 +205,10 @@ private:
         std::array<double, 2> uv{};
         if (w.size() < 3 || !ToNumber(w[1], uv[0]) || !ToNumber(w[2], uv[1]))
             return "a texture coordinate needs two numbers";
+        for (int i = 0; i < 2; ++i)
+            if (!(std::abs(uv[i]) <= MAX_COORDINATE))
+                return "the texture coordinate " + w[1 + i] + " lies beyond the game's range of ±" +
+                       std::to_string(int(MAX_COORDINATE));
         UVs.push_back({uv[0], 1.0 - uv[1]});
         return "";
     }

@@ -229,6 +229,23 @@ TEST(GameModelImport, StreamsTheGameCouldNotDrawAreRefusedWithTheirOffset) {
               "the model has 11 submodels; a model has 1 to 10");
 }
 
+// Found by fuzzing: parent bytes of unused entries that no model file may hold made the
+// saved file unreadable.
+TEST(GameModelImport, UnusedRecordEntriesNeverSpoilTheSavedFile) {
+    ModelRecordFields f = OneSubmodel();
+    f.Parents.fill(77);
+    f.Offsets.fill({1 << 20, 0, 0});
+    f.Offsets[0] = {};
+    GameBytes s;
+    s.DefpStart(0, {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}}).FlatPoly({0, 1, 2}).Eof();
+    auto m = EmptyModel(1);
+    std::string summary;
+    ASSERT_EQ(ConvertGameModel(MakeGameModel(f, s.bytes), *m, summary), "");
+    std::vector<uint8_t> bytes = Serialize(*m);
+    auto back = EmptyModel(1);
+    EXPECT_EQ(ParseModel(*back, bytes), "");
+}
+
 TEST(GameModelImport, CountsPolygonsTheGameNeverDraws) {
     GameBytes s;
     s.DefpStart(0, {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}}).FlatPoly({0, 1, 2}).Eof().FlatPoly({2, 1, 0}).Eof();

@@ -255,6 +255,8 @@ TEST(ObjFile, FaultsNameTheLineAndLeaveTheModelAlone) {
     EXPECT_EQ(refuse("v 0 0\n"), "line 1: a vertex needs three coordinates");
     EXPECT_EQ(refuse("v 40000 0 0\n"),
               "line 1: the coordinate 40000 (scaled) lies beyond the game's range of ±32767");
+    EXPECT_EQ(refuse("vt 0 1e39\n"),  // found by fuzzing: a float cannot hold it
+              "line 1: the texture coordinate 1e39 lies beyond the game's range of ±32767");
     EXPECT_EQ(refuse("# nothing\n"), "the file holds no vertices");
     std::string objects;
     for (int i = 0; i < 11; ++i) objects += "o part" + std::to_string(i) + "\n" + square + "\n";
