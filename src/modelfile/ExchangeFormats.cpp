@@ -45,8 +45,8 @@ std::string ReadHam(ModelStore& m, const std::string& path, const FormatOptions&
     if (size_t(o.ModelNumber) >= ham->Models.size())
         return path + ": there is no model " + std::to_string(o.ModelNumber) + " (" +
                ModelRange(ham->Models.size()) + ")";
-    return ConvertNamed(ham->Models[o.ModelNumber], path + "#" + std::to_string(o.ModelNumber),
-                        m, summary);
+    return ConvertNamed(ham->Models[o.ModelNumber], path + "#" + std::to_string(o.ModelNumber), m,
+                        summary);
 }
 
 std::string ReadHxm(ModelStore& m, const std::string& path, const FormatOptions& o,
@@ -59,10 +59,12 @@ std::string ReadHxm(ModelStore& m, const std::string& path, const FormatOptions&
                                 : FindHxmModel(hxm, o.ModelNumber);
     if (!entry) {
         std::string numbers;
-        for (const HxmModel& h : hxm.Models) numbers += (numbers.empty() ? "" : ", ") + std::to_string(h.Number);
+        for (const HxmModel& h : hxm.Models)
+            numbers += (numbers.empty() ? "" : ", ") + std::to_string(h.Number);
         return path + ": " +
-               (o.ModelNumber < 0 ? "name a model as " + path + "#N"
-                                  : "the file does not replace model " + std::to_string(o.ModelNumber)) +
+               (o.ModelNumber < 0
+                    ? "name a model as " + path + "#N"
+                    : "the file does not replace model " + std::to_string(o.ModelNumber)) +
                " (it replaces models " + numbers + ")";
     }
     return ConvertNamed(entry->Model, path + "#" + std::to_string(entry->Number), m, summary);

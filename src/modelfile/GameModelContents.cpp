@@ -12,9 +12,9 @@ namespace {
 
 using namespace gamestream;
 
-constexpr int POINT_SLOTS = 1000;          // the game's point buffer for a whole model
-constexpr int MAX_NESTED_STREAMS = 64;     // guards the walker's own recursion
-constexpr long MAX_RECORD_VISITS = 200000; // branches that rejoin grow exponentially
+constexpr int POINT_SLOTS = 1000;           // the game's point buffer for a whole model
+constexpr int MAX_NESTED_STREAMS = 64;      // guards the walker's own recursion
+constexpr long MAX_RECORD_VISITS = 200000;  // branches that rejoin grow exponentially
 
 std::string At(int pos) {
     return "offset " + std::to_string(pos) + ": ";
@@ -82,8 +82,9 @@ public:
         }
         if (!Walk(0, 0, true)) return error_;
         CountUnreached();
-        std::stable_sort(out_.Polygons.begin(), out_.Polygons.end(),
-                         [](const GamePolygon& a, const GamePolygon& b) { return a.Offset < b.Offset; });
+        std::stable_sort(
+            out_.Polygons.begin(), out_.Polygons.end(),
+            [](const GamePolygon& a, const GamePolygon& b) { return a.Offset < b.Offset; });
         return "";
     }
 
@@ -145,7 +146,8 @@ private:
             case d_defpoints:
                 return Define(pos, 0, ReadShort(d_, pos + 2), pos + 4, context);
             case d_defp_start:
-                return Define(pos, ReadShort(d_, pos + 4), ReadShort(d_, pos + 2), pos + 8, context);
+                return Define(pos, ReadShort(d_, pos + 4), ReadShort(d_, pos + 2), pos + 8,
+                              context);
             case d_flatpoly:
             case d_tmappoly:
                 return !first || Polygon(op, pos, context);
@@ -176,8 +178,8 @@ private:
             for (int i = 0; i < count; ++i) {
                 FixVector v = FixAt(d_, vectors + 12 * i);
                 const auto& o = origin_[context];
-                out_.Points.push_back({context, {v.X / FIX_ONE + o[0], v.Y / FIX_ONE + o[1],
-                                                 v.Z / FIX_ONE + o[2]}});
+                out_.Points.push_back(
+                    {context, {v.X / FIX_ONE + o[0], v.Y / FIX_ONE + o[1], v.Z / FIX_ONE + o[2]}});
             }
             out_.DefinedPoints += count;
         }
@@ -240,8 +242,9 @@ private:
             return Fail(record + " offset " + std::to_string(offset) + " leads outside the data");
         int owner = owner_[target];
         if (owner != -1 && owner != target)
-            return Fail(record + " goes to " + std::to_string(target) + ", into the middle of the " +
-                        RecordName(ReadShort(d_, owner)) + " record at " + std::to_string(owner));
+            return Fail(record + " goes to " + std::to_string(target) +
+                        ", into the middle of the " + RecordName(ReadShort(d_, owner)) +
+                        " record at " + std::to_string(owner));
         return true;
     }
 
@@ -275,8 +278,8 @@ private:
     GameModelContents& out_;
     std::vector<uint8_t> visited_;  // 1 at the start of every record already handled
     std::vector<int> owner_;        // start of the record covering each byte, -1 when unknown
-    std::array<int, POINT_SLOTS> slot_{};  // point currently in each slot, -1 when none
-    std::unordered_map<int, int> firstPoint_;  // point record offset -> its first point
+    std::array<int, POINT_SLOTS> slot_{};        // point currently in each slot, -1 when none
+    std::unordered_map<int, int> firstPoint_;    // point record offset -> its first point
     std::map<std::pair<int, int>, int> copies_;  // (point, submodel) -> copy
     std::array<std::array<double, 3>, MAX_SUBMODELS> origin_{};
     long visits_ = 0;

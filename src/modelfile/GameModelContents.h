@@ -21,8 +21,8 @@ struct GamePolygon {
     int Offset = 0;  // of its record in the stream
     bool Textured = false;
     int16_t ColourOrTexture = 0;
-    std::vector<int> Corners;                 // indices into GameModelContents::Points
-    std::vector<std::array<float, 3>> UVL;    // per corner, textured polygons only
+    std::vector<int> Corners;               // indices into GameModelContents::Points
+    std::vector<std::array<float, 3>> UVL;  // per corner, textured polygons only
 };
 
 struct GameModelContents {
@@ -31,13 +31,13 @@ struct GameModelContents {
     std::array<std::array<double, 3>, MAX_SUBMODELS> Offsets{};
     std::vector<GamePoint> Points;      // in the order the stream defines them
     std::vector<GamePolygon> Polygons;  // in stream order
-    int DefinedPoints = 0;       // points the stream defines (Points also holds copies)
-    int SortNormRecords = 0;     // their drawing order is the game's own
+    int DefinedPoints = 0;              // points the stream defines (Points also holds copies)
+    int SortNormRecords = 0;            // their drawing order is the game's own
     int GlowRecords = 0;
     int RodRecords = 0;
-    int CopiedPoints = 0;        // points one submodel defines and another's polygon uses
-    int UnreachedPolygons = 0;   // polygon records the game never draws
-    int DeepestSubmodel = 0;     // parent links from the deepest submodel to the root
+    int CopiedPoints = 0;       // points one submodel defines and another's polygon uses
+    int UnreachedPolygons = 0;  // polygon records the game never draws
+    int DeepestSubmodel = 0;    // parent links from the deepest submodel to the root
 };
 
 // Walks the model's stream as the game draws it: each submodel from its pointer, then the

@@ -23,7 +23,8 @@ std::string GameModelFromModelFile(std::span<const uint8_t> file, GameModel& out
     std::vector<std::string> faults = CheckModelFileBytes(file);
     if (!faults.empty())
         return "The model breaks the game's stream rules (" + std::to_string(faults.size()) +
-               (faults.size() == 1 ? " fault" : " faults") + "; run facetwork-tool check on its .pol file): " + faults.front();
+               (faults.size() == 1 ? " fault" : " faults") +
+               "; run facetwork-tool check on its .pol file): " + faults.front();
     auto recordStart = file.begin() + RECORD_OFFSET_IN_MODEL_FILE;
     out.Record.assign(recordStart, recordStart + GAME_MODEL_RECORD_SIZE);
     out.Stream.assign(file.begin() + MODEL_HEADER_SIZE, file.end() - MODEL_TRAILER_SIZE);
@@ -36,7 +37,8 @@ std::string GameModelFromModelFile(std::span<const uint8_t> file, GameModel& out
 
 std::string CheckGameTextureWindow(int first, int count, const GameLimits& limits) {
     if (count > MAX_GAME_MODEL_TEXTURES)
-        return "The model uses " + std::to_string(count) + " textures; a game model may use at most " +
+        return "The model uses " + std::to_string(count) +
+               " textures; a game model may use at most " +
                std::to_string(MAX_GAME_MODEL_TEXTURES) + ".";
     if (first < 0 || first + count > limits.ObjBitmapPtrs)
         return "The model's textures " + std::to_string(first) + " to " +

@@ -13,8 +13,8 @@ namespace fw {
 // Descent 2 as released; a mission with extra models raises them (read them from its HAM).
 inline constexpr int MAX_GAME_MODEL_TEXTURES = 100;  // textures one model may use
 struct GameLimits {
-    int PolygonModels = 166;   // models in the game's table
-    int ObjBitmapPtrs = 502;   // object texture slots models index
+    int PolygonModels = 166;  // models in the game's table
+    int ObjBitmapPtrs = 502;  // object texture slots models index
 };
 
 // The model as the game would load it: the .pol writer's header (bytes 12..745) as the

@@ -26,8 +26,8 @@ std::string CheckLimits(const GameModelContents& c) {
     for (int i = 0; i < polygons; ++i) {
         int n = static_cast<int>(c.Polygons[i].Corners.size());
         std::string which = "Polygon " + std::to_string(i) + " (offset " +
-                            std::to_string(c.Polygons[i].Offset) + ") has " +
-                            std::to_string(n) + " corners; the editor ";
+                            std::to_string(c.Polygons[i].Offset) + ") has " + std::to_string(n) +
+                            " corners; the editor ";
         if (n > MAX_CORNERS) return which + "handles at most " + std::to_string(MAX_CORNERS) + ".";
         if (n < 3) return which + "needs at least 3.";
     }
@@ -63,7 +63,8 @@ int MovedPivots(const ModelStore& m, const GameModelContents& c) {
         if (r.PointCount < 1) continue;
         std::array<double, 3> centroid{};
         for (int i = r.FirstPoint; i < r.FirstPoint + r.PointCount; ++i) {
-            centroid[0] += m.Points[i].X, centroid[1] += m.Points[i].Y, centroid[2] += m.Points[i].Z;
+            centroid[0] += m.Points[i].X, centroid[1] += m.Points[i].Y,
+                centroid[2] += m.Points[i].Z;
         }
         std::array<double, 3> pivot = PivotOf(c, s);
         for (int axis = 0; axis < 3; ++axis) {

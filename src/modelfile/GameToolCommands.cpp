@@ -40,7 +40,8 @@ bool ParseFlags(const std::vector<std::string>& args, size_t from,
         bool known = false;
         for (const char* n : names) known |= args[i] == n;
         if (!known || i + 1 >= args.size()) {
-            err << (known ? args[i] + " needs a value." : "Unknown option " + args[i] + ".") << "\n";
+            err << (known ? args[i] + " needs a value." : "Unknown option " + args[i] + ".")
+                << "\n";
             return false;
         }
         flags[args[i]] = args[i + 1];
@@ -89,7 +90,8 @@ int Fail(std::ostream& err, const std::string& message) {
 
 int RunGameModels(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::string ham = FindHamFile(args.at(0));
-    if (ham.empty()) return Fail(err, "No " + std::string(HAM_FILE_NAME) + " in " + args.at(0) + ".");
+    if (ham.empty())
+        return Fail(err, "No " + std::string(HAM_FILE_NAME) + " in " + args.at(0) + ".");
     std::string listing;
     if (std::string error = ListHamModels(ham, listing); !error.empty()) return Fail(err, error);
     out << listing;
@@ -98,13 +100,15 @@ int RunGameModels(const std::vector<std::string>& args, std::ostream& out, std::
 
 int RunExchangeImport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::map<std::string, std::string> flags;
-    if (args.size() < 2) return Usage(err, "import MODEL.{ham,hxm,pof}[#N]|IN.obj OUT.pol [--scale F]");
+    if (args.size() < 2)
+        return Usage(err, "import MODEL.{ham,hxm,pof}[#N]|IN.obj OUT.pol [--scale F]");
     if (!ParseFlags(args, 2, {"--scale"}, flags, err)) return 2;
     FormatOptions options;
     std::string path;
     if (std::string error = SplitModelNumber(args[0], path, options.ModelNumber); !error.empty())
         return Fail(err, error);
-    if (flags.count("--scale") && !(ParseNumber(flags["--scale"], options.Scale) && options.Scale > 0))
+    if (flags.count("--scale") &&
+        !(ParseNumber(flags["--scale"], options.Scale) && options.Scale > 0))
         return Fail(err, "The scale factor " + flags["--scale"] + " is not a positive number.");
     const ModelFormat* format = FormatForPath(path);
     if (!format || !format->Read)
@@ -130,7 +134,8 @@ int RunObjExport(const std::vector<std::string>& args, std::ostream&, std::ostre
 
 int RunExportHxm(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
     std::map<std::string, std::string> flags;
-    if (args.size() < 2) return Usage(err, "export-hxm IN.pol OUT.hxm --replace N [--game GAMEDIR]");
+    if (args.size() < 2)
+        return Usage(err, "export-hxm IN.pol OUT.hxm --replace N [--game GAMEDIR]");
     if (!ParseFlags(args, 2, {"--replace", "--game"}, flags, err)) return 2;
     int replace = -1;
     if (!flags.count("--replace"))

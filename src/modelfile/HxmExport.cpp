@@ -48,9 +48,8 @@ std::string BuildHxmForGameModel(const GameModel& model, const HxmExportOptions&
     out.clear();
     if (std::string error = CheckModelNumber(options); !error.empty()) return error;
     ModelRecordFields r = ReadModelRecord(model.Record);
-    if (std::string error = CheckGameTextureWindow(int16_t(r.FirstTexture),
-                                                   std::max<int>(r.NumberOfTextures, 1),
-                                                   options.Limits);
+    if (std::string error = CheckGameTextureWindow(
+            int16_t(r.FirstTexture), std::max<int>(r.NumberOfTextures, 1), options.Limits);
         !error.empty())
         return error;
     HxmFile hxm;

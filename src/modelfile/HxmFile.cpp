@@ -28,21 +28,19 @@ bool ReadEntries(GameDataReader& in, const std::string& what, std::vector<Entry>
 }
 
 std::string ParseTables(GameDataReader& in, HxmFile& hxm) {
-    bool ok =
-        ReadEntries(in, "robot", hxm.Robots,
-                    [&](const std::string& n, HxmRobot& e) {
-                        return in.Bytes(n, HXM_ROBOT_INFO_SIZE, e.Info);
-                    }) &&
-        ReadEntries(in, "joint", hxm.Joints,
-                    [&](const std::string& n, HxmJoint& e) {
-                        return in.Bytes(n, HXM_JOINT_SIZE, e.Position);
-                    }) &&
-        ReadEntries(in, "polygon model", hxm.Models,
-                    [&](const std::string& n, HxmModel& e) {
-                        return in.ModelWithStream(n, e.Model) &&
-                               in.Long(n + " dying model number", e.Model.DyingModel) &&
-                               in.Long(n + " dead model number", e.Model.DeadModel);
-                    });
+    bool ok = ReadEntries(in, "robot", hxm.Robots,
+                          [&](const std::string& n, HxmRobot& e) {
+                              return in.Bytes(n, HXM_ROBOT_INFO_SIZE, e.Info);
+                          }) &&
+              ReadEntries(in, "joint", hxm.Joints,
+                          [&](const std::string& n, HxmJoint& e) {
+                              return in.Bytes(n, HXM_JOINT_SIZE, e.Position);
+                          }) &&
+              ReadEntries(in, "polygon model", hxm.Models, [&](const std::string& n, HxmModel& e) {
+                  return in.ModelWithStream(n, e.Model) &&
+                         in.Long(n + " dying model number", e.Model.DyingModel) &&
+                         in.Long(n + " dead model number", e.Model.DeadModel);
+              });
     if (!ok) return in.Error();
     // The texture tables name their slot with an index rather than a number.
     int32_t count = 0;

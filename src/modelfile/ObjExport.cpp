@@ -44,7 +44,8 @@ std::string BuildMtl(const ModelStore& m, const ObjExportOptions& options) {
     for (int i = 0; i < m.NumPolygons; ++i)
         if (m.Polygons[i].IsFlat()) colours.insert(m.Polygons[i].FlatColour & 0x7FFF);
     for (int c : colours)
-        mtl += "\nnewmtl " + FlatMaterialName(int16_t(c)) + "\nKd " + FlatDiffuse(int16_t(c)) + "\n";
+        mtl +=
+            "\nnewmtl " + FlatMaterialName(int16_t(c)) + "\nKd " + FlatDiffuse(int16_t(c)) + "\n";
     return mtl;
 }
 

@@ -1,264 +1,27 @@
-#include <charconv>
 #include <cmath>
 #include <filesystem>
-#include <map>
 #include <memory>
 #include <sstream>
 #include <unordered_map>
 
 #include "modelfile/BinaryFile.h"
 #include "modelfile/ObjFile.h"
+#include "modelfile/ObjMaterials.h"
+#include "modelfile/ObjStatements.h"
 
 namespace fw {
 namespace {
 
+using obj::Face;
+using obj::Surface;
+using obj::Vertex;
+
 constexpr double WELD_DISTANCE = 1.0 / 65536;
-constexpr double MAX_COORDINATE = 32767;  // what a 16.16 fixed-point value holds
 constexpr std::uintmax_t MAX_OBJ_FILE_SIZE = 256u << 20;
-
-std::vector<std::string> Words(const std::string& line) {
-    std::istringstream in(line);
-    std::vector<std::string> words;
-    for (std::string w; in >> w;) words.push_back(w);
-    return words;
-}
-
-// The rest of the line after the keyword, trimmed: names may contain blanks.
-std::string RestOf(const std::string& line, const std::string& keyword) {
-    size_t at = line.find(keyword) + keyword.size();
-    size_t begin = line.find_first_not_of(" \t", at);
-    if (begin == std::string::npos) return "";
-    size_t end = line.find_last_not_of(" \t\r");
-    return line.substr(begin, end - begin + 1);
-}
-
-bool ToNumber(const std::string& text, double& v) {
-    const char* begin = text.data() + (!text.empty() && text[0] == '+');
-    auto result = std::from_chars(begin, text.data() + text.size(), v);
-    return result.ec == std::errc() && result.ptr == text.data() + text.size() && std::isfinite(v);
-}
-
-bool ToInteger(const std::string& text, long& v) {
-    auto result = std::from_chars(text.data(), text.data() + text.size(), v);
-    return result.ec == std::errc() && result.ptr == text.data() + text.size();
-}
-
-// The base name of a picture path, whichever system's separators it uses.
-std::string PictureName(const std::string& path) {
-    size_t slash = path.find_last_of("/\\");
-    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    size_t dot = name.find_last_of('.');
-    return dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
-}
-
-struct Material {
-    std::string Picture;  // map_Kd, without folders and extension
-    bool HasColour = false;
-    double Colour[3] = {0, 0, 0};
-};
-
-std::map<std::string, Material> ReadMaterials(const std::vector<std::string>& mtls) {
-    std::map<std::string, Material> materials;
-    Material* current = nullptr;
-    for (const std::string& text : mtls) {
-        std::istringstream in(text);
-        for (std::string line; std::getline(in, line);) {
-            std::vector<std::string> w = Words(line);
-            if (w.empty()) continue;
-            if (w[0] == "newmtl") {
-                current = &materials[RestOf(line, "newmtl")];
-            } else if (current && w[0] == "Kd" && w.size() >= 4) {
-                current->HasColour = ToNumber(w[1], current->Colour[0]) &&
-                                     ToNumber(w[2], current->Colour[1]) &&
-                                     ToNumber(w[3], current->Colour[2]);
-            } else if (current && w[0] == "map_Kd" && w.size() >= 2) {
-                current->Picture = PictureName(w.back());
-            }
-        }
-    }
-    return materials;
-}
-
-// What a material makes of a face: a texture (absolute number), a flat colour, or nothing.
-struct Surface {
-    enum Kind { Texture, Flat, Unknown } What = Unknown;
-    int Value = DEFAULT_FLAT_COLOUR;
-};
-
-Surface SurfaceOf(const std::string& name, const std::map<std::string, Material>& materials,
-                  const TextureNaming& names) {
-    if (name.empty()) return {Surface::Flat, DEFAULT_FLAT_COLOUR};
-    if (auto n = names.NumberOf(name); n && *n >= 0) return {Surface::Texture, *n};
-    auto it = materials.find(name);
-    if (it != materials.end() && !it->second.Picture.empty())
-        if (auto n = names.NumberOf(it->second.Picture); n && *n >= 0) return {Surface::Texture, *n};
-    if (name.size() == 9 && name.rfind("flat_", 0) == 0) {
-        int colour = 0;
-        auto r = std::from_chars(name.data() + 5, name.data() + 9, colour, 16);
-        if (r.ec == std::errc() && r.ptr == name.data() + 9) return {Surface::Flat, colour & 0x7FFF};
-    }
-    if (it != materials.end() && it->second.HasColour && it->second.Picture.empty()) {
-        auto part = [&](int i) {
-            return static_cast<int>(std::lround(std::clamp(it->second.Colour[i], 0.0, 1.0) * 31));
-        };
-        return {Surface::Flat, part(0) << 10 | part(1) << 5 | part(2)};
-    }
-    return {};
-}
-
-struct Face {
-    int Group = 0;
-    std::string Material;
-    std::vector<int> Vertices, UVs;  // UV -1 when the corner has none
-    int Line = 0;
-};
-
-struct Vertex {
-    std::array<double, 3> Position;
-    int Group = 0;
-};
 
 // A face's welded points and the texture coordinate of each (-1: none).
 struct BuiltFace {
     std::vector<int> Points, UVs;
-};
-
-class ObjReader {
-public:
-    ObjReader(const ObjImportOptions& options) : options_(options) {}
-
-    std::string Read(const std::string& text) {
-        useObjects_ = HasObjects(text);
-        std::istringstream in(text);
-        int number = 0;
-        for (std::string line; std::getline(in, line);) {
-            ++number;
-            if (std::string error = Line(line, number); !error.empty())
-                return "line " + std::to_string(number) + ": " + error;
-        }
-        return "";
-    }
-
-    std::vector<Vertex> Vertices;
-    std::vector<std::array<double, 2>> UVs;
-    std::vector<Face> Faces;
-    std::vector<std::string> Groups;  // submodel names, in order
-    std::map<std::string, int> Unused;  // statements read but not used, by keyword
-
-private:
-    static bool HasObjects(const std::string& text) {
-        std::istringstream in(text);
-        for (std::string line; std::getline(in, line);) {
-            std::vector<std::string> w = Words(line);
-            if (!w.empty() && w[0] == "o") return true;
-        }
-        return false;
-    }
-
-    int GroupNumber(const std::string& name) {
-        for (size_t i = 0; i < Groups.size(); ++i)
-            if (Groups[i] == name) return int(i);
-        Groups.push_back(name);
-        return int(Groups.size()) - 1;
-    }
-
-    int CurrentGroup() {
-        if (group_ < 0) group_ = GroupNumber("");
-        return group_;
-    }
-
-    std::string Line(const std::string& line, int) {
-        std::vector<std::string> w = Words(line);
-        if (w.empty() || w[0][0] == '#') return "";
-        const std::string& key = w[0];
-        if (key == "v") return ReadVertex(w);
-        if (key == "vt") return ReadUV(w);
-        if (key == "f") return ReadFace(w);
-        if (key == "usemtl") {
-            material_ = RestOf(line, "usemtl");
-        } else if (key == "o" || key == "g") {
-            if ((key == "o") == useObjects_) group_ = GroupNumber(RestOf(line, key));
-        } else if (key != "mtllib") {
-            ++Unused[key];
-        }
-        return "";
-    }
-
-    std::string ReadVertex(const std::vector<std::string>& w) {
-        if (w.size() < 4) return "a vertex needs three coordinates";
-        Vertex v;
-        for (int axis = 0; axis < 3; ++axis) {
-            if (!ToNumber(w[1 + axis], v.Position[axis]))
-                return "cannot read the number '" + w[1 + axis] + "'";
-            v.Position[axis] *= options_.Scale;
-            if (!(std::abs(v.Position[axis]) <= MAX_COORDINATE))
-                return "the coordinate " + w[1 + axis] + " (scaled) lies beyond the game's range of ±" +
-                       std::to_string(int(MAX_COORDINATE));
-        }
-        v.Position[2] = -v.Position[2];  // back to the game's forward axis
-        v.Group = CurrentGroup();
-        Vertices.push_back(v);
-        return "";
-    }
-
-    std::string ReadUV(const std::vector<std::string>& w) {
-        std::array<double, 2> uv{};
-        if (w.size() < 3 || !ToNumber(w[1], uv[0]) || !ToNumber(w[2], uv[1]))
-            return "a texture coordinate needs two numbers";
-        for (int i = 0; i < 2; ++i)
-            if (!(std::abs(uv[i]) <= MAX_COORDINATE))
-                return "the texture coordinate " + w[1 + i] + " lies beyond the game's range of ±" +
-                       std::to_string(int(MAX_COORDINATE));
-        UVs.push_back({uv[0], 1.0 - uv[1]});
-        return "";
-    }
-
-    // A 1-based index, or a negative one counted back from the last element so far.
-    static bool Index(const std::string& text, size_t count, int& index) {
-        long v = 0;
-        if (!ToInteger(text, v) || v == 0) return false;
-        long resolved = v > 0 ? v - 1 : long(count) + v;
-        if (resolved < 0 || resolved >= long(count)) return false;
-        index = int(resolved);
-        return true;
-    }
-
-    std::string ReadFace(const std::vector<std::string>& w) {
-        int corners = int(w.size()) - 1;
-        if (corners > MAX_CORNERS)
-            return "a face with " + std::to_string(corners) + " corners; the editor handles at most " +
-                   std::to_string(MAX_CORNERS);
-        if (corners < 3)
-            return "a face with " + std::to_string(corners) + " corners; a polygon needs at least 3";
-        Face f;
-        f.Group = CurrentGroup();
-        f.Material = material_;
-        for (int k = 1; k <= corners; ++k) {
-            std::string parts[2];
-            size_t slash = w[k].find('/');
-            parts[0] = w[k].substr(0, slash);
-            if (slash != std::string::npos) {
-                size_t next = w[k].find('/', slash + 1);
-                parts[1] = w[k].substr(slash + 1, next == std::string::npos ? next : next - slash - 1);
-            }
-            int vertex = 0, uv = -1;
-            if (!Index(parts[0], Vertices.size(), vertex))
-                return "vertex '" + parts[0] + "' does not exist (" + std::to_string(Vertices.size()) +
-                       " vertices so far)";
-            if (!parts[1].empty() && !Index(parts[1], UVs.size(), uv))
-                return "texture coordinate '" + parts[1] + "' does not exist (" +
-                       std::to_string(UVs.size()) + " so far)";
-            f.Vertices.push_back(vertex);
-            f.UVs.push_back(uv);
-        }
-        Faces.push_back(std::move(f));
-        return "";
-    }
-
-    const ObjImportOptions& options_;
-    bool useObjects_ = false;
-    int group_ = -1;
-    std::string material_;
 };
 
 // Points of one submodel, found again by position within the weld distance.
@@ -271,14 +34,14 @@ public:
         for (long long dx = -1; dx <= 1; ++dx)
             for (long long dy = -1; dy <= 1; ++dy)
                 for (long long dz = -1; dz <= 1; ++dz) {
-                    auto it = cells_.find(Key(group, {cell[0] + dx, cell[1] + dy, cell[2] + dz}));
+                    auto it = cells_.find(KeyOf(group, {cell[0] + dx, cell[1] + dy, cell[2] + dz}));
                     if (it == cells_.end()) continue;
                     for (int i : it->second)
                         if (Near(points[i].Position, p)) return ++welded_, i;
                 }
         points.push_back({p, group});
         int i = int(points.size()) - 1;
-        cells_[Key(group, cell)].push_back(i);
+        cells_[KeyOf(group, cell)].push_back(i);
         return i;
     }
     int Welded() const { return welded_; }
@@ -289,11 +52,16 @@ private:
             if (std::abs(a[axis] - b[axis]) > WELD_DISTANCE) return false;
         return true;
     }
-    static std::string Key(int group, std::array<long long, 3> c) {
-        return std::to_string(group) + ":" + std::to_string(c[0]) + ":" + std::to_string(c[1]) +
-               ":" + std::to_string(c[2]);
-    }
-    std::unordered_map<std::string, std::vector<int>> cells_;
+    using Key = std::array<long long, 4>;  // group, then the cell on each axis
+    struct KeyHash {
+        size_t operator()(const Key& k) const {
+            size_t h = 0;
+            for (long long v : k) h = h * 1000003u ^ std::hash<long long>()(v);
+            return h;
+        }
+    };
+    static Key KeyOf(int group, std::array<long long, 3> c) { return {group, c[0], c[1], c[2]}; }
+    std::unordered_map<Key, std::vector<int>, KeyHash> cells_;
     int welded_ = 0;
 };
 
@@ -303,15 +71,16 @@ std::string Plural(size_t n, const std::string& one, const std::string& many) {
 
 class ModelBuilder {
 public:
-    ModelBuilder(const ObjReader& r, const std::map<std::string, Material>& materials,
+    ModelBuilder(const obj::Statements& r, const obj::Materials& materials,
                  const ObjImportOptions& options)
         : r_(r), materials_(materials), options_(options) {}
 
     std::string Build(ModelStore& m, std::string& summary) {
         int groups = std::max<int>(1, int(r_.Groups.size()));
         if (groups > MAX_SUBMODELS)
-            return "the file has " + std::to_string(groups) + " objects or groups; the editor holds at most " +
-                   std::to_string(MAX_SUBMODELS) + " submodels";
+            return "the file has " + std::to_string(groups) +
+                   " objects or groups; the editor holds at most " + std::to_string(MAX_SUBMODELS) +
+                   " submodels";
         if (r_.Vertices.empty()) return "the file holds no vertices";
         // Each vertex becomes a point of its own group, welded; a face's corner from another
         // group is copied into the face's group.
@@ -325,7 +94,8 @@ public:
             BuiltFace b;
             for (size_t k = 0; k < f.Vertices.size(); ++k) {
                 int p = pointOf[f.Vertices[k]];
-                if (points_[p].Group != f.Group) p = welder_.PointAt(points_[p].Position, f.Group, points_);
+                if (points_[p].Group != f.Group)
+                    p = welder_.PointAt(points_[p].Position, f.Group, points_);
                 if (!b.Points.empty() && b.Points.back() == p) continue;
                 b.Points.push_back(p);
                 b.UVs.push_back(f.UVs[k]);
@@ -357,7 +127,7 @@ private:
     std::string ResolveMaterials() {
         int lowest = INT32_MAX, highest = -1;
         auto note = [&](const std::string& name) {
-            Surface s = SurfaceOf(name, materials_, options_.Names);
+            Surface s = obj::SurfaceOf(name, materials_, options_.Names);
             surfaces_[name] = s;
             if (s.What == Surface::Texture) {
                 lowest = std::min(lowest, s.Value);
@@ -456,8 +226,8 @@ private:
         if (unknownFaces_ > 0) {
             std::string names;
             for (const std::string& n : unknown_) names += (names.empty() ? "" : ", ") + n;
-            line += "; made " + Plural(unknownFaces_, "face", "faces") + " flat (unknown materials: " +
-                    names + ")";
+            line += "; made " + Plural(unknownFaces_, "face", "faces") +
+                    " flat (unknown materials: " + names + ")";
         }
         if (!r_.Unused.empty()) {
             line += "; statements not used:";
@@ -470,8 +240,8 @@ private:
         return line;
     }
 
-    const ObjReader& r_;
-    const std::map<std::string, Material>& materials_;
+    const obj::Statements& r_;
+    const obj::Materials& materials_;
     const ObjImportOptions& options_;
     Welder welder_;
     std::vector<Vertex> points_;
@@ -488,11 +258,13 @@ std::string ParseObj(const std::string& obj, const std::vector<std::string>& mtl
     summary.clear();
     if (!(options.Scale > 0) || !std::isfinite(options.Scale))
         return "the scale factor must be a positive number";
-    ObjReader reader(options);
-    if (std::string error = reader.Read(obj); !error.empty()) return error;
-    std::map<std::string, Material> materials = ReadMaterials(mtls);
+    obj::Statements statements;
+    if (std::string error = obj::ReadStatements(obj, options.Scale, statements); !error.empty())
+        return error;
+    obj::Materials materials = obj::ReadMaterials(mtls);
     std::string line;
-    if (std::string error = ModelBuilder(reader, materials, options).Build(m, line); !error.empty())
+    if (std::string error = ModelBuilder(statements, materials, options).Build(m, line);
+        !error.empty())
         return error;
     summary = line + ".";
     return "";
@@ -508,10 +280,10 @@ std::string ReadObjFile(const std::string& path, const ObjImportOptions& options
     std::vector<std::string> mtls, missing;
     std::istringstream in(text);
     for (std::string line; std::getline(in, line);) {
-        std::vector<std::string> w = Words(line);
+        std::vector<std::string> w = obj::Words(line);
         if (w.empty() || w[0] != "mtllib") continue;
         std::filesystem::path library =
-            std::filesystem::path(path).parent_path() / RestOf(line, "mtllib");
+            std::filesystem::path(path).parent_path() / obj::RestOf(line, "mtllib");
         std::vector<uint8_t> mtl;
         if (ReadBinaryFile(library.string(), mtl, MAX_OBJ_FILE_SIZE).empty())
             mtls.emplace_back(mtl.begin(), mtl.end());

@@ -91,16 +91,19 @@ std::string ConvertPof(const PofFile& pof, const TextureNaming& naming, ModelSto
     TextureWindow window;
     if (std::string error = GameModelFromPof(pof, naming, g, window); !error.empty()) return error;
     ImportNotes notes;
-    if (!pof.Guns.empty()) notes.NotKept.push_back(Plural(pof.Guns.size(), "gun point", "gun points"));
+    if (!pof.Guns.empty())
+        notes.NotKept.push_back(Plural(pof.Guns.size(), "gun point", "gun points"));
     if (!pof.Animation.empty()) notes.NotKept.push_back("the animation angles");
     if (!window.Unknown.empty()) {
         std::string names;
         for (const std::string& n : window.Unknown) names += (names.empty() ? "" : ", ") + n;
         notes.Remarks.push_back(Plural(window.Unknown.size(), "texture name", "texture names") +
-                                " not in the catalogue (" + names + ") placed after the known ones");
+                                " not in the catalogue (" + names +
+                                ") placed after the known ones");
     }
     auto work = std::make_unique<ModelStore>(m);
-    if (std::string error = ConvertGameModel(g, *work, summary, notes); !error.empty()) return error;
+    if (std::string error = ConvertGameModel(g, *work, summary, notes); !error.empty())
+        return error;
     ApplyTextureWindow(window, pof.TextureNames, *work);
     m = *work;
     return "";
@@ -120,7 +123,8 @@ std::string BuildPofForGameModel(const GameModel& g, const TextureNaming& naming
     ModelRecordFields r = ReadModelRecord(g.Record);
     int first = int16_t(r.FirstTexture), count = std::max<int>(r.NumberOfTextures, 1);
     // Names, not table slots, tie a POF to textures; only the count limit applies.
-    if (std::string error = CheckGameTextureWindow(first, count, GameLimits{INT_MAX / 2, INT_MAX / 2});
+    if (std::string error =
+            CheckGameTextureWindow(first, count, GameLimits{INT_MAX / 2, INT_MAX / 2});
         !error.empty())
         return error;
     PofFile pof;
@@ -129,10 +133,9 @@ std::string BuildPofForGameModel(const GameModel& g, const TextureNaming& naming
     pof.Min = r.ModelMinimum;
     pof.Max = r.ModelMaximum;
     for (int s = 0; s < r.NumSubmodels; ++s)
-        pof.Submodels.push_back({static_cast<int16_t>(s),
-                                 static_cast<int16_t>(s == 0 ? -1 : r.Parents[s]),
-                                 r.PlaneNormals[s], r.PlanePoints[s], r.Offsets[s], r.Radii[s],
-                                 r.SubmodelPointers[s]});
+        pof.Submodels.push_back(
+            {static_cast<int16_t>(s), static_cast<int16_t>(s == 0 ? -1 : r.Parents[s]),
+             r.PlaneNormals[s], r.PlanePoints[s], r.Offsets[s], r.Radii[s], r.SubmodelPointers[s]});
     for (int t = 0; t < count; ++t) pof.TextureNames.push_back(naming.NameOf(first + t));
     pof.Stream = g.Stream;
     out = BuildPofFile(pof);

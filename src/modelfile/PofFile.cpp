@@ -85,8 +85,9 @@ private:
                 if (!in_.Byte(c)) return Short();
                 if (c == 0) break;
                 if (name.size() >= MAX_TEXTURE_NAME)
-                    return "texture name " + std::to_string(i) + " in the TXTR chunk is longer than " +
-                           std::to_string(MAX_TEXTURE_NAME) + " characters";
+                    return "texture name " + std::to_string(i) +
+                           " in the TXTR chunk is longer than " + std::to_string(MAX_TEXTURE_NAME) +
+                           " characters";
                 name += char(c);
             }
             pof_.TextureNames.push_back(name);

@@ -1,8 +1,8 @@
 #include "modelfile/ToolCommands.h"
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
-#include <cctype>
 #include <iostream>
 #include <memory>
 #include <system_error>

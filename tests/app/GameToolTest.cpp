@@ -16,7 +16,10 @@ void MakeGameDir(const ToolDir& dir) {
     fs::create_directories(dir / "game");
     HamBuilder b;
     GameBytes s;
-    s.DefpStart(0, {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}}).SubCall(1, {0, 0, 1}, 58).FlatPoly({0, 1, 2}).Eof();
+    s.DefpStart(0, {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}})
+        .SubCall(1, {0, 0, 1}, 58)
+        .FlatPoly({0, 1, 2})
+        .Eof();
     s.DefpStart(3, {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}}).Glow(0).FlatPoly({3, 4, 5}).Eof();
     ModelRecordFields f;
     f.NumSubmodels = 2;
@@ -50,21 +53,25 @@ TEST(GameTool, ImportsAModelOfTheGameAndSaysWhatItCouldNotKeep) {
     MakeGameDir(dir);
     ToolResult r = RunTool(dir, "import game/DESCENT2.HAM#1 robot.pol");
     ASSERT_EQ(r.ExitCode, 0) << r.Err;
-    EXPECT_EQ(r.Out,
-              "Imported 2 submodels, 6 points and 2 polygons; not kept: glow values (1 glow record), "
-              "1 submodel pivot (a save puts each at the centroid of its points).\n");
+    EXPECT_EQ(
+        r.Out,
+        "Imported 2 submodels, 6 points and 2 polygons; not kept: glow values (1 glow record), "
+        "1 submodel pivot (a save puts each at the centroid of its points).\n");
     EXPECT_EQ(RunTool(dir, "info robot.pol").Out,
               "points: 6\npolygons: 2\nsubmodels: 2\ntextures: 4 1\n");
     EXPECT_EQ(RunTool(dir, "check robot.pol").ExitCode, 0);
 
     for (auto [spec, error] :
-         {std::pair{"game/DESCENT2.HAM", "game/DESCENT2.HAM: name a model as game/DESCENT2.HAM#N "
-                                         "(the file has 3 models, 0 to 2)\n"},
-          {"game/DESCENT2.HAM#3", "game/DESCENT2.HAM: there is no model 3 (the file has 3 "
-                                  "models, 0 to 2)\n"},
+         {std::pair{"game/DESCENT2.HAM",
+                    "game/DESCENT2.HAM: name a model as game/DESCENT2.HAM#N "
+                    "(the file has 3 models, 0 to 2)\n"},
+          {"game/DESCENT2.HAM#3",
+           "game/DESCENT2.HAM: there is no model 3 (the file has 3 "
+           "models, 0 to 2)\n"},
           {"game/DESCENT2.HAM#x", "'x' after '#' in game/DESCENT2.HAM#x is not a model number\n"},
           {"game/missing.ham#1", "File game/missing.ham not found.\n"},
-          {"robot.pol#1", "Cannot import robot.pol: use a .json, .ham, .hxm, .pof or .obj file.\n"}}) {
+          {"robot.pol#1",
+           "Cannot import robot.pol: use a .json, .ham, .hxm, .pof or .obj file.\n"}}) {
         ToolResult bad = RunTool(dir, std::string("import ") + spec + " out.pol");
         EXPECT_EQ(bad.ExitCode, 1) << spec;
         EXPECT_EQ(bad.Err, error) << spec;
@@ -76,7 +83,8 @@ TEST(GameTool, ExportsACustomModelFileThatImportsBack) {
     ToolDir dir;
     MakeGameDir(dir);
     fs::path sample = Example("robot.pol");
-    ToolResult r = RunTool(dir, "export-hxm " + Quoted(sample) + " level.hxm --replace 2 --game game");
+    ToolResult r =
+        RunTool(dir, "export-hxm " + Quoted(sample) + " level.hxm --replace 2 --game game");
     ASSERT_EQ(r.ExitCode, 0) << r.Err;
     std::string hxm = ReadText(dir / "level.hxm");
     ASSERT_GT(hxm.size(), 40u);
@@ -86,7 +94,8 @@ TEST(GameTool, ExportsACustomModelFileThatImportsBack) {
     EXPECT_EQ(RunTool(dir, "info back.pol").Out, RunTool(dir, "info " + Quoted(sample)).Out);
 
     // The game has 3 models and 6 object textures; the sample uses textures 0 to 4.
-    ToolResult beyond = RunTool(dir, "export-hxm " + Quoted(sample) + " x.hxm --replace 3 --game game");
+    ToolResult beyond =
+        RunTool(dir, "export-hxm " + Quoted(sample) + " x.hxm --replace 3 --game game");
     EXPECT_EQ(beyond.ExitCode, 1);
     EXPECT_EQ(beyond.Err, "Model number 3 is outside the game's 3 models (0 to 2).\n");
     ToolResult unnamed = RunTool(dir, "export-hxm " + Quoted(sample) + " x.hxm");
@@ -130,7 +139,8 @@ TEST(GameTool, CheckWarnsOfWhatTheGameToleratesBadly) {
     WriteText(dir / "many.pol", bytes);
     ToolResult many = RunTool(dir, "check many.pol");
     EXPECT_EQ(many.ExitCode, 0);
-    EXPECT_EQ(many.Out, "warning: the model uses 120 textures; the game gives a model at most 100\n");
+    EXPECT_EQ(many.Out,
+              "warning: the model uses 120 textures; the game gives a model at most 100\n");
 
     std::string points = R"({"points": [)";
     for (int i = 0; i < 210; ++i) points += (i ? ", [" : "[") + std::to_string(i) + ", 0, 0]";
@@ -138,8 +148,9 @@ TEST(GameTool, CheckWarnsOfWhatTheGameToleratesBadly) {
     ASSERT_EQ(RunTool(dir, "import wide.json wide.pol").ExitCode, 0);
     ToolResult wide = RunTool(dir, "check wide.pol");
     EXPECT_EQ(wide.ExitCode, 0);
-    EXPECT_EQ(wide.Out, "warning: points are defined up to slot 209; the game's morph-in effect "
-                        "handles slots below 200, so as a robot this model will not morph in\n");
+    EXPECT_EQ(wide.Out,
+              "warning: points are defined up to slot 209; the game's morph-in effect "
+              "handles slots below 200, so as a robot this model will not morph in\n");
 
     StreamBytes s;
     for (int i = 0; i < 6; ++i) s.DefpStart(1, i).Eof();

@@ -23,8 +23,10 @@ TEST(ExchangeFormats, EachFormatIsOneEntryFoundByItsExtension) {
     EXPECT_EQ(SplitModelNumber("my#dir/robot.pof", path, number), "");
     EXPECT_EQ(path, "my#dir/robot.pof");
     EXPECT_EQ(number, -1);
-    EXPECT_EQ(SplitModelNumber("a.ham#-1", path, number), "'-1' after '#' in a.ham#-1 is not a model number");
-    EXPECT_EQ(SplitModelNumber("a.ham#", path, number), "'' after '#' in a.ham# is not a model number");
+    EXPECT_EQ(SplitModelNumber("a.ham#-1", path, number),
+              "'-1' after '#' in a.ham#-1 is not a model number");
+    EXPECT_EQ(SplitModelNumber("a.ham#", path, number),
+              "'' after '#' in a.ham# is not a model number");
 }
 
 // Every writable format reads back through its own entry as the model written.
@@ -44,7 +46,8 @@ TEST(ExchangeFormats, WrittenFilesReadBackThroughTheTable) {
         EXPECT_EQ(back->NumPolygons, robot->NumPolygons) << f.Extension;
         EXPECT_EQ(back->NumPoints, robot->NumPoints) << f.Extension;
         EXPECT_EQ(back->FirstModelTexture, robot->FirstModelTexture) << f.Extension;
-        EXPECT_EQ(summary.rfind("Imported 3 submodels, 16 points and 14 polygons", 0), 0u) << summary;
+        EXPECT_EQ(summary.rfind("Imported 3 submodels, 16 points and 14 polygons", 0), 0u)
+            << summary;
     }
 }
 
@@ -76,13 +79,15 @@ TEST(ExchangeFormats, GameFileReadersNameTheFileAndTheModel) {
     std::string ham = (dir / "d.ham").string();
     o.ModelNumber = 0;
     EXPECT_EQ(FormatForPath(ham)->Read(*m, ham, o, summary),
-              ham + "#0: offset 20: d_flatpoly uses point slot 7, which no point record defined "
-                    "before it");
+              ham +
+                  "#0: offset 20: d_flatpoly uses point slot 7, which no point record defined "
+                  "before it");
     std::string listing;
     ASSERT_EQ(ListHamModels(ham, listing), "");
-    EXPECT_EQ(listing, "model submodels points polygons first-texture textures\n0 cannot be read: "
-                       "offset 20: d_flatpoly uses point slot 7, which no point record defined "
-                       "before it\n");
+    EXPECT_EQ(listing,
+              "model submodels points polygons first-texture textures\n0 cannot be read: "
+              "offset 20: d_flatpoly uses point slot 7, which no point record defined "
+              "before it\n");
 }
 
 TEST(ExchangeFormats, FindsTheHamWhateverTheCaseOfItsName) {
@@ -90,7 +95,8 @@ TEST(ExchangeFormats, FindsTheHamWhateverTheCaseOfItsName) {
     std::filesystem::create_directories(dir / "Descent 2");
     EXPECT_EQ(FindHamFile((dir / "Descent 2").string()), "");
     WriteBytes(dir / "Descent 2" / "Descent2.Ham", {});
-    EXPECT_EQ(FindHamFile((dir / "Descent 2").string()), (dir / "Descent 2" / "Descent2.Ham").string());
+    EXPECT_EQ(FindHamFile((dir / "Descent 2").string()),
+              (dir / "Descent 2" / "Descent2.Ham").string());
     EXPECT_EQ(FindHamFile((dir / "Descent 2" / "Descent2.Ham").string()),
               (dir / "Descent 2" / "Descent2.Ham").string());
     EXPECT_EQ(FindHamFile((dir / "none").string()), "");

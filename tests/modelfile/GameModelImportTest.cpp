@@ -13,10 +13,10 @@ namespace {
 // submodel 1, and whose back branch holds a textured polygon and a rod.
 GameModel TreeModel() {
     GameBytes s;
-    s.DefPoints({{0, 0, 0}, {2, 0, 0}, {2, 2, 0}, {0, 2, 0}});  // 0..51
-    s.SortNorm(34, 96).Eof();                                   // 52, eof at 84
-    s.Glow(0).FlatPoly({0, 1, 2}, 0x7C00).SubCall(1, {5, 0, 0}, 132).Eof();  // 86..147
-    s.TmapPoly({0, 2, 3}, 1, {{0, 0}, {1, 0.5}, {0.25, 1}}).RodBm(3).Eof();  // 148..257
+    s.DefPoints({{0, 0, 0}, {2, 0, 0}, {2, 2, 0}, {0, 2, 0}});                    // 0..51
+    s.SortNorm(34, 96).Eof();                                                     // 52, eof at 84
+    s.Glow(0).FlatPoly({0, 1, 2}, 0x7C00).SubCall(1, {5, 0, 0}, 132).Eof();       // 86..147
+    s.TmapPoly({0, 2, 3}, 1, {{0, 0}, {1, 0.5}, {0.25, 1}}).RodBm(3).Eof();       // 148..257
     s.DefpStart(4, {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}}).FlatPoly({4, 5, 6}).Eof();  // 258..339
     EXPECT_EQ(s.Size(), 340);
     ModelRecordFields f;
@@ -33,7 +33,8 @@ GameModel TreeModel() {
 
 std::vector<std::array<double, 3>> PointsOf(const ModelStore& m) {
     std::vector<std::array<double, 3>> points;
-    for (int i = 0; i < m.NumPoints; ++i) points.push_back({m.Points[i].X, m.Points[i].Y, m.Points[i].Z});
+    for (int i = 0; i < m.NumPoints; ++i)
+        points.push_back({m.Points[i].X, m.Points[i].Y, m.Points[i].Z});
     return points;
 }
 
@@ -48,8 +49,9 @@ TEST(GameModelImport, ReadsTreesSubcallsAndTheRecordsTheEditorNeverWrites) {
     ASSERT_EQ(ConvertGameModel(TreeModel(), *m, summary), "");
     ExpectConsistentStore(*m);
     EXPECT_EQ(m->NumSubmodels, 2);
-    EXPECT_EQ(PointsOf(*m), (std::vector<std::array<double, 3>>{
-                                {0, 0, 0}, {2, 0, 0}, {2, 2, 0}, {0, 2, 0}, {5, 0, 0}, {6, 0, 0}, {5, 1, 0}}));
+    EXPECT_EQ(PointsOf(*m),
+              (std::vector<std::array<double, 3>>{
+                  {0, 0, 0}, {2, 0, 0}, {2, 2, 0}, {0, 2, 0}, {5, 0, 0}, {6, 0, 0}, {5, 1, 0}}));
     EXPECT_EQ(m->Submodels[1].FirstPoint, 4);
     EXPECT_EQ(m->Submodels[1].PointCount, 3);
     EXPECT_EQ(m->Submodels[1].Parent, 0);
@@ -68,10 +70,11 @@ TEST(GameModelImport, ReadsTreesSubcallsAndTheRecordsTheEditorNeverWrites) {
     EXPECT_EQ(m->NumberOfTextures, 2);
     EXPECT_EQ(m->FirstModelTexture, 40);
     EXPECT_EQ(m->SimplerModel, 3);
-    EXPECT_EQ(summary,
-              "Imported 2 submodels, 7 points and 3 polygons; not kept: the internal drawing order "
-              "(1 sort-normal record), glow values (1 glow record), rods (1 rod bitmap), 1 submodel "
-              "pivot (a save puts each at the centroid of its points).");
+    EXPECT_EQ(
+        summary,
+        "Imported 2 submodels, 7 points and 3 polygons; not kept: the internal drawing order "
+        "(1 sort-normal record), glow values (1 glow record), rods (1 rod bitmap), 1 submodel "
+        "pivot (a save puts each at the centroid of its points).");
 
     // The result saves, and the saved file passes the game's stream rules.
     std::vector<uint8_t> bytes = Serialize(*m);
@@ -106,7 +109,7 @@ TEST(GameModelImport, AgreesWithTheModelFileReaderOnSavedModels) {
 TEST(GameModelImport, PointsAnotherSubmodelDefinedAreCopiedIntoTheUser) {
     GameBytes s;
     s.DefpStart(0, {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}}).SubCall(1, {0, 0, 1}, 22).Eof();  // 0..65
-    s.DefpStart(3, {{0, 0, 0}}).FlatPoly({0, 1, 3}).Eof();  // 66..
+    s.DefpStart(3, {{0, 0, 0}}).FlatPoly({0, 1, 3}).Eof();                              // 66..
     ModelRecordFields f;
     f.NumSubmodels = 2;
     f.SubmodelPointers[1] = 66;
@@ -119,7 +122,8 @@ TEST(GameModelImport, PointsAnotherSubmodelDefinedAreCopiedIntoTheUser) {
     EXPECT_EQ(m->Submodels[1].PointCount, 3);
     for (int c : CornersOf(*m, 0)) EXPECT_EQ(m->PointSubmodel[c], 1);
     EXPECT_EQ(m->Points[CornersOf(*m, 0)[1]], (PointRecord{1, 0, 0}));
-    EXPECT_NE(summary.find("; 2 points shared between submodels copied"), std::string::npos) << summary;
+    EXPECT_NE(summary.find("; 2 points shared between submodels copied"), std::string::npos)
+        << summary;
 }
 
 ModelRecordFields OneSubmodel() {
@@ -181,8 +185,9 @@ GameModel Chain(int n, std::array<uint8_t, MAX_SUBMODELS> parents) {
 TEST(GameModelImport, SubmodelTreesTheEditorCannotSaveAreRefused) {
     EXPECT_EQ(Refusal(Chain(6, {255, 0, 1, 2, 3, 4})),
               "The submodels are nested 5 levels deep; the editor allows at most 4.");
-    EXPECT_EQ(Refusal(Chain(3, {255, 2, 0})),
-              "Submodel 1 has the parent 2; the editor needs every parent numbered below its children.");
+    EXPECT_EQ(
+        Refusal(Chain(3, {255, 2, 0})),
+        "Submodel 1 has the parent 2; the editor needs every parent numbered below its children.");
     EXPECT_EQ(Refusal(Chain(3, {255, 2, 1})), "the parents of submodel 1 form a loop");
     EXPECT_EQ(Refusal(Chain(2, {255, 7})),
               "submodel 1 has the parent 7, which is not a submodel of the model");
@@ -210,8 +215,9 @@ TEST(GameModelImport, StreamsTheGameCouldNotDrawAreRefusedWithTheirOffset) {
               "offset 80: the stream runs past the end of the data without a d_eof");
     EXPECT_EQ(with(GameBytes(tri).Short(2).Short(3).Eof(), nothing),
               "offset 44: d_flatpoly record (36 bytes) runs past the end of the data");
-    EXPECT_EQ(with(GameBytes(tri).SubCall(0, {0, 0, 0}, 24).Eof().Append(tri.bytes).Eof(), nothing),
-              "offset 44: d_subcall jump goes to 68, into the middle of the d_defp_start record at 66");
+    EXPECT_EQ(
+        with(GameBytes(tri).SubCall(0, {0, 0, 0}, 24).Eof().Append(tri.bytes).Eof(), nothing),
+        "offset 44: d_subcall jump goes to 68, into the middle of the d_defp_start record at 66");
     EXPECT_EQ(with(GameBytes(tri).SubCall(4, {0, 0, 0}, 20).Eof(), nothing),
               "offset 44: d_subcall calls submodel 4, but the model has 1");
     EXPECT_EQ(with(GameBytes().DefpStart(998, {{0, 0, 0}, {0, 0, 0}, {0, 0, 0}}).Eof(), nothing),
@@ -248,7 +254,11 @@ TEST(GameModelImport, UnusedRecordEntriesNeverSpoilTheSavedFile) {
 
 TEST(GameModelImport, CountsPolygonsTheGameNeverDraws) {
     GameBytes s;
-    s.DefpStart(0, {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}}).FlatPoly({0, 1, 2}).Eof().FlatPoly({2, 1, 0}).Eof();
+    s.DefpStart(0, {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}})
+        .FlatPoly({0, 1, 2})
+        .Eof()
+        .FlatPoly({2, 1, 0})
+        .Eof();
     GameModelContents c;
     ASSERT_EQ(ReadGameModelContents(MakeGameModel(OneSubmodel(), s.bytes), c), "");
     EXPECT_EQ(c.Polygons.size(), 1u);

@@ -87,9 +87,10 @@ TEST(HamFile, MessagesNameTheProblem) {
     size_t robotCount = 12 + 6 + 60 + 4 + 10 + 4 + 164 + 4 + 130 + 4 + 126;
     std::vector<uint8_t> many = bytes;
     SetShortAt(many, robotCount, 30000);
-    EXPECT_EQ(parse(many), "the file ends inside the robot table (14400000 bytes needed at offset " +
-                               std::to_string(robotCount + 4) + "; the file has " +
-                               std::to_string(bytes.size()) + ")");
+    EXPECT_EQ(parse(many),
+              "the file ends inside the robot table (14400000 bytes needed at offset " +
+                  std::to_string(robotCount + 4) + "; the file has " +
+                  std::to_string(bytes.size()) + ")");
     std::vector<uint8_t> negative = bytes;
     SetShortAt(negative, robotCount + 2, -1);
     EXPECT_NE(parse(negative).find("the robot count at offset " + std::to_string(robotCount) +

@@ -119,7 +119,8 @@ TEST(HxmExport, WritesOneModelInTheGameLoadersLayout) {
     std::string summary;
     ASSERT_EQ(ConvertGameModel(FindHxmModel(hxm, 165)->Model, *imported, summary), "");
     ASSERT_EQ(ParseModel(*read, pol), "");
-    for (int s = 1; s < m->NumSubmodels; ++s) read->Submodels[s].SortPolygon = m->Submodels[s].SortPolygon;
+    for (int s = 1; s < m->NumSubmodels; ++s)
+        read->Submodels[s].SortPolygon = m->Submodels[s].SortPolygon;
     EXPECT_TRUE(SameModelContent(*imported, *read));
 }
 
@@ -143,17 +144,19 @@ TEST(HxmExport, RefusesWhatTheGameWouldReject) {
     EXPECT_EQ(refuse(*m, o), "The model uses 101 textures; a game model may use at most 100.");
     m->NumberOfTextures = 3;
     m->FirstModelTexture = 500;
-    EXPECT_EQ(refuse(*m, o),
-              "The model's textures 500 to 502 lie outside the game's 502 object textures (0 to 501).");
+    EXPECT_EQ(
+        refuse(*m, o),
+        "The model's textures 500 to 502 lie outside the game's 502 object textures (0 to 501).");
     o.Limits.ObjBitmapPtrs = 503;
     EXPECT_EQ(ExportHxmFile(*m, path, o), "");
     EXPECT_EQ(dir.Files(), std::vector<std::string>{"out.hxm"});
     std::filesystem::remove(path);
 
     m->NumberOfTextures = 2;  // the arms use texture 2
-    EXPECT_EQ(refuse(*m, o),
-              "The model breaks the game's stream rules (4 faults; run facetwork-tool check on its "
-              ".pol file): offset 612: d_tmappoly texture 2 is outside the model's texture window of 2");
+    EXPECT_EQ(
+        refuse(*m, o),
+        "The model breaks the game's stream rules (4 faults; run facetwork-tool check on its "
+        ".pol file): offset 612: d_tmappoly texture 2 is outside the model's texture window of 2");
     m->NumberOfTextures = 3;
     m->Polygons[0].Corners[1] = 9;  // now spread over the body and an arm
     EXPECT_EQ(refuse(*m, o), "Check/compress failed. Model not saved.");

@@ -68,7 +68,8 @@ std::unique_ptr<ModelStore> RandomFullModel(unsigned seed) {
     std::uniform_real_distribution<float> uv(-4, 4);
     auto m = EmptyModel(10);
     for (int i = 0; i < MAX_POINTS; ++i)
-        AddPoint(*m, coordinate(random), coordinate(random), coordinate(random), i * 10 / MAX_POINTS);
+        AddPoint(*m, coordinate(random), coordinate(random), coordinate(random),
+                 i * 10 / MAX_POINTS);
     for (int i = 0; i < MAX_POLYGONS; ++i) {
         int s = i * 10 / MAX_POLYGONS;
         int start = 0;
@@ -189,9 +190,10 @@ TEST(ObjFile, BlenderExportConventionsImport) {
     std::string summary;
     ASSERT_EQ(ParseObj(BLENDER_CUBE, {BLENDER_MTL}, o, *m, summary), "");
     ExpectConsistentStore(*m);
-    EXPECT_EQ(summary,
-              "Imported 2 submodels, 11 points and 7 polygons; made 1 face flat (unknown materials: "
-              "Mystery); statements not used: 1 s, 6 vn.");
+    EXPECT_EQ(
+        summary,
+        "Imported 2 submodels, 11 points and 7 polygons; made 1 face flat (unknown materials: "
+        "Mystery); statements not used: 1 s, 6 vn.");
     EXPECT_EQ(m->Points[0], (PointRecord{2, 2, 2}));  // scaled, z flipped
     EXPECT_EQ(m->Submodels[1].Parent, 0);
     EXPECT_EQ(m->Submodels[1].PointCount, 3);
@@ -228,8 +230,9 @@ TEST(ObjFile, WeldsWithinOneUnitOfFixedPointInsideEachObject) {
     EXPECT_EQ(m->NumPoints, 7);
     EXPECT_EQ(m->Submodels[0].PointCount, 4);
     EXPECT_EQ(m->Polygons[1].Corners[0], 0);
-    EXPECT_EQ(summary, "Imported 2 submodels, 7 points and 3 polygons; welded 1 point; copied 1 "
-                       "point shared between objects.");
+    EXPECT_EQ(summary,
+              "Imported 2 submodels, 7 points and 3 polygons; welded 1 point; copied 1 "
+              "point shared between objects.");
 }
 
 TEST(ObjFile, FaultsNameTheLineAndLeaveTheModelAlone) {
@@ -246,9 +249,12 @@ TEST(ObjFile, FaultsNameTheLineAndLeaveTheModelAlone) {
     for (int i = 0; i < 21; ++i) face21 += " 1";
     EXPECT_EQ(refuse(square + face21 + "\n"),
               "line 5: a face with 21 corners; the editor handles at most 20");
-    EXPECT_EQ(refuse(square + "f 1 2\n"), "line 5: a face with 2 corners; a polygon needs at least 3");
-    EXPECT_EQ(refuse(square + "f 1 2 9\n"), "line 5: vertex '9' does not exist (4 vertices so far)");
-    EXPECT_EQ(refuse(square + "f 1 2 -5\n"), "line 5: vertex '-5' does not exist (4 vertices so far)");
+    EXPECT_EQ(refuse(square + "f 1 2\n"),
+              "line 5: a face with 2 corners; a polygon needs at least 3");
+    EXPECT_EQ(refuse(square + "f 1 2 9\n"),
+              "line 5: vertex '9' does not exist (4 vertices so far)");
+    EXPECT_EQ(refuse(square + "f 1 2 -5\n"),
+              "line 5: vertex '-5' does not exist (4 vertices so far)");
     EXPECT_EQ(refuse(square + "f 1/1 2 3\n"),
               "line 5: texture coordinate '1' does not exist (0 so far)");
     EXPECT_EQ(refuse("v 0 zero 0\n"), "line 1: cannot read the number 'zero'");
@@ -260,7 +266,8 @@ TEST(ObjFile, FaultsNameTheLineAndLeaveTheModelAlone) {
     EXPECT_EQ(refuse("# nothing\n"), "the file holds no vertices");
     std::string objects;
     for (int i = 0; i < 11; ++i) objects += "o part" + std::to_string(i) + "\n" + square + "\n";
-    EXPECT_EQ(refuse(objects), "the file has 11 objects or groups; the editor holds at most 10 submodels");
+    EXPECT_EQ(refuse(objects),
+              "the file has 11 objects or groups; the editor holds at most 10 submodels");
     std::string grid;
     for (int i = 0; i < 600; ++i) grid += "v " + std::to_string(i) + " 0 0\n";
     EXPECT_EQ(refuse(grid), "the file has 600 points after welding; the editor holds at most 512");
@@ -281,11 +288,13 @@ TEST(ObjFile, FilesGoBesideEachOtherAndMessagesNameThePath) {
 
     std::filesystem::remove(dir / "robot.mtl");
     ASSERT_EQ(ReadObjFile((dir / "robot.obj").string(), {}, *back, summary), "");
-    EXPECT_NE(summary.find("; material library robot.mtl not found."), std::string::npos) << summary;
+    EXPECT_NE(summary.find("; material library robot.mtl not found."), std::string::npos)
+        << summary;
 
     WriteBytes(dir / "bad.obj", {'f', ' ', '1', '\n'});
-    EXPECT_EQ(ReadObjFile((dir / "bad.obj").string(), {}, *back, summary),
-              (dir / "bad.obj").string() + ": line 1: a face with 1 corners; a polygon needs at least 3");
+    EXPECT_EQ(
+        ReadObjFile((dir / "bad.obj").string(), {}, *back, summary),
+        (dir / "bad.obj").string() + ": line 1: a face with 1 corners; a polygon needs at least 3");
 }
 
 }  // namespace

@@ -11,10 +11,10 @@ namespace {
 // a textured triangle.
 std::vector<uint8_t> TwoPartStream() {
     GameBytes s;
-    s.DefPoints({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}});           // 0..51
-    s.SortNorm(34, 128).Eof();                                           // 52, eof 84
+    s.DefPoints({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}});                    // 0..51
+    s.SortNorm(34, 128).Eof();                                                    // 52, eof 84
     s.Glow(1).TmapPoly({0, 1, 2, 3}, 0, {{0, 0}, {1, 0}, {1, 1}, {0, 1}}).Eof();  // 86..179
-    s.SubCall(1, {0, 0, 2}, 22).Eof();                                   // 180..201
+    s.SubCall(1, {0, 0, 2}, 22).Eof();                                            // 180..201
     s.DefpStart(4, {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}}).TmapPoly({4, 5, 6}, 1, {}).Eof();  // 202..
     return s.bytes;
 }
@@ -70,7 +70,8 @@ TEST(PofFile, NamesOutsideTheCatalogueFollowTheKnownOnes) {
     EXPECT_EQ(m->NumberOfTextures, 2);
     EXPECT_EQ(m->Polygons[0].TextureNumber, 1);  // rbot061
     EXPECT_EQ(m->Polygons[1].TextureNumber, 0);  // tex7
-    EXPECT_NE(summary.find("; 1 texture name not in the catalogue (rbot061) placed after the known ones."),
+    EXPECT_NE(summary.find(
+                  "; 1 texture name not in the catalogue (rbot061) placed after the known ones."),
               std::string::npos)
         << summary;
 }
@@ -158,12 +159,15 @@ TEST(PofFile, BadFilesAreRefusedWithTheChunkNamed) {
     std::vector<uint8_t> stream = TwoPartStream();
     EXPECT_EQ(convert(PofBuilder().Header(2).Submodel(0, -1, {}, 0).Data(stream)),
               "the file has no SOBJ chunk for submodel 1");
-    EXPECT_EQ(convert(PofBuilder().Header(1).Submodel(0, -1, {}, 0).Submodel(0, -1, {}, 0).Data(stream)),
-              "the SOBJ chunk for submodel 0 appears twice");
-    EXPECT_EQ(convert(PofBuilder().Header(1).Submodel(0, -1, {}, 0).Submodel(1, 0, {}, 202).Data(stream)),
-              "the SOBJ chunk for submodel 1 lies beyond the header's 1 submodels");
-    EXPECT_EQ(convert(PofBuilder().Header(2).Submodel(0, -1, {}, 0).Submodel(1, 0, {}, 180).Data(stream)),
-              "submodel 1 pointer 180 is not at a point record but at opcode 6");
+    EXPECT_EQ(
+        convert(PofBuilder().Header(1).Submodel(0, -1, {}, 0).Submodel(0, -1, {}, 0).Data(stream)),
+        "the SOBJ chunk for submodel 0 appears twice");
+    EXPECT_EQ(
+        convert(PofBuilder().Header(1).Submodel(0, -1, {}, 0).Submodel(1, 0, {}, 202).Data(stream)),
+        "the SOBJ chunk for submodel 1 lies beyond the header's 1 submodels");
+    EXPECT_EQ(
+        convert(PofBuilder().Header(2).Submodel(0, -1, {}, 0).Submodel(1, 0, {}, 180).Data(stream)),
+        "submodel 1 pointer 180 is not at a point record but at opcode 6");
 }
 
 TEST(PofFile, ReadFromAFileNamesIt) {
