@@ -90,6 +90,62 @@ TEST(ExchangeFormats, GameFileReadersNameTheFileAndTheModel) {
               "before it\n");
 }
 
+// The same two models in each game format: one drawn through d_defpoints, a sort-normal tree
+// and a glow record, and one with a polygon of 21 corners.
+TEST(ExchangeFormats, GameFilesImportTreesAndRefuseTooManyCorners) {
+    GameBytes tree;
+    tree.DefPoints({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}}).SortNorm(34, 76).Eof();
+    tree.Glow(0).FlatPoly({0, 1, 2}).Eof().FlatPoly({0, 2, 3}).Eof();
+    GameBytes::Points points(21, {0, 0, 0});
+    std::vector<int> corners(21);
+    for (int i = 0; i < 21; ++i) corners[i] = i, points[i] = {double(i % 5), double(i / 5), 0};
+    GameBytes wide;
+    wide.DefpStart(0, points).FlatPoly(corners).Eof();
+    ModelRecordFields f;
+    f.NumSubmodels = 1;
+    f.Parents.fill(255);
+    GameModel good = MakeGameModel(f, tree.bytes), bad = MakeGameModel(f, wide.bytes);
+
+    TempDir dir;
+    HamBuilder ham;
+    ham.Models = {good, bad};
+    WriteBytes(dir / "game.ham", ham.Build());
+    HxmBuilder hxm;
+    hxm.Models = {{10, good}, {11, bad}};
+    WriteBytes(dir / "level.hxm", hxm.Build());
+    PofBuilder pofGood, pofBad;
+    pofGood.Header(1).Submodel(0, -1, {}, 0).Data(tree.bytes);
+    pofBad.Header(1).Submodel(0, -1, {}, 0).Data(wide.bytes);
+    WriteBytes(dir / "good.pof", pofGood.Build());
+    WriteBytes(dir / "bad.pof", pofBad.Build());
+
+    const std::string refusal =
+        "Polygon 0 (offset 260) has 21 corners; the editor handles at most 20.";
+    for (auto [goodSpec, badSpec] : {std::pair{"game.ham#0", "game.ham#1"},
+                                     {"level.hxm#10", "level.hxm#11"},
+                                     {"good.pof", "bad.pof"}}) {
+        for (auto [spec, ok] : {std::pair{goodSpec, true}, {badSpec, false}}) {
+            std::string path;
+            FormatOptions o;
+            ASSERT_EQ(SplitModelNumber((dir / spec).string(), path, o.ModelNumber), "");
+            auto m = EmptyModel(1);
+            std::string summary;
+            std::string error = FormatForPath(path)->Read(*m, path, o, summary);
+            if (ok) {
+                EXPECT_EQ(error, "") << spec;
+                EXPECT_EQ(m->NumPolygons, 2) << spec;
+                EXPECT_NE(summary.find("(1 sort-normal record), glow values (1 glow record)"),
+                          std::string::npos)
+                    << summary;
+            } else {
+                std::string where =
+                    std::string(spec).find('#') != std::string::npos ? (dir / spec).string() : path;
+                EXPECT_EQ(error, where + ": " + refusal) << spec;
+            }
+        }
+    }
+}
+
 TEST(ExchangeFormats, FindsTheHamWhateverTheCaseOfItsName) {
     TempDir dir;
     std::filesystem::create_directories(dir / "Descent 2");
