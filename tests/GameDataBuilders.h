@@ -25,7 +25,9 @@ struct GameBytes {
     GameBytes& Fix(double x) { return Long(static_cast<int32_t>(x * 65536)); }
     GameBytes& Vec(double x, double y, double z) { return Fix(x).Fix(y).Fix(z); }
     GameBytes& Zeros(int count) { return bytes.insert(bytes.end(), count, 0), *this; }
-    GameBytes& Text(const std::string& s) { return bytes.insert(bytes.end(), s.begin(), s.end()), *this; }
+    GameBytes& Text(const std::string& s) {
+        return bytes.insert(bytes.end(), s.begin(), s.end()), *this;
+    }
     GameBytes& Append(const std::vector<uint8_t>& more) {
         return bytes.insert(bytes.end(), more.begin(), more.end()), *this;
     }
@@ -108,8 +110,8 @@ inline GameModel SmallGameModel(int first = 0, int textures = 2) {
 struct HamBuilder {
     int32_t Version = 3;
     std::vector<uint16_t> Textures{1, 2, 3};
-    int32_t Sounds = 5, VClips = 2, EClips = 1, WClips = 1, Robots = 2, Joints = 4,
-            Weapons = 3, Powerups = 2, Gauges = 2, Cockpits = 1, Reactors = 1;
+    int32_t Sounds = 5, VClips = 2, EClips = 1, WClips = 1, Robots = 2, Joints = 4, Weapons = 3,
+            Powerups = 2, Gauges = 2, Cockpits = 1, Reactors = 1;
     std::vector<GameModel> Models;
     std::vector<uint16_t> ObjBitmaps;
     std::vector<int16_t> ObjBitmapPtrs;
@@ -147,8 +149,8 @@ struct HamBuilder {
 // A mission's .hxm, written in the order the game's loader reads it.
 struct HxmBuilder {
     int32_t Version = 1;
-    std::vector<int32_t> Robots;                      // numbers; 480 zero bytes each
-    std::vector<int32_t> Joints;                      // numbers; 8 zero bytes each
+    std::vector<int32_t> Robots;                        // numbers; 480 zero bytes each
+    std::vector<int32_t> Joints;                        // numbers; 8 zero bytes each
     std::vector<std::pair<int32_t, GameModel>> Models;  // replaced number and model
     std::vector<std::pair<int32_t, uint16_t>> ObjBitmaps;
     std::vector<std::pair<int32_t, int16_t>> ObjBitmapPtrs;
@@ -204,7 +206,8 @@ struct PofBuilder {
     std::vector<uint8_t> Build() const {
         GameBytes b;
         b.Text("PSPO").Short(Version);
-        for (const auto& [id, content] : Chunks) b.Text(id).Long(int32_t(content.size())).Append(content);
+        for (const auto& [id, content] : Chunks)
+            b.Text(id).Long(int32_t(content.size())).Append(content);
         return b.bytes;
     }
 };

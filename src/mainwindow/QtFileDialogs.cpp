@@ -10,7 +10,7 @@ namespace {
 
 // The editor's own format; the chooser also offers every file.
 QString ModelFileFilter() {
-    return QString::fromUtf8(FileFormats().front().filter) + ";;All Files (*)";
+    return QString::fromUtf8(FileFormats().front().Filter) + ";;All Files (*)";
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include "external/AtomicFile.h"
 #include "modelfile/ModelFile.h"
@@ -19,7 +20,8 @@ namespace fs = std::filesystem;
 // Far above any model's JSON form; keeps a wrong file from filling memory.
 constexpr std::uintmax_t MAX_JSON_SIZE = 64u << 20;
 
-std::string ReadJsonModel(ModelStore& m, const std::string& path) {
+std::string ReadJsonModel(ModelStore& m, const std::string& path, const FormatOptions&,
+                          std::string& summary) {
     std::error_code ec;
     if (!fs::is_regular_file(path, ec)) return FileNotFoundMessage(path);
     if (fs::file_size(path, ec) > MAX_JSON_SIZE || ec) return path + " is too large for a model.";
@@ -32,20 +34,32 @@ std::string ReadJsonModel(ModelStore& m, const std::string& path) {
     if (std::string error = ImportModelJsonText(text.str(), *read); !error.empty())
         return path + ": " + error;
     m = *read;
+    summary = "Imported " + path + ".";
     return "";
 }
 
-std::string WriteJsonModel(const ModelStore& m, const std::string& path) {
+std::string WriteJsonModel(const ModelStore& m, const std::string& path, const FormatOptions&) {
     return WriteFileAtomically(path, ExportModelJson(m).dump(2) + "\n");
 }
 
-std::vector<FileFormat> BuildFormats() {
-    return {
-        {".pol", "Botsmith Polymodel Files (*.pol)",
-         [](ModelStore& m, const std::string& path) { return ReadModelFile(m, path); },
-         [](const ModelStore& m, const std::string& path) { return WriteModelFile(m, path); }},
+std::string ReadPolModel(ModelStore& m, const std::string& path, const FormatOptions&,
+                         std::string& summary) {
+    std::string error = ReadModelFile(m, path);
+    if (error.empty()) summary = "Opened " + path + ".";
+    return error;
+}
+
+std::string WritePolModel(const ModelStore& m, const std::string& path, const FormatOptions&) {
+    return WriteModelFile(m, path);
+}
+
+std::vector<ModelFormat> BuildFormats() {
+    std::vector<ModelFormat> formats = {
+        {".pol", "Botsmith Polymodel Files (*.pol)", ReadPolModel, WritePolModel},
         {".json", "Model as JSON (*.json)", ReadJsonModel, WriteJsonModel},
     };
+    for (const ModelFormat& format : ExchangeFormats()) formats.push_back(format);
+    return formats;
 }
 
 std::string LowerCase(std::string text) {
@@ -56,15 +70,15 @@ std::string LowerCase(std::string text) {
 
 }  // namespace
 
-const std::vector<FileFormat>& FileFormats() {
-    static const std::vector<FileFormat> formats = BuildFormats();
+std::span<const ModelFormat> FileFormats() {
+    static const std::vector<ModelFormat> formats = BuildFormats();
     return formats;
 }
 
-const FileFormat* FormatForPath(const std::string& path) {
-    std::string lower = LowerCase(path);
-    for (const FileFormat& format : FileFormats())
-        if (lower.ends_with(format.extension)) return &format;
+const ModelFormat* FormatForPath(const std::string& path) {
+    std::string extension = LowerCase(fs::path(path).extension().string());
+    for (const ModelFormat& format : FileFormats())
+        if (extension == format.Extension) return &format;
     return nullptr;
 }
 

@@ -1,28 +1,19 @@
 #pragma once
 
-#include <functional>
+#include <span>
 #include <string>
-#include <string_view>
-#include <vector>
 
-#include "model/ModelStore.h"
+#include "modelfile/ExchangeFormats.h"
 
 namespace fw {
 
-// One kind of model file the editor reads or writes. Readers replace the store's model and
-// return "" or the message for the user; writers never change the model they write.
-struct FileFormat {
-    std::string_view extension;  // lower case, with the dot: ".pol"
-    std::string_view filter;     // file chooser filter: "Descent Models (*.pol)"
-    std::function<std::string(ModelStore& m, const std::string& path)> read;  // empty: none
-    std::function<std::string(const ModelStore& m, const std::string& path)> write;
-};
+// Every model format the editor reads or writes, one entry each: the editor's own .pol
+// first, its JSON form, then the game's formats and OBJ. The file choosers, the File menu's
+// Import and Export and the command-line tool are built from this list; a new format is one
+// more entry. Writers never change the model they write.
+std::span<const ModelFormat> FileFormats();
 
-// Every format, the editor's own .pol first. Import and export menus and the command-line
-// tool are built from this list; a new format is one more entry.
-const std::vector<FileFormat>& FileFormats();
-
-// The format whose extension `path` ends with (any case), or nullptr.
-const FileFormat* FormatForPath(const std::string& path);
+// The format of a file, by its extension (any case); null when none fits.
+const ModelFormat* FormatForPath(const std::string& path);
 
 }  // namespace fw

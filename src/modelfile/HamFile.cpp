@@ -35,9 +35,12 @@ std::string ParseTables(GameDataReader& in, HamFile& ham) {
         const char* Name;
         int Size;
     };
-    for (Table t : {Table{"video clip", VCLIP_SIZE}, {"effect clip", ECLIP_SIZE},
-                    {"wall animation", WCLIP_SIZE}, {"robot", ROBOT_INFO_SIZE},
-                    {"robot joint", JOINT_SIZE}, {"weapon", WEAPON_INFO_SIZE},
+    for (Table t : {Table{"video clip", VCLIP_SIZE},
+                    {"effect clip", ECLIP_SIZE},
+                    {"wall animation", WCLIP_SIZE},
+                    {"robot", ROBOT_INFO_SIZE},
+                    {"robot joint", JOINT_SIZE},
+                    {"weapon", WEAPON_INFO_SIZE},
                     {"powerup", POWERUP_INFO_SIZE}}) {
         if (!in.Count(t.Name, n) || !in.SkipTable(std::string(t.Name) + " table", n, t.Size))
             return in.Error();
@@ -55,8 +58,8 @@ std::string ParseTables(GameDataReader& in, HamFile& ham) {
     ham.ObjBitmapPtrs.assign(pointers.begin(), pointers.end());
     if (!in.SkipTable("player ship", 1, PLAYER_SHIP_SIZE) || !in.Count("cockpit", n) ||
         !in.SkipTable("cockpit table", n, 2) ||
-        !in.Long("first multiplayer bitmap", ham.FirstMultiBitmap) ||
-        !in.Count("reactor", n) || !in.SkipTable("reactor table", n, REACTOR_SIZE) ||
+        !in.Long("first multiplayer bitmap", ham.FirstMultiBitmap) || !in.Count("reactor", n) ||
+        !in.SkipTable("reactor table", n, REACTOR_SIZE) ||
         !in.Long("marker model number", ham.MarkerModel))
         return in.Error();
     // What follows is the bitmap translation table, which models do not use.

@@ -1,5 +1,6 @@
 #include "modelfile/ToolCommands.h"
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -9,6 +10,8 @@
 #include "external/AtomicFile.h"
 #include "model/EditorHost.h"
 #include "model/ModelStore.h"
+#include "modelfile/GameLimitWarnings.h"
+#include "modelfile/GameToolCommands.h"
 #include "modelfile/ModelFile.h"
 #include "modelfile/ModelJson.h"
 #include "modelfile/StreamChecker.h"
@@ -58,11 +61,20 @@ std::unique_ptr<ModelStore> ReadModel(const std::string& path, std::ostream& err
     return m;
 }
 
+bool HasExtension(const std::string& path, const std::string& extension) {
+    std::string e = fs::path(path).extension().string();
+    for (char& c : e) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return e == extension;
+}
+
 const ToolCommand COMMANDS[] = {
     {"info", "FILE.pol", 1, RunInfo},
     {"check", "FILE.pol", 1, RunCheck},
-    {"export", "FILE.pol OUT.json", 2, RunExport},
-    {"import", "IN.json OUT.pol", 2, RunImport},
+    {"export", "FILE.pol OUT.json|OUT.obj", 2, RunExport},
+    {"import", "IN.json|MODEL.{ham,hxm,pof}[#N]|IN.obj OUT.pol [--scale F]", -1, RunImport},
+    {"game-models", "GAMEDIR", 1, RunGameModels},
+    {"export-hxm", "IN.pol OUT.hxm --replace N [--game GAMEDIR]", -1, RunExportHxm},
+    {"export-pof", "IN.pol OUT.pof", 2, RunExportPof},
 };
 
 }  // namespace
@@ -90,10 +102,15 @@ int RunCheck(const std::vector<std::string>& args, std::ostream& out, std::ostre
     auto faults = CheckModelFileBytes(
         std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
     for (const auto& fault : faults) out << fault << "\n";
+    // What the game tolerates badly is reported too, but does not fail the check.
+    for (const auto& warning : GameLimitWarnings(
+             std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size())))
+        out << warning << "\n";
     return faults.empty() ? 0 : 1;
 }
 
-int RunExport(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
+int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (HasExtension(args.at(1), ".obj")) return RunObjExport(args, out, err);
     auto m = ReadModel(args.at(0), err);
     if (!m) return 1;
     if (std::string error = WriteFileAtomically(args.at(1), ExportModelJson(*m).dump(2) + "\n");
@@ -104,7 +121,12 @@ int RunExport(const std::vector<std::string>& args, std::ostream&, std::ostream&
     return 0;
 }
 
-int RunImport(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
+int RunImport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty() || !HasExtension(args[0], ".json")) return RunExchangeImport(args, out, err);
+    if (args.size() != 2) {
+        err << "usage: facetwork-tool import IN.json OUT.pol\n";
+        return 2;
+    }
     std::string text;
     if (std::string error = ReadInput(args.at(0), text); !error.empty()) {
         err << error << "\n";

@@ -15,16 +15,17 @@ struct ToolCommand {
     int (*Run)(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 };
 
-// info, check, export and import: the model-file commands.
+// info, check, export, import and the game-file commands: the model-file commands.
 std::span<const ToolCommand> ModelFileToolCommands();
 
 // Prints the counts and the texture window of a .pol file.
 int RunInfo(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 // Walks the file's stream as the game draws it; one line per fault, exit 1 when any.
 int RunCheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-// FILE.pol OUT.json: the model as JSON.
+// FILE.pol OUT.json: the model as JSON; FILE.pol OUT.obj: as OBJ with its material library.
 int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-// IN.json OUT.pol: saves the described model; nothing is written when it is refused.
+// IN.json OUT.pol: saves the described model; nothing is written when it is refused. Other
+// sources (HAM, HXM, POF, OBJ) go through RunExchangeImport.
 int RunImport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace fw

@@ -1,0 +1,166 @@
+#include "modelfile/ExchangeFormats.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
+#include "modelfile/GameModelImport.h"
+#include "modelfile/HamFile.h"
+#include "modelfile/HxmFile.h"
+#include "modelfile/ObjFile.h"
+#include "modelfile/PofFile.h"
+
+namespace fw {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Lower(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+std::string ModelRange(size_t count) {
+    return count == 0 ? "the file has no models"
+                      : "the file has " + std::to_string(count) + " models, 0 to " +
+                            std::to_string(count - 1);
+}
+
+// A model of a game file, converted; messages name the file and the model.
+std::string ConvertNamed(const GameModel& g, const std::string& where, ModelStore& m,
+                         std::string& summary) {
+    std::string error = ConvertGameModel(g, m, summary);
+    return error.empty() ? "" : where + ": " + error;
+}
+
+std::string ReadHam(ModelStore& m, const std::string& path, const FormatOptions& o,
+                    std::string& summary) {
+    auto ham = std::make_unique<HamFile>();
+    if (std::string error = ReadHamFile(path, *ham); !error.empty()) return error;
+    if (o.ModelNumber < 0)
+        return path + ": name a model as " + path + "#N (" + ModelRange(ham->Models.size()) + ")";
+    if (size_t(o.ModelNumber) >= ham->Models.size())
+        return path + ": there is no model " + std::to_string(o.ModelNumber) + " (" +
+               ModelRange(ham->Models.size()) + ")";
+    return ConvertNamed(ham->Models[o.ModelNumber], path + "#" + std::to_string(o.ModelNumber), m,
+                        summary);
+}
+
+std::string ReadHxm(ModelStore& m, const std::string& path, const FormatOptions& o,
+                    std::string& summary) {
+    HxmFile hxm;
+    if (std::string error = ReadHxmFile(path, hxm); !error.empty()) return error;
+    if (hxm.Models.empty()) return path + ": the file replaces no models";
+    const HxmModel* entry = o.ModelNumber < 0 && hxm.Models.size() == 1
+                                ? &hxm.Models.front()
+                                : FindHxmModel(hxm, o.ModelNumber);
+    if (!entry) {
+        std::string numbers;
+        for (const HxmModel& h : hxm.Models)
+            numbers += (numbers.empty() ? "" : ", ") + std::to_string(h.Number);
+        return path + ": " +
+               (o.ModelNumber < 0
+                    ? "name a model as " + path + "#N"
+                    : "the file does not replace model " + std::to_string(o.ModelNumber)) +
+               " (it replaces models " + numbers + ")";
+    }
+    return ConvertNamed(entry->Model, path + "#" + std::to_string(entry->Number), m, summary);
+}
+
+std::string ReadPof(ModelStore& m, const std::string& path, const FormatOptions& o,
+                    std::string& summary) {
+    PofFile pof;
+    if (std::string error = ReadPofFile(path, pof); !error.empty()) return error;
+    std::string error = ConvertPof(pof, o.Names, m, summary);
+    return error.empty() ? "" : path + ": " + error;
+}
+
+std::string ReadObj(ModelStore& m, const std::string& path, const FormatOptions& o,
+                    std::string& summary) {
+    ObjImportOptions options;
+    options.Scale = o.Scale;
+    options.Names = o.Names;
+    return ReadObjFile(path, options, m, summary);
+}
+
+std::string WriteHxm(const ModelStore& m, const std::string& path, const FormatOptions& o) {
+    return ExportHxmFile(m, path, o.Hxm);
+}
+
+std::string WritePof(const ModelStore& m, const std::string& path, const FormatOptions& o) {
+    return ExportPofFile(m, path, o.Names);
+}
+
+std::string WriteObj(const ModelStore& m, const std::string& path, const FormatOptions& o) {
+    ObjExportOptions options;
+    options.Names = o.Names;
+    options.TexturePicture = o.TexturePicture;
+    return ExportObjFile(m, path, options);
+}
+
+const ModelFormat FORMATS[] = {
+    {".ham", "Descent 2 game data (*.ham)", ReadHam, nullptr},
+    {".hxm", "Descent 2 custom robots (*.hxm)", ReadHxm, WriteHxm},
+    {".pof", "Descent polygon object (*.pof)", ReadPof, WritePof},
+    {".obj", "Wavefront OBJ (*.obj)", ReadObj, WriteObj},
+};
+
+}  // namespace
+
+std::span<const ModelFormat> ExchangeFormats() {
+    return FORMATS;
+}
+
+std::string SplitModelNumber(const std::string& spec, std::string& path, int& number) {
+    size_t hash = spec.rfind('#');
+    number = -1;
+    path = spec;
+    // Only a "#" after the file's extension names a model; folders may contain "#".
+    if (hash == std::string::npos || spec.find('/', hash) != std::string::npos) return "";
+    std::string digits = spec.substr(hash + 1);
+    path = spec.substr(0, hash);
+    auto result = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    if (digits.empty() || result.ec != std::errc() || result.ptr != digits.data() + digits.size() ||
+        number < 0) {
+        number = -1;
+        return "'" + digits + "' after '#' in " + spec + " is not a model number";
+    }
+    return "";
+}
+
+std::string FindHamFile(const std::string& gameDir) {
+    std::error_code ec;
+    if (fs::is_regular_file(gameDir, ec)) return gameDir;
+    if (!fs::is_directory(gameDir, ec)) return "";
+    for (const auto& entry : fs::directory_iterator(gameDir, ec))
+        if (Lower(entry.path().filename().string()) == HAM_FILE_NAME && entry.is_regular_file(ec))
+            return entry.path().string();
+    return "";
+}
+
+std::string ListHamModels(const std::string& hamPath, std::string& listing) {
+    listing.clear();
+    auto ham = std::make_unique<HamFile>();
+    if (std::string error = ReadHamFile(hamPath, *ham); !error.empty()) return error;
+    listing = "model submodels points polygons first-texture textures\n";
+    auto contents = std::make_unique<GameModelContents>();
+    for (size_t i = 0; i < ham->Models.size(); ++i) {
+        char line[128];
+        std::string error = ReadGameModelContents(ham->Models[i], *contents);
+        if (!error.empty()) {
+            listing += std::to_string(i) + " cannot be read: " + error + "\n";
+            continue;
+        }
+        const ModelRecordFields& r = contents->Record;
+        std::snprintf(line, sizeof line, "%5zu %9d %6d %8zu %13d %8d\n", i, r.NumSubmodels,
+                      contents->DefinedPoints, contents->Polygons.size(), int(r.FirstTexture),
+                      int(r.NumberOfTextures));
+        listing += line;
+    }
+    return "";
+}
+
+}  // namespace fw

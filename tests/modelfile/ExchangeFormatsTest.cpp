@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include "GameDataBuilders.h"
+#include "ModelFileTestUtil.h"
+#include "modelfile/ExchangeFormats.h"
+#include "modelfile/FileFormats.h"
+
+namespace fw::test {
+namespace {
+
+TEST(ExchangeFormats, EachFormatIsOneEntryFoundByItsExtension) {
+    EXPECT_EQ(ExchangeFormats().size(), 4u);
+    EXPECT_EQ(FormatForPath("a/ROBOT.HXM")->Extension, std::string(".hxm"));
+    EXPECT_EQ(FormatForPath("robot.obj")->Filter, std::string("Wavefront OBJ (*.obj)"));
+    EXPECT_EQ(FormatForPath("robot.pol"), &FileFormats()[0]);  // the editor's own comes first
+    EXPECT_EQ(FormatForPath("obj"), nullptr);
+    EXPECT_EQ(FormatForPath("descent2.ham")->Write, nullptr);  // the game's file is only read
+
+    std::string path;
+    int number = 0;
+    EXPECT_EQ(SplitModelNumber("game/descent2.ham#12", path, number), "");
+    EXPECT_EQ(path, "game/descent2.ham");
+    EXPECT_EQ(number, 12);
+    EXPECT_EQ(SplitModelNumber("my#dir/robot.pof", path, number), "");
+    EXPECT_EQ(path, "my#dir/robot.pof");
+    EXPECT_EQ(number, -1);
+    EXPECT_EQ(SplitModelNumber("a.ham#-1", path, number),
+              "'-1' after '#' in a.ham#-1 is not a model number");
+    EXPECT_EQ(SplitModelNumber("a.ham#", path, number),
+              "'' after '#' in a.ham# is not a model number");
+}
+
+// Every writable format reads back through its own entry as the model written.
+TEST(ExchangeFormats, WrittenFilesReadBackThroughTheTable) {
+    TempDir dir;
+    auto robot = MakeRobotModel();
+    for (const ModelFormat& f : ExchangeFormats()) {
+        if (!f.Write) continue;
+        std::string path = (dir / (std::string("robot") + f.Extension)).string();
+        FormatOptions o;
+        o.Hxm.ReplaceModel = 7;
+        ASSERT_EQ(f.Write(*robot, path, o), "") << f.Extension;
+        auto back = EmptyModel(1);
+        std::string summary;
+        o.ModelNumber = 7;
+        ASSERT_EQ(f.Read(*back, path, o, summary), "") << f.Extension;
+        EXPECT_EQ(back->NumPolygons, robot->NumPolygons) << f.Extension;
+        EXPECT_EQ(back->NumPoints, robot->NumPoints) << f.Extension;
+        EXPECT_EQ(back->FirstModelTexture, robot->FirstModelTexture) << f.Extension;
+        EXPECT_EQ(summary.rfind("Imported 3 submodels, 16 points and 14 polygons", 0), 0u)
+            << summary;
+    }
+}
+
+TEST(ExchangeFormats, GameFileReadersNameTheFileAndTheModel) {
+    TempDir dir;
+    HxmBuilder h;
+    h.Models = {{4, SmallGameModel()}, {9, SmallGameModel()}};
+    WriteBytes(dir / "level.hxm", h.Build());
+    std::string hxm = (dir / "level.hxm").string();
+    auto m = EmptyModel(1);
+    std::string summary;
+    FormatOptions o;
+    const ModelFormat* f = FormatForPath(hxm);
+    EXPECT_EQ(f->Read(*m, hxm, o, summary),
+              hxm + ": name a model as " + hxm + "#N (it replaces models 4, 9)");
+    o.ModelNumber = 5;
+    EXPECT_EQ(f->Read(*m, hxm, o, summary),
+              hxm + ": the file does not replace model 5 (it replaces models 4, 9)");
+    o.ModelNumber = 9;
+    EXPECT_EQ(f->Read(*m, hxm, o, summary), "");
+
+    HamBuilder b;
+    GameBytes broken;
+    broken.DefpStart(0, {{0, 0, 0}}).FlatPoly({0, 0, 7}).Eof();
+    ModelRecordFields r;
+    r.NumSubmodels = 1;
+    b.Models = {MakeGameModel(r, broken.bytes)};
+    WriteBytes(dir / "d.ham", b.Build());
+    std::string ham = (dir / "d.ham").string();
+    o.ModelNumber = 0;
+    EXPECT_EQ(FormatForPath(ham)->Read(*m, ham, o, summary),
+              ham +
+                  "#0: offset 20: d_flatpoly uses point slot 7, which no point record defined "
+                  "before it");
+    std::string listing;
+    ASSERT_EQ(ListHamModels(ham, listing), "");
+    EXPECT_EQ(listing,
+              "model submodels points polygons first-texture textures\n0 cannot be read: "
+              "offset 20: d_flatpoly uses point slot 7, which no point record defined "
+              "before it\n");
+}
+
+// The same two models in each game format: one drawn through d_defpoints, a sort-normal tree
+// and a glow record, and one with a polygon of 21 corners.
+TEST(ExchangeFormats, GameFilesImportTreesAndRefuseTooManyCorners) {
+    GameBytes tree;
+    tree.DefPoints({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}}).SortNorm(34, 76).Eof();
+    tree.Glow(0).FlatPoly({0, 1, 2}).Eof().FlatPoly({0, 2, 3}).Eof();
+    GameBytes::Points points(21, {0, 0, 0});
+    std::vector<int> corners(21);
+    for (int i = 0; i < 21; ++i) corners[i] = i, points[i] = {double(i % 5), double(i / 5), 0};
+    GameBytes wide;
+    wide.DefpStart(0, points).FlatPoly(corners).Eof();
+    ModelRecordFields f;
+    f.NumSubmodels = 1;
+    f.Parents.fill(255);
+    GameModel good = MakeGameModel(f, tree.bytes), bad = MakeGameModel(f, wide.bytes);
+
+    TempDir dir;
+    HamBuilder ham;
+    ham.Models = {good, bad};
+    WriteBytes(dir / "game.ham", ham.Build());
+    HxmBuilder hxm;
+    hxm.Models = {{10, good}, {11, bad}};
+    WriteBytes(dir / "level.hxm", hxm.Build());
+    PofBuilder pofGood, pofBad;
+    pofGood.Header(1).Submodel(0, -1, {}, 0).Data(tree.bytes);
+    pofBad.Header(1).Submodel(0, -1, {}, 0).Data(wide.bytes);
+    WriteBytes(dir / "good.pof", pofGood.Build());
+    WriteBytes(dir / "bad.pof", pofBad.Build());
+
+    const std::string refusal =
+        "Polygon 0 (offset 260) has 21 corners; the editor handles at most 20.";
+    for (auto [goodSpec, badSpec] : {std::pair{"game.ham#0", "game.ham#1"},
+                                     {"level.hxm#10", "level.hxm#11"},
+                                     {"good.pof", "bad.pof"}}) {
+        for (auto [spec, ok] : {std::pair{goodSpec, true}, {badSpec, false}}) {
+            std::string path;
+            FormatOptions o;
+            ASSERT_EQ(SplitModelNumber((dir / spec).string(), path, o.ModelNumber), "");
+            auto m = EmptyModel(1);
+            std::string summary;
+            std::string error = FormatForPath(path)->Read(*m, path, o, summary);
+            if (ok) {
+                EXPECT_EQ(error, "") << spec;
+                EXPECT_EQ(m->NumPolygons, 2) << spec;
+                EXPECT_NE(summary.find("(1 sort-normal record), glow values (1 glow record)"),
+                          std::string::npos)
+                    << summary;
+            } else {
+                std::string where =
+                    std::string(spec).find('#') != std::string::npos ? (dir / spec).string() : path;
+                EXPECT_EQ(error, where + ": " + refusal) << spec;
+            }
+        }
+    }
+}
+
+TEST(ExchangeFormats, FindsTheHamWhateverTheCaseOfItsName) {
+    TempDir dir;
+    std::filesystem::create_directories(dir / "Descent 2");
+    EXPECT_EQ(FindHamFile((dir / "Descent 2").string()), "");
+    WriteBytes(dir / "Descent 2" / "Descent2.Ham", {});
+    EXPECT_EQ(FindHamFile((dir / "Descent 2").string()),
+              (dir / "Descent 2" / "Descent2.Ham").string());
+    EXPECT_EQ(FindHamFile((dir / "Descent 2" / "Descent2.Ham").string()),
+              (dir / "Descent 2" / "Descent2.Ham").string());
+    EXPECT_EQ(FindHamFile((dir / "none").string()), "");
+}
+
+}  // namespace
+}  // namespace fw::test

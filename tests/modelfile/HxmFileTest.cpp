@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include "GameDataBuilders.h"
+#include "ModelFileTestUtil.h"
+#include "modelfile/GameModelImport.h"
+#include "modelfile/HamFile.h"
+#include "modelfile/HxmExport.h"
+#include "modelfile/HxmFile.h"
+
+namespace fw::test {
+namespace {
+
+HxmBuilder FullHxm() {
+    HxmBuilder b;
+    b.Robots = {3, 70};
+    b.Joints = {12};
+    b.Models = {{40, SmallGameModel(5, 2)}, {170, SmallGameModel(0, 1)}};
+    b.Models[0].second.DyingModel = 41;
+    b.ObjBitmaps = {{600, 1234}};
+    b.ObjBitmapPtrs = {{501, -2}, {7, 9}};
+    return b;
+}
+
+TEST(HxmFile, ReadsEveryTableAndWritesTheSameBytes) {
+    HxmBuilder b = FullHxm();
+    std::vector<uint8_t> bytes = b.Build();
+    HxmFile hxm;
+    ASSERT_EQ(ParseHxmFile(bytes, hxm), "");
+    EXPECT_EQ(hxm.Version, 1);
+    ASSERT_EQ(hxm.Robots.size(), 2u);
+    EXPECT_EQ(hxm.Robots[1].Number, 70);
+    EXPECT_EQ(hxm.Robots[1].Info.size(), 480u);
+    ASSERT_EQ(hxm.Joints.size(), 1u);
+    EXPECT_EQ(hxm.Joints[0].Number, 12);
+    ASSERT_EQ(hxm.Models.size(), 2u);
+    EXPECT_EQ(hxm.Models[0].Number, 40);
+    EXPECT_EQ(hxm.Models[0].Model.Stream, b.Models[0].second.Stream);
+    EXPECT_EQ(hxm.Models[0].Model.DyingModel, 41);
+    EXPECT_EQ(hxm.Models[1].Model.DeadModel, -1);
+    ASSERT_EQ(hxm.ObjBitmaps.size(), 1u);
+    EXPECT_EQ(hxm.ObjBitmaps[0].Index, 600);
+    EXPECT_EQ(hxm.ObjBitmaps[0].Bitmap, 1234);
+    ASSERT_EQ(hxm.ObjBitmapPtrs.size(), 2u);
+    EXPECT_EQ(hxm.ObjBitmapPtrs[0].Value, -2);
+    EXPECT_EQ(FindHxmModel(hxm, 170), &hxm.Models[1]);
+    EXPECT_EQ(FindHxmModel(hxm, 41), nullptr);
+    EXPECT_EQ(BuildHxmFile(hxm), bytes);
+}
+
+TEST(HxmFile, CutShortAndForeignFilesAreRefused) {
+    std::vector<uint8_t> bytes = FullHxm().Build();
+    for (size_t size = 0; size < bytes.size(); ++size) {
+        std::vector<uint8_t> cut(bytes.begin(), bytes.begin() + size);
+        HxmFile hxm;
+        ASSERT_NE(ParseHxmFile(cut, hxm), "") << size;
+        EXPECT_TRUE(hxm.Models.empty() && hxm.Robots.empty()) << size;
+    }
+    HxmFile hxm;
+    EXPECT_EQ(ParseHxmFile(std::vector<uint8_t>{'H', 'X', 'M', '!', 1, 0, 0, 0}, hxm),
+              "not a custom robot file (it does not start with HMX!)");
+    HxmBuilder old = FullHxm();
+    old.Version = 0;
+    EXPECT_EQ(ParseHxmFile(old.Build(), hxm), "HXM version 0 is too old");
+    std::vector<uint8_t> negative = bytes;
+    negative[11] = 0x80;  // the robot count
+    EXPECT_EQ(ParseHxmFile(negative, hxm), "the robot count at offset 8 is negative (-2147483646)");
+}
+
+// Reads an HXM in the game loader's order and fails on anything that does not add up.
+void WalkAsTheGameLoads(const std::vector<uint8_t>& f, int expectedModel) {
+    size_t pos = 0;
+    auto take = [&](size_t n) {
+        EXPECT_LE(pos + n, f.size()) << "read past the end at " << pos;
+        size_t at = pos;
+        pos += n;
+        return at;
+    };
+    auto readLong = [&]() {
+        size_t at = take(4);
+        return at + 4 <= f.size() ? LongAt(f, at) : 0;
+    };
+    ASSERT_EQ(readLong(), 0x21584D48);
+    ASSERT_GE(readLong(), 1);
+    EXPECT_EQ(readLong(), 0) << "robots";
+    EXPECT_EQ(readLong(), 0) << "joints";
+    ASSERT_EQ(readLong(), 1) << "models";
+    EXPECT_EQ(readLong(), expectedModel);
+    size_t record = take(734);
+    ASSERT_LE(pos, f.size());
+    int32_t dataSize = LongAt(f, record + 4);
+    ASSERT_GT(dataSize, 0);
+    size_t stream = take(size_t(dataSize));
+    readLong(), readLong();  // dying and dead model
+    EXPECT_EQ(readLong(), 0) << "object bitmaps";
+    EXPECT_EQ(readLong(), 0) << "object bitmap pointers";
+    EXPECT_EQ(pos, f.size()) << "bytes after the last table";
+    // The model data holds exactly the records the header announces, ending in d_eof.
+    ASSERT_LE(stream + dataSize, f.size());
+    EXPECT_EQ(ShortAt(f, stream + dataSize - 2), 0);
+}
+
+TEST(HxmExport, WritesOneModelInTheGameLoadersLayout) {
+    auto m = MakeRobotModel();
+    std::vector<uint8_t> bytes;
+    HxmExportOptions options;
+    options.ReplaceModel = 165;
+    ASSERT_EQ(BuildHxmForModel(*m, options, bytes), "");
+    WalkAsTheGameLoads(bytes, 165);
+
+    // The record and stream are those of the model's own file.
+    std::vector<uint8_t> pol = Serialize(*m);
+    std::vector<uint8_t> record(pol.begin() + 12, pol.begin() + 746);
+    EXPECT_TRUE(std::equal(record.begin(), record.end(), bytes.begin() + 24));
+
+    // And it imports back as the model the file holds.
+    HxmFile hxm;
+    ASSERT_EQ(ParseHxmFile(bytes, hxm), "");
+    auto imported = EmptyModel(1), read = EmptyModel(1);
+    std::string summary;
+    ASSERT_EQ(ConvertGameModel(FindHxmModel(hxm, 165)->Model, *imported, summary), "");
+    ASSERT_EQ(ParseModel(*read, pol), "");
+    for (int s = 1; s < m->NumSubmodels; ++s)
+        read->Submodels[s].SortPolygon = m->Submodels[s].SortPolygon;
+    EXPECT_TRUE(SameModelContent(*imported, *read));
+}
+
+TEST(HxmExport, RefusesWhatTheGameWouldReject) {
+    TempDir dir;
+    std::string path = (dir / "out.hxm").string();
+    auto refuse = [&](const ModelStore& m, HxmExportOptions o) {
+        std::string error = ExportHxmFile(m, path, o);
+        EXPECT_TRUE(dir.Files().empty()) << error;
+        return error;
+    };
+    auto m = MakeRobotModel();
+    HxmExportOptions o;
+    o.ReplaceModel = 166;
+    EXPECT_EQ(refuse(*m, o), "Model number 166 is outside the game's 166 models (0 to 165).");
+    o.ReplaceModel = -1;
+    EXPECT_EQ(refuse(*m, o), "Model number -1 is outside the game's 166 models (0 to 165).");
+
+    o.ReplaceModel = 3;
+    m->NumberOfTextures = 101;
+    EXPECT_EQ(refuse(*m, o), "The model uses 101 textures; a game model may use at most 100.");
+    m->NumberOfTextures = 3;
+    m->FirstModelTexture = 500;
+    EXPECT_EQ(
+        refuse(*m, o),
+        "The model's textures 500 to 502 lie outside the game's 502 object textures (0 to 501).");
+    o.Limits.ObjBitmapPtrs = 503;
+    EXPECT_EQ(ExportHxmFile(*m, path, o), "");
+    EXPECT_EQ(dir.Files(), std::vector<std::string>{"out.hxm"});
+    std::filesystem::remove(path);
+
+    m->NumberOfTextures = 2;  // the arms use texture 2
+    EXPECT_EQ(
+        refuse(*m, o),
+        "The model breaks the game's stream rules (4 faults; run facetwork-tool check on its "
+        ".pol file): offset 612: d_tmappoly texture 2 is outside the model's texture window of 2");
+    m->NumberOfTextures = 3;
+    m->Polygons[0].Corners[1] = 9;  // now spread over the body and an arm
+    EXPECT_EQ(refuse(*m, o), "Check/compress failed. Model not saved.");
+}
+
+TEST(HxmExport, TakesLimitsAndDyingModelsFromTheGame) {
+    HamBuilder b;
+    b.Models = {SmallGameModel(), SmallGameModel(), SmallGameModel()};
+    b.Models[2].DyingModel = 0, b.Models[2].DeadModel = 1;
+    b.ObjBitmaps = {1, 2, 3, 4};
+    HamFile ham;
+    ASSERT_EQ(ParseHamFile(b.Build(), ham), "");
+    HxmExportOptions o = HxmOptionsFromHam(ham, 2);
+    EXPECT_EQ(o.Limits.PolygonModels, 3);
+    EXPECT_EQ(o.Limits.ObjBitmapPtrs, 4);
+    EXPECT_EQ(o.DyingModel, 0);
+    EXPECT_EQ(o.DeadModel, 1);
+    auto m = MakeRobotModel();
+    m->FirstModelTexture = 1;
+    std::vector<uint8_t> bytes;
+    ASSERT_EQ(BuildHxmForModel(*m, o, bytes), "");
+    EXPECT_EQ(LongAt(bytes, bytes.size() - 16), 0);  // dying
+    EXPECT_EQ(LongAt(bytes, bytes.size() - 12), 1);  // dead
+    EXPECT_NE(BuildHxmForModel(*m, HxmOptionsFromHam(ham, 3), bytes), "");
+}
+
+}  // namespace
+}  // namespace fw::test
