@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "edit/CheckedMove.h"
 #include "edit/InsertDelete.h"
 #include "edit/PlaneFrame.h"
 #include "external/SuiteStrings.h"
@@ -42,29 +43,24 @@ bool RefuseWithoutMarkedPoints(Editor& ed) {
 }
 
 // Computes the new position of every marked point first and applies them only when all
-// are finite, so that a failure never leaves the marked points half transformed.
+// are finite and fit the file, so that a failure never leaves the marked points half
+// transformed.
 template <typename Transform>
 bool TransformMarkedPoints(ModelStore& m, Transform transform) {
-    std::vector<std::pair<int, PointRecord>> moved;
-    for (int i = 0; i < m.NumPoints; ++i) {
-        if (!m.PointMarked[i]) continue;
-        PointRecord p = transform(m.Points[i]);
-        if (!IsFinite(p)) return false;
-        moved.emplace_back(i, p);
-    }
-    for (const auto& [i, p] : moved) m.Points[i] = p;
+    auto marked = [&](int i) { return m.PointMarked[i] != 0; };
+    return MovePointsIfAllFit(m, marked, transform);
+}
+
+bool AllPoints(int) {
     return true;
 }
 
 void ResizeModel(Editor& ed, double factor, const char* message) {
-    ModelStore& m = ed.Model();
-    for (int i = 0; i < m.NumPoints; ++i) {
-        m.Points[i].X *= factor;
-        m.Points[i].Y *= factor;
-        m.Points[i].Z *= factor;
-    }
+    bool fits = MovePointsIfAllFit(ed.Model(), AllPoints, [&](PointRecord p) {
+        return PointRecord{p.X * factor, p.Y * factor, p.Z * factor};
+    });
     ed.RefreshAfterEdit(2);
-    ed.ShowStatus(message, 1);
+    ed.ShowStatus(fits ? message : OUT_OF_RANGE_MESSAGE, fits ? 1 : -1);
 }
 
 }  // namespace
@@ -73,8 +69,11 @@ void MoveMarkedPoints(Editor& ed, int axis, int sign, int steps) {
     ModelStore& m = ed.Model();
     if (ValidAxis(axis)) {
         double delta = sign * steps * ed.MoveRate;
-        for (int i = 0; i < m.NumPoints; ++i)
-            if (m.PointMarked[i] == 1) Coordinate(m.Points[i], axis) += delta;
+        auto moved = [&](PointRecord p) {
+            Coordinate(p, axis) += delta;
+            return p;
+        };
+        if (!TransformMarkedPoints(m, moved)) ed.ShowStatus(OUT_OF_RANGE_MESSAGE, -1);
     }
     ed.RefreshAfterEdit(2);
 }
@@ -149,11 +148,10 @@ void CenterModel(Editor& ed) {
         }
     }
     PointRecord c{(low.X + high.X) / 2, (low.Y + high.Y) / 2, (low.Z + high.Z) / 2};
-    for (int i = 0; i < m.NumPoints; ++i) {
-        m.Points[i].X -= c.X;
-        m.Points[i].Y -= c.Y;
-        m.Points[i].Z -= c.Z;
-    }
+    bool fits = MovePointsIfAllFit(m, AllPoints, [&](PointRecord p) {
+        return PointRecord{p.X - c.X, p.Y - c.Y, p.Z - c.Z};
+    });
+    if (!fits) ed.ShowStatus(OUT_OF_RANGE_MESSAGE, -1);
     ed.RefreshAfterEdit(2);
 }
 

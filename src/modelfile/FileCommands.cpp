@@ -37,11 +37,12 @@ bool FileCommands::Open() {
 bool FileCommands::OpenPath(const std::string& path) {
     ModelStore& m = ed_.Model();
     auto before = std::make_unique<ModelStore>(m);
-    std::string error = ReadModelFile(m, path);
+    std::string notice;
+    std::string error = ReadModelFile(m, path, &notice);
     if (error.empty()) {
         ed_.CurrentFilePath = path;
         ShowTitle(TitleForPath(path));
-        ed_.ShowStatus("Successfully opened file.", 1);
+        ed_.ShowStatus("Successfully opened file." + (notice.empty() ? "" : " " + notice), 1);
     } else if (SameModelContent(*before, m)) {
         // Refused before anything was read: the model in memory is still the old one.
         ed_.ShowStatus(error, -1);

@@ -1,7 +1,9 @@
 #include <memory>
 #include <string>
 
+#include "model/TextureWindow.h"
 #include "modelfile/ByteIO.h"
+#include "modelfile/FilePrecision.h"
 #include "modelfile/ModelDataWriter.h"
 #include "modelfile/ModelFile.h"
 #include "modelfile/SubmodelChecker.h"
@@ -117,6 +119,8 @@ std::string CheckCornerCounts(const ModelStore& m) {
 
 std::string PrepareModelForSave(ModelStore& m, MessageSink* sink) {
     if (std::string error = CheckCornerCounts(m); !error.empty()) return error;
+    if (std::string error = TextureWindowError(m); !error.empty())
+        return error + " Model not saved.";
     if (!CheckAndCompress(m, sink)) return CHECK_FAILED_MESSAGE;
     // The check leaves a model without polygons as it is; the stream still needs its
     // points in submodel order and counted.
@@ -129,11 +133,13 @@ std::string SerializeModel(ModelStore& m, std::vector<uint8_t>& out, MessageSink
     if (std::string error = PrepareModelForSave(m, sink); !error.empty()) return error;
     // Planning sets centres and first points; a refused save keeps the store's.
     auto work = std::make_unique<ModelStore>(m);
+    RoundPointsToFile(*work);
     std::string error = BuildFile(*work, out);
     if (!error.empty()) {
         out.clear();
         return error;
     }
+    work->Points = m.Points;  // the store keeps its own positions
     m = *work;
     return "";
 }

@@ -49,12 +49,15 @@ std::string ReadInput(const std::string& path, std::string& text) {
 
 // Writes beside the target and renames over it, so a failure leaves no partial file.
 // Reads a model file, reporting a failure on `err`; null when it could not be read.
+// A notice about a successful read goes there too.
 std::unique_ptr<ModelStore> ReadModel(const std::string& path, std::ostream& err) {
     auto m = std::make_unique<ModelStore>();
-    if (std::string error = ReadModelFile(*m, path); !error.empty()) {
+    std::string notice;
+    if (std::string error = ReadModelFile(*m, path, &notice); !error.empty()) {
         err << error << "\n";
         return nullptr;
     }
+    if (!notice.empty()) err << path << ": " << notice << "\n";
     return m;
 }
 
@@ -105,6 +108,11 @@ int RunExport(const std::vector<std::string>& args, std::ostream&, std::ostream&
 }
 
 int RunImport(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
+    // The writer takes an empty path as "check only"; here it would write nothing.
+    if (args.at(1).empty()) {
+        err << "No output file given.\n";
+        return 1;
+    }
     std::string text;
     if (std::string error = ReadInput(args.at(0), text); !error.empty()) {
         err << error << "\n";
