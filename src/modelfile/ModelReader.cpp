@@ -276,10 +276,11 @@ std::string ParseModel(ModelStore& m, std::span<const uint8_t> file, std::string
     trailers.Long(m.TrailerValue1);
     trailers.Long(m.TrailerValue2);
     std::vector<int> unmatched = RecoverSortPolygons(m, file.first(MODEL_HEADER_SIZE));
-    if (notice) *notice = SortPolygonNotice(unmatched);
     m.Modified = false;
     // The whole model stays loaded, so that the user can correct the texture numbers.
-    return parser.TextureFault().empty() ? TextureWindowError(m) : parser.TextureFault();
+    error = parser.TextureFault().empty() ? TextureWindowError(m) : parser.TextureFault();
+    if (notice && error.empty()) *notice = SortPolygonNotice(unmatched);
+    return error;
 }
 
 }  // namespace fw
