@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "edit/CommandTable.h"
+#include "edit/ScriptLines.h"
 #include "external/AtomicFile.h"
 #include "model/NumberText.h"
 #include "modelfile/ModelJson.h"
@@ -48,12 +49,13 @@ ScriptRunner::ScriptRunner(std::ostream& out) : host_(out), ed_(host_), files_(e
 }
 
 std::string ScriptRunner::Run(std::istream& script) {
+    ScriptLineReader lines(script);
     std::string line;
-    for (int number = 1; std::getline(script, line); ++number) {
+    while (lines.Next(line)) {
         std::string error = RunLine(line);
-        if (!error.empty()) return "line " + std::to_string(number) + ": " + error;
+        if (!error.empty()) return "line " + std::to_string(lines.LineNumber()) + ": " + error;
     }
-    return "";
+    return lines.Error();
 }
 
 std::string ScriptRunner::RunLine(std::string_view line) {
@@ -127,6 +129,11 @@ int RunScriptCommand(int argc, char** argv) {
         return 2;
     }
     std::string name = argv[2];
+    std::string problem = name == "-" ? "" : ScriptPathProblem(name);
+    if (!problem.empty()) {
+        std::cerr << "cannot read script: " << problem << "\n";
+        return 2;
+    }
     std::ifstream file;
     if (name != "-") {
         file.open(name, std::ios::binary);

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "edit/CheckedMove.h"
 #include "edit/InsertDelete.h"
 #include "edit/PlaneFrame.h"
 #include "model/Axis.h"
@@ -31,28 +32,23 @@ std::optional<PointRecord> ReadTriple(const std::array<std::string, 3>& boxes) {
 const char* const NO_MARKED_POINTS = "Mark at least 1 point first.";
 
 // Computes the new position of every marked point first and applies them only when all
-// are finite, so that a failure never leaves the marked points half transformed.
+// are finite and fit the file, so that a failure never leaves the marked points half
+// transformed.
 template <typename Transform>
 bool TransformMarkedPoints(ModelStore& m, Transform transform) {
-    std::vector<std::pair<int, PointRecord>> moved;
-    for (int i = 0; i < m.NumPoints; ++i) {
-        if (!m.PointMarked[i]) continue;
-        PointRecord p = transform(m.Points[i]);
-        if (!IsFinite(p)) return false;
-        moved.emplace_back(i, p);
-    }
-    for (const auto& [i, p] : moved) m.Points[i] = p;
+    auto marked = [&](int i) { return m.PointMarked[i] != 0; };
+    return MovePointsIfAllFit(m, marked, transform);
+}
+
+bool AllPoints(int) {
     return true;
 }
 
 CommandResult ResizeModel(Editor& ed, double factor, const char* message) {
-    ModelStore& m = ed.Model();
-    for (int i = 0; i < m.NumPoints; ++i) {
-        m.Points[i].X *= factor;
-        m.Points[i].Y *= factor;
-        m.Points[i].Z *= factor;
-    }
-    return Done(message);
+    bool fits = MovePointsIfAllFit(ed.Model(), AllPoints, [&](PointRecord p) {
+        return PointRecord{p.X * factor, p.Y * factor, p.Z * factor};
+    });
+    return fits ? Done(message) : Refused(OUT_OF_RANGE_MESSAGE);
 }
 
 }  // namespace
@@ -61,8 +57,11 @@ CommandResult MoveMarkedPoints(Editor& ed, int axis, int sign, int steps) {
     ModelStore& m = ed.Model();
     if (IsAxis(axis)) {
         double delta = sign * steps * ed.MoveRate;
-        for (int i = 0; i < m.NumPoints; ++i)
-            if (m.PointMarked[i] == 1) Coordinate(m.Points[i], axis) += delta;
+        auto moved = [&](PointRecord p) {
+            Coordinate(p, axis) += delta;
+            return p;
+        };
+        if (!TransformMarkedPoints(m, moved)) return Refused(OUT_OF_RANGE_MESSAGE);
     }
     return Done();
 }
@@ -134,12 +133,10 @@ CommandResult CenterModel(Editor& ed) {
         }
     }
     PointRecord c{(low.X + high.X) / 2, (low.Y + high.Y) / 2, (low.Z + high.Z) / 2};
-    for (int i = 0; i < m.NumPoints; ++i) {
-        m.Points[i].X -= c.X;
-        m.Points[i].Y -= c.Y;
-        m.Points[i].Z -= c.Z;
-    }
-    return Done();
+    bool fits = MovePointsIfAllFit(m, AllPoints, [&](PointRecord p) {
+        return PointRecord{p.X - c.X, p.Y - c.Y, p.Z - c.Z};
+    });
+    return fits ? Done() : Refused(OUT_OF_RANGE_MESSAGE);
 }
 
 }  // namespace fw

@@ -32,6 +32,14 @@ size_t EqualsSign(std::string_view body) {
     return body.find('=');
 }
 
+// A key that would read back as a section header or as no entry at all: after blanks (and
+// a byte order mark, which the section reader skips) it starts with "[".
+bool LooksLikeSection(std::string_view key) {
+    if (key.starts_with("\xEF\xBB\xBF")) key.remove_prefix(3);
+    std::string trimmed = TrimBlanks(key);
+    return !trimmed.empty() && trimmed[0] == '[';
+}
+
 bool HasLineBreak(std::string_view text) {
     return text.find_first_of("\r\n") != std::string_view::npos;
 }
@@ -91,7 +99,7 @@ std::string IniDocument::Set(std::string_view section, std::string_view key,
         return "Settings names and values cannot contain line breaks.";
     if (cleanSection.empty() || cleanSection.find(']') != std::string::npos)
         return "Invalid settings section name '" + cleanSection + "'.";
-    if (cleanKey.empty() || cleanKey.find('=') != std::string::npos || cleanKey[0] == '[' ||
+    if (cleanKey.empty() || cleanKey.find('=') != std::string::npos || LooksLikeSection(cleanKey) ||
         IsComment(cleanKey))
         return "Invalid settings key name '" + cleanKey + "'.";
 

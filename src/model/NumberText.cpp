@@ -1,5 +1,6 @@
 #include "model/NumberText.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -34,6 +35,33 @@ size_t LeadingNumberLength(std::string_view text) {
     return i;
 }
 
+// True when a number that does not fit a double is below 1 in size rather than above:
+// its first significant digit stands after the decimal point, counting the exponent.
+// "0.000...01" and "1e-400" are tiny, "1e400" and a 400-digit integer are not.
+bool IsTinyNumber(std::string_view number) {
+    size_t i = 0;
+    if (i < number.size() && (number[i] == '+' || number[i] == '-')) ++i;
+    // Decimal position of the first significant digit: 0 for the units, -1 for tenths.
+    long position = 0;
+    bool significant = false;
+    for (; i < number.size() && IsDigit(number[i]); ++i)
+        if (significant || number[i] != '0') significant = true, ++position;
+    position = significant ? position - 1 : 0;
+    if (!significant && i < number.size() && number[i] == '.') {
+        for (++i; i < number.size() && number[i] == '0'; ++i) --position;
+        --position;
+    }
+    while (i < number.size() && number[i] != 'e' && number[i] != 'E') ++i;
+    if (i == number.size()) return position < 0;
+    ++i;
+    bool negative = i < number.size() && number[i] == '-';
+    if (i < number.size() && (number[i] == '+' || number[i] == '-')) ++i;
+    long exponent = 0;
+    for (; i < number.size() && IsDigit(number[i]); ++i)
+        exponent = std::min(exponent * 10 + (number[i] - '0'), 100'000'000L);
+    return position + (negative ? -exponent : exponent) < 0;
+}
+
 }  // namespace
 
 bool TryReadNumber(std::string_view text, double& value) {
@@ -49,9 +77,8 @@ bool TryReadNumber(std::string_view text, double& value) {
     double parsed = 0;
     auto result = std::from_chars(number.data(), number.data() + number.size(), parsed);
     if (result.ec == std::errc::result_out_of_range) {
-        // Too small to hold (a negative exponent) is zero; too large cannot be read.
-        bool tiny = number.find("e-") != number.npos || number.find("E-") != number.npos;
-        if (!tiny) return false;
+        // Too small to hold is zero; too large cannot be read.
+        if (!IsTinyNumber(number)) return false;
         parsed = 0;
     }
     if (!std::isfinite(parsed)) return false;

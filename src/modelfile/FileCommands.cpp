@@ -51,7 +51,8 @@ bool FileCommands::Open() {
 bool FileCommands::OpenPath(const std::string& path) {
     ModelStore& m = ed_.Model();
     auto before = std::make_unique<ModelStore>(m);
-    std::string error = ReadModelFile(m, path);
+    std::string notice;
+    std::string error = ReadModelFile(m, path, &notice);
     if (!error.empty() && SameModelContent(*before, m)) {
         // Refused before anything was read: the model in memory is still the old one.
         ed_.ShowStatus(error, -1);
@@ -73,7 +74,7 @@ bool FileCommands::OpenPath(const std::string& path) {
     ed_.Notify(ChangeSet::All());
     if (AfterOpen) AfterOpen();
     if (error.empty())
-        ed_.ShowStatus("Successfully opened file.", 1);
+        ed_.ShowStatus("Successfully opened file." + (notice.empty() ? "" : " " + notice), 1);
     else
         ed_.ShowStatus(error, -1);
     return error.empty();

@@ -8,6 +8,12 @@ namespace fw {
 // One model unit in the file's and the game's 16.16 fixed point.
 inline constexpr double FIX_ONE = 65536.0;
 
+// True when a value in model units is finite and rounds to a Fix the file can hold.
+inline bool FitsFixedPoint(double units) {
+    double rounded = std::nearbyint(units * FIX_ONE);
+    return rounded >= INT32_MIN && rounded <= INT32_MAX;  // false for NaN and infinities
+}
+
 struct FixVector {
     int32_t X = 0, Y = 0, Z = 0;
     bool operator==(const FixVector&) const = default;

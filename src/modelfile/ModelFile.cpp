@@ -36,15 +36,17 @@ std::string WriteModelFile(const ModelStore& m, const std::string& path, Message
     // Written beside the target and renamed over it: the target is either the old file or
     // the complete new one.
     std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    return WriteFileAtomically(path, text).empty() ? "" : WRITE_ERROR_MESSAGE;
+    std::string reason = WriteFileAtomically(path, text);
+    return reason.empty() ? "" : WRITE_ERROR_MESSAGE + " " + reason;
 }
 
-std::string ReadModelFile(ModelStore& m, const std::string& path) {
+std::string ReadModelFile(ModelStore& m, const std::string& path, std::string* notice) {
+    if (notice) notice->clear();
     std::error_code ec;
     if (path.empty() || !fs::exists(path, ec)) return FileNotFoundMessage(path);
     std::vector<uint8_t> bytes;
     if (!ReadWholeFile(path, bytes)) return READ_ERROR_MESSAGE;
-    return ParseModel(m, bytes);
+    return ParseModel(m, bytes, notice);
 }
 
 }  // namespace fw

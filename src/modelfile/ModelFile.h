@@ -35,6 +35,7 @@ inline const std::string UNKNOWN_VERSION_MESSAGE = "Unknown POL file version";
 inline const std::string READ_ERROR_MESSAGE = "General read error.";
 std::string FileNotFoundMessage(const std::string& path);
 std::string TooManyCornersMessage(int corners);
+std::string TooFewCornersMessage(int polygon, int corners);
 
 // The check that precedes every save, run on the store itself: the submodel check (warning
 // box through `sink`), the points brought into submodel order even for a model without
@@ -54,8 +55,10 @@ std::string WriteModelFile(const ModelStore& m, const std::string& path,
 
 // Replaces the model by the file's contents. Returns "" on success. A file that is not a
 // model file of this version leaves the store untouched; any later failure leaves what was
-// read up to it, brought into a consistent state.
-std::string ParseModel(ModelStore& m, std::span<const uint8_t> file);
-std::string ReadModelFile(ModelStore& m, const std::string& path);
+// read up to it, brought into a consistent state (a texture number outside the texture
+// window leaves the whole model). `notice`, when given, receives what the user should know
+// about a successful read (submodels whose sorting polygon could not be recovered), or "".
+std::string ParseModel(ModelStore& m, std::span<const uint8_t> file, std::string* notice = nullptr);
+std::string ReadModelFile(ModelStore& m, const std::string& path, std::string* notice = nullptr);
 
 }  // namespace fw

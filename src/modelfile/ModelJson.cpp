@@ -7,6 +7,8 @@
 #include <memory>
 #include <set>
 
+#include "model/TextureWindow.h"
+
 namespace fw {
 
 using nlohmann::json;
@@ -48,6 +50,13 @@ json Flags(const std::array<uint8_t, N>& flags, int count) {
 struct BadValue {
     std::string text;
 };
+
+// The library's text without its "[json.exception.parse_error.101] " prefix.
+std::string JsonErrorText(const json::exception& e) {
+    std::string what = e.what();
+    size_t close = what.find("] ");
+    return close == std::string::npos ? what : what.substr(close + 2);
+}
 
 std::string Index(const std::string& path, size_t i) {
     return path + "[" + std::to_string(i) + "]";
@@ -265,7 +274,10 @@ std::string ImportModelJson(const json& doc, ModelStore& m) {
         ReadModelValues(doc, *read);
     } catch (const BadValue& bad) {
         return bad.text;
+    } catch (const json::exception& e) {
+        return JsonErrorText(e);
     }
+    if (std::string error = TextureWindowError(*read); !error.empty()) return error;
     m = *read;
     return "";
 }
@@ -275,8 +287,10 @@ std::string ImportModelJsonText(const std::string& text, ModelStore& m) {
     try {
         doc = json::parse(text);
     } catch (const json::parse_error& e) {
-        std::string what = e.what();  // "[json.exception.parse_error.101] parse error at ..."
-        return "JSON syntax error: " + what.substr(what.find(']') + 2);
+        return "JSON syntax error: " + JsonErrorText(e);
+    } catch (const json::exception& e) {
+        // The whole family: a number beyond the double range is an out_of_range error.
+        return "JSON error: " + JsonErrorText(e);
     }
     return ImportModelJson(doc, m);
 }

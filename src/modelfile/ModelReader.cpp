@@ -2,8 +2,10 @@
 #include <bitset>
 #include <cstring>
 
+#include "model/TextureWindow.h"
 #include "modelfile/ByteIO.h"
 #include "modelfile/ModelFile.h"
+#include "modelfile/SortPolygonRecovery.h"
 #include "modelfile/StreamWriter.h"
 
 namespace fw {
@@ -70,8 +72,12 @@ std::array<int, MAX_SUBMODELS> SubmodelsInPointerOrder(const Header& h) {
     return order;
 }
 
-// An empty store for the file to fill: a new model without even its one point.
+// An empty store for the file to fill: a new model without even its one point. Every
+// table slot is cleared, so that what a read leaves does not depend on the model before.
 void ClearForLoad(ModelStore& m) {
+    m.Polygons.fill(PolygonRecord{});
+    m.Submodels.fill(SubmodelRecord{});
+    m.PointRemap.fill(0);
     NewModel(m);
     m.NumPoints = 0;
 }
@@ -106,6 +112,9 @@ public:
         return CornersNameDefinedPoints() && m_.NumPoints >= 1 ? "" : READ_ERROR_MESSAGE;
     }
 
+    // A textured record whose number the store cannot hold as a texture, or "".
+    const std::string& TextureFault() const { return textureFault_; }
+
 private:
     std::string Record(int16_t opcode) {
         switch (opcode) {
@@ -135,7 +144,11 @@ private:
         int16_t n = 0;
         if (!in_.Short(n)) return READ_ERROR_MESSAGE;
         if (n > MAX_CORNERS) return TooManyCornersMessage(n);
-        if (n < 0 || m_.NumPolygons >= MAX_POLYGONS) return READ_ERROR_MESSAGE;
+        // The game steps over every polygon record as if it had at least 3 corners (its
+        // padding rule makes a 2-corner record 2 bytes longer than 30 + 2n), so a shorter
+        // polygon cannot be drawn and the records after it would be misread.
+        if (n < 3) return TooFewCornersMessage(m_.NumPolygons, n);
+        if (m_.NumPolygons >= MAX_POLYGONS) return READ_ERROR_MESSAGE;
         if (in_.Remaining() < size_t(PolygonRecordSize(n, textured) - 4)) return READ_ERROR_MESSAGE;
         PolygonRecord& p = m_.Polygons[m_.NumPolygons];
         p = PolygonRecord{};  // nothing of the previous model may survive in the slot
@@ -143,6 +156,10 @@ private:
         in_.Skip(24);
         in_.Short(colourOrTexture);
         p.TextureNumber = textured ? colourOrTexture : int16_t(-1);
+        // -1 would turn the record into a flat polygon in the store; it is outside the
+        // window like any other negative number.
+        if (textured && colourOrTexture == -1 && textureFault_.empty())
+            textureFault_ = TextureOutsideWindowMessage(m_.NumPolygons, -1, m_.NumberOfTextures);
         p.FlatColour = textured ? int16_t(0) : colourOrTexture;
         p.CornerCount = n;
         for (int j = 0; j < n; ++j) in_.Short(p.Corners[j]);
@@ -210,6 +227,7 @@ private:
     int numSubmodels_;
     int defpCount_ = 0;
     std::bitset<MAX_POINTS> defined_;
+    std::string textureFault_;
 };
 
 // Marks, sorting polygons and current items of a freshly read model.
@@ -235,13 +253,20 @@ std::string TooManyCornersMessage(int corners) {
     return "Cannot handle more than 20 sided polygons (is " + std::to_string(corners) + ")";
 }
 
-std::string ParseModel(ModelStore& m, std::span<const uint8_t> file) {
+std::string TooFewCornersMessage(int polygon, int corners) {
+    return "Polygon " + std::to_string(polygon) + " has " + std::to_string(corners) +
+           (corners == 1 ? " corner" : " corners") + "; a polygon needs at least 3.";
+}
+
+std::string ParseModel(ModelStore& m, std::span<const uint8_t> file, std::string* notice) {
+    if (notice) notice->clear();
     Header h;
     if (std::string error = ReadHeader(file, h); !error.empty()) return error;
     ClearForLoad(m);
     TakeHeader(m, h);
     auto data = file.subspan(MODEL_HEADER_SIZE, h.DataSize);
-    std::string error = StreamParser(m, h, data).Parse();
+    StreamParser parser(m, h, data);
+    std::string error = parser.Parse();
     ResetEditingState(m);
     if (!error.empty()) {
         ClampToTables(m);
@@ -250,8 +275,12 @@ std::string ParseModel(ModelStore& m, std::span<const uint8_t> file) {
     ByteReader trailers(file.subspan(MODEL_HEADER_SIZE + size_t(h.DataSize)));
     trailers.Long(m.TrailerValue1);
     trailers.Long(m.TrailerValue2);
+    std::vector<int> unmatched = RecoverSortPolygons(m, file.first(MODEL_HEADER_SIZE));
     m.Modified = false;
-    return "";
+    // The whole model stays loaded, so that the user can correct the texture numbers.
+    error = parser.TextureFault().empty() ? TextureWindowError(m) : parser.TextureFault();
+    if (notice && error.empty()) *notice = SortPolygonNotice(unmatched);
+    return error;
 }
 
 }  // namespace fw

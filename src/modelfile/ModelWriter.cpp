@@ -1,7 +1,9 @@
 #include <memory>
 #include <string>
 
+#include "model/TextureWindow.h"
 #include "modelfile/ByteIO.h"
+#include "modelfile/FilePrecision.h"
 #include "modelfile/ModelDataWriter.h"
 #include "modelfile/ModelFile.h"
 #include "modelfile/SubmodelChecker.h"
@@ -117,6 +119,8 @@ std::string CheckCornerCounts(const ModelStore& m) {
 
 std::string PrepareModelForSave(ModelStore& m, MessageSink* sink) {
     if (std::string error = CheckCornerCounts(m); !error.empty()) return error;
+    if (std::string error = TextureWindowError(m); !error.empty())
+        return error + " Model not saved.";
     if (!CheckAndCompress(m, sink)) return CHECK_FAILED_MESSAGE;
     // The check leaves a model without polygons as it is; the stream still needs its
     // points in submodel order and counted.
@@ -130,7 +134,11 @@ std::string SerializeModel(const ModelStore& m, std::vector<uint8_t>& out, Messa
     // copy, so the preview copies and exports never touch the user's model or its undo.
     auto work = std::make_unique<ModelStore>(m);
     std::string error = PrepareModelForSave(*work, sink);
-    if (error.empty()) error = BuildFile(*work, out);
+    if (error.empty()) {
+        // The file holds 16.16 fixed point: write exactly what a reader will get back.
+        RoundPointsToFile(*work);
+        error = BuildFile(*work, out);
+    }
     if (!error.empty()) out.clear();
     return error;
 }

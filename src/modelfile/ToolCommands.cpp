@@ -52,12 +52,15 @@ std::string ReadInput(const std::string& path, std::string& text) {
 
 // Writes beside the target and renames over it, so a failure leaves no partial file.
 // Reads a model file, reporting a failure on `err`; null when it could not be read.
+// A notice about a successful read goes there too.
 std::unique_ptr<ModelStore> ReadModel(const std::string& path, std::ostream& err) {
     auto m = std::make_unique<ModelStore>();
-    if (std::string error = ReadModelFile(*m, path); !error.empty()) {
+    std::string notice;
+    if (std::string error = ReadModelFile(*m, path, &notice); !error.empty()) {
         err << error << "\n";
         return nullptr;
     }
+    if (!notice.empty()) err << path << ": " << notice << "\n";
     return m;
 }
 
@@ -122,6 +125,10 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
 }
 
 int RunImport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() >= 2 && args[1].empty()) {
+        err << "No output file given.\n";
+        return 1;
+    }
     if (args.empty() || !HasExtension(args[0], ".json")) return RunExchangeImport(args, out, err);
     if (args.size() != 2) {
         err << "usage: facetwork-tool import IN.json OUT.pol\n";

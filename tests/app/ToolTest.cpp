@@ -106,6 +106,25 @@ TEST(Tool, RefusedImportWritesNothing) {
     EXPECT_EQ(ReadText(dir / "out.pol"), "the user's file");
 }
 
+// Mended: a number beyond the double range aborted the tool (exit 134), and an empty
+// output path exited 0 having written nothing.
+TEST(Tool, ImportFailuresAlwaysExitOneWithAMessage) {
+    ToolDir dir;
+    WriteText(dir / "huge.json", R"({"points": [[1e400, 0, 0]]})");
+    WriteText(dir / "tri.json", R"({"points": [[0, 0, 0], [1, 0, 0], [0, 1, 0]]})");
+    ToolResult huge = RunTool(dir, "import huge.json out.pol");
+    EXPECT_EQ(huge.ExitCode, 1);
+    EXPECT_EQ(huge.Err.rfind("huge.json: JSON error: ", 0), 0u) << huge.Err;
+    ToolResult empty = RunTool(dir, "import tri.json ''");
+    EXPECT_EQ(empty.ExitCode, 1);
+    EXPECT_EQ(empty.Err, "No output file given.\n");
+    ASSERT_EQ(RunTool(dir, "import tri.json tri.pol").ExitCode, 0);
+    ToolResult none = RunTool(dir, "export tri.pol ''");
+    EXPECT_EQ(none.ExitCode, 1);
+    EXPECT_EQ(none.Err, "No file name given.\n");
+    EXPECT_FALSE(fs::exists(dir / "out.pol"));
+}
+
 TEST(Tool, WrongUsageExitsWithTwo) {
     ToolDir dir;
     for (const char* args : {"", "frobnicate x", "info", "export a.pol"}) {
@@ -116,6 +135,11 @@ TEST(Tool, WrongUsageExitsWithTwo) {
     ToolResult script = RunTool(dir, "edit no-such.fwscript");
     EXPECT_EQ(script.ExitCode, 2);
     EXPECT_NE(script.Err.find("no-such.fwscript"), std::string::npos) << script.Err;
+    // A folder opens like a file and reads as nothing: it used to "run" and exit 0.
+    fs::create_directory(dir / "scripts");
+    ToolResult folder = RunTool(dir, "edit scripts");
+    EXPECT_EQ(folder.ExitCode, 2);
+    EXPECT_EQ(folder.Err, "cannot read script: 'scripts' is a folder, not a script\n");
 }
 
 // The example script runs as a user would run it, from its own directory.

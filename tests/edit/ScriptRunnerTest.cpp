@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "edit/CommandTable.h"
+#include "edit/ScriptLines.h"
 #include "edit/ScriptRunner.h"
 
 namespace fw {
@@ -143,6 +144,39 @@ TEST_F(ScriptRunnerTest, SavesAndOpens) {
     EXPECT_EQ(Run("InsertPoint\nsave " + bad + "\nInsertPoint\n"),
               "line 2: could not save '" + bad + "'");
     fs::remove_all(dir);
+}
+
+// Endless input: counts what the reader takes from it, to see that a long line is not read
+// whole.
+class EndlessLine : public std::streambuf {
+public:
+    size_t taken = 0;
+
+protected:
+    int_type underflow() override {
+        setg(buffer_, buffer_, buffer_ + sizeof buffer_);
+        taken += sizeof buffer_;
+        return traits_type::to_int_type(buffer_[0]);
+    }
+
+private:
+    char buffer_[4096] = {};
+};
+
+TEST_F(ScriptRunnerTest, LinesAreReadWithAByteOrderMarkAndWithinABound) {
+    // Editors on Windows start the file with a byte order mark: line 1 still runs.
+    EXPECT_EQ(Run("\xEF\xBB\xBFInsertPoint\n\xEF\xBB\xBFInsertPoint\n"),
+              "line 2: unknown command '\xEF\xBB\xBFInsertPoint'");
+    EXPECT_EQ(M().NumPoints, 2);
+
+    std::string line(MAX_SCRIPT_LINE, ' ');
+    EXPECT_EQ(Run("InsertPoint\n" + line + "\n" + line + "x\nInsertPoint\n"),
+              "line 3: longer than 65536 characters");
+    EXPECT_EQ(M().NumPoints, 3);  // line 4 did not run
+    EndlessLine endless;
+    std::istream in(&endless);
+    EXPECT_EQ(runner.Run(in), "line 1: longer than 65536 characters");
+    EXPECT_LT(endless.taken, 2 * MAX_SCRIPT_LINE);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "EditFixture.h"
+#include "edit/CheckedMove.h"
 #include "edit/Transform.h"
 
 namespace fw {
@@ -59,6 +60,43 @@ TEST_F(Transform, RefusedOrOverflowingInputChangesNoPoint) {
     Do([&] { return ScaleMarkedPoints(ed, 1); });
     EXPECT_EQ(host.LastStatus(), "The scaling values mustn't be 0");
     EXPECT_TRUE(SameModelContent(before, M()));
+}
+
+// Moves and whole-model resizing refuse results that are not finite or that the file's
+// 16.16 fixed point cannot hold, as rotate and scale do: every point stays where it was.
+TEST_F(Transform, MovesAndResizingRefuseResultsTheFileCannotHold) {
+    MakePoints(3);
+    M().Points[1] = {30000, 0, 0};
+    M().Points[2] = {-20000, 5, 0};
+    MarkPoints({1, 2});
+    const ModelStore before = M();
+    auto expectRefused = [&](const char* what) {
+        EXPECT_EQ(host.LastStatus(), OUT_OF_RANGE_MESSAGE) << what;
+        EXPECT_EQ(host.LastKind(), -1) << what;
+        EXPECT_TRUE(SameModelContent(before, M())) << what;
+    };
+    ed.MoveRate = 1000;
+    MoveMarkedPoints(ed, 1, +1, 5);  // point 1 would reach 35000, point 2 would be fine
+    expectRefused("move");
+    ed.MoveRate = 1e308;
+    MoveMarkedPoints(ed, 1, +1, 5);  // infinite
+    expectRefused("infinite move");
+    DoubleModelSize(ed);
+    expectRefused("double");
+    TripleModelSize(ed);
+    expectRefused("triple");
+    M().Points[0] = {-1e308, 0, 0};
+    M().Points[1] = {1e308, 0, 0};  // the box centre is fine, the moved points are not
+    const ModelStore wide = M();
+    CenterModel(ed);
+    EXPECT_EQ(host.LastStatus(), OUT_OF_RANGE_MESSAGE);
+    EXPECT_TRUE(SameModelContent(wide, M()));
+
+    M() = before;
+    ed.MoveRate = 1000;
+    MoveMarkedPoints(ed, 1, -1, 1);
+    ExpectPoint(1, 29000, 0, 0);
+    ExpectPoint(2, -21000, 5, 0);
 }
 
 TEST_F(Transform, GetCenterResizeAndCenterModel) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -76,6 +77,9 @@ TEST(IniDocument, SetChangesOnlyTheValueOrAddsInSensiblePlaces) {
     EXPECT_NE(small.Set("A]", "k", "v"), "");
     EXPECT_NE(small.Set("A", "", "v"), "");
     EXPECT_NE(small.Set("A", ";k", "v"), "");
+    // Would read back as a section header: the reader skips a byte order mark before "[".
+    EXPECT_NE(small.Set("A", "\xEF\xBB\xBF[B]", "v"), "");
+    EXPECT_NE(small.Set("A", "\xEF\xBB\xBF [B", "v"), "");
     EXPECT_EQ(small.Text(), "[A]\nk=v\n");
 }
 
@@ -112,6 +116,32 @@ TEST_F(IniFileTest, WritePreservesOtherLinesAndLeavesNoTemporaryFiles) {
     EXPECT_NE(IniWrite(Dir() + "/descent.ini", "x.ini", "A", "k", "v"), "");
     EXPECT_EQ(IniRead(Dir(), "descent.ini", "Directories", "ZPMF"), "/home/u/models");
     EXPECT_EQ(Entries(), 1);
+}
+
+// A settings file that is a link to /dev/zero would fill memory, a pipe would block the
+// start for ever: only regular files of sensible size are read.
+TEST_F(IniFileTest, ReadsOnlyRegularFilesOfSensibleSize) {
+    ASSERT_EQ(::mkfifo((dir_ / "pipe.ini").c_str(), 0600), 0);
+    fs::create_symlink("/dev/zero", dir_ / "zero.ini");
+    fs::create_directory(dir_ / "folder.ini");
+    std::ofstream(dir_ / "huge.ini") << "[A]\nk=v\n" << std::string(2 << 20, ';');
+    const std::pair<const char*, std::string> cases[] = {
+        {"pipe.ini", "not a regular file"},
+        {"zero.ini", "not a regular file"},
+        {"folder.ini", "not a regular file"},
+        {"huge.ini", "larger than 1 MB"},
+    };
+    for (const auto& [name, reason] : cases) {
+        std::string problem;
+        EXPECT_EQ(IniRead(Dir(), name, "A", "k", &problem), "") << name;
+        EXPECT_EQ(problem, "Cannot read '" + (dir_ / name).string() + "': " + reason + ".");
+        EXPECT_EQ(IniWrite(Dir(), name, "A", "k", "w"), problem);
+    }
+    EXPECT_TRUE(fs::is_fifo(dir_ / "pipe.ini"));
+    EXPECT_EQ(fs::file_size(dir_ / "huge.ini"), (2u << 20) + 8);
+    std::string problem = "stale";
+    EXPECT_EQ(IniRead(Dir(), "missing.ini", "A", "k", &problem), "");
+    EXPECT_EQ(problem, "");  // a missing file is no problem: it reads as empty
 }
 
 TEST_F(IniFileTest, AtomicWriteReplacesOrLeavesTheOldFileWhole) {

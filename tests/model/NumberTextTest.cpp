@@ -2,6 +2,7 @@
 
 #include <clocale>
 #include <string>
+#include <vector>
 
 #include "model/NumberText.h"
 
@@ -20,6 +21,24 @@ TEST(NumberText, ReadsTheLeadingNumberLikeTheTextBoxesWhateverTheLocale) {
     // clang-format on
     for (const auto& [text, value] : cases) EXPECT_DOUBLE_EQ(ReadNumber(text), value) << text;
     std::setlocale(LC_NUMERIC, saved.c_str());
+}
+
+// Too small for a double reads as 0 however it is written; too large cannot be read.
+TEST(NumberText, UnderflowReadsAsZeroAndOverflowIsRefused) {
+    const std::string zeros(400, '0');
+    for (const std::string& tiny :
+         std::vector<std::string>{"0." + zeros + "1", "-0." + zeros + "25", "0.001e-400",
+                                  "." + zeros + "9", "1" + zeros + "e-800"}) {
+        double value = 1;
+        EXPECT_TRUE(TryReadNumber(tiny, value)) << tiny.size();
+        EXPECT_EQ(value, 0);
+    }
+    for (const std::string& huge :
+         std::vector<std::string>{"1" + zeros, "0.1e400", "0." + zeros + "1e800"}) {
+        double value = 1;
+        EXPECT_FALSE(TryReadNumber(huge, value)) << huge.size();
+        EXPECT_EQ(value, 0);
+    }
 }
 
 }  // namespace fw

@@ -117,8 +117,21 @@ TEST_F(FileCommandsTest, FailedWritesReportAndKeepModified) {
     Modify();
     dialogs.saveAnswer = (dir / "no-such-dir" / "x.pol").string();
     EXPECT_FALSE(files.SaveAs());
-    EXPECT_EQ(host.LastStatus(), "General write error.");
+    // The system's reason follows the general message.
+    EXPECT_EQ(host.LastStatus(), "General write error. Cannot create a temporary file for '" +
+                                     dialogs.saveAnswer + "': No such file or directory");
     EXPECT_TRUE(ed.Model().Modified);
+}
+
+TEST_F(FileCommandsTest, OpenTellsWhenASortingPolygonCouldNotBeRecovered) {
+    auto bytes = test::Serialize(*test::MakeRobotModel());
+    test::SetShortAt(bytes, HeaderOffset::PlaneNormals + 12 + 2, 0x1234);  // submodel 1
+    test::WriteBytes(dir / "planes.pol", bytes);
+    EXPECT_TRUE(files.OpenPath((dir / "planes.pol").string()));
+    EXPECT_EQ(host.LastStatus(),
+              "Successfully opened file. No polygon matches the separation plane of submodel 1, "
+              "so its sorting polygon is now 0.");
+    EXPECT_EQ(host.LastKind(), 1);
 }
 
 TEST_F(FileCommandsTest, SaveAsStopsBeforeTheChooserWhenTheCheckFails) {

@@ -57,6 +57,15 @@ TEST(ModelJson, BadInputIsNamedAndChangesNothing) {
          "polygons[0].cornerUVL[1][1] is 1e+39, too large"},
         {R"({"submodels": [{}, {"parent": 12}]})",
          "submodels[1].parent is 12, not a submodel number 0..9 or 255 for none"},
+        // Beyond the double range: the library reports it as out_of_range, not a syntax error.
+        {R"({"points": [[1e400, 0, 0]]})", "JSON error: "},
+        // The game would look textures up outside the model's list.
+        {R"({"polygons": [{"corners": [0, 0, 0], "textureNumber": 25}], "numberOfTextures": 5})",
+         "Polygon 0 uses texture 25, outside the model's texture window of 5 (0 to 4)."},
+        {R"({"polygons": [{"corners": [0, 0, 0]}, {"corners": [0, 0, 0], "textureNumber": -7}]})",
+         "Polygon 1 uses texture -7, outside the model's texture window of 5 (0 to 4)."},
+        {R"({"polygons": [{"corners": [0, 0, 0], "textureNumber": 0}], "numberOfTextures": 0})",
+         "Polygon 0 uses texture 0, outside the model's texture window which holds no textures."},
     };
     auto before = SampleStore();
     auto m = SampleStore();

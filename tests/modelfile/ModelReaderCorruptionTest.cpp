@@ -4,6 +4,7 @@
 #include <random>
 
 #include "ModelFileTestUtil.h"
+#include "modelfile/GameStreamRecords.h"
 #include "modelfile/StreamWriter.h"
 
 namespace fw {
@@ -49,7 +50,6 @@ TEST(ModelReaderCorruption, DamagedStreamsGiveAMessageAndAConsistentModel) {
     auto points = [](int count, int start) { return StreamBytes().DefpStart(count, start); };
     const std::pair<std::string, StreamBytes> cases[] = {
         {"corner names no point", points(3, 0).FlatPoly({0, 1, 3}).Eof()},
-        {"negative corner count", points(3, 0).Short(d_flatpoly).Short(-3).Zeros(26)},
         {"points beyond the table", points(3, 510)},
         {"no points at all", StreamBytes().Eof()},
         {"polygon past the end", points(3, 0).Short(d_flatpoly).Short(3).Short(0)},
@@ -64,6 +64,35 @@ TEST(ModelReaderCorruption, DamagedStreamsGiveAMessageAndAConsistentModel) {
     for (int i = 0; i <= MAX_POLYGONS; ++i) many.FlatPoly({0, 1, 2});
     EXPECT_EQ(ReadInto(*m, FileWithStream(many)), "General read error.");
     EXPECT_EQ(m->NumPolygons, MAX_POLYGONS);
+}
+
+// The game steps over a polygon record as 30 + 2 x (the count rounded down to even, plus
+// one) bytes, and 12 more per corner when textured. The writer's sizes agree for every
+// count it writes; below 3 corners they would not, and the reader refuses such records.
+TEST(ModelReaderCorruption, PolygonRecordsMatchTheGameAndShortOnesAreRefused) {
+    for (int n = 3; n <= MAX_CORNERS; ++n) {
+        for (int16_t op : {d_flatpoly, d_tmappoly}) {
+            StreamBytes record;
+            record.Short(op).Short(n);
+            EXPECT_EQ(PolygonRecordSize(n, op == d_tmappoly),
+                      gamestream::RecordLength(record.bytes, 0))
+                << n << " corners, opcode " << op;
+        }
+    }
+    const std::pair<StreamBytes, std::string> cases[] = {
+        {StreamBytes().DefpStart(3, 0).FlatPoly({0, 1, 2}).FlatPoly({0, 1}).Eof(),
+         "Polygon 1 has 2 corners; a polygon needs at least 3."},
+        {StreamBytes().DefpStart(3, 0).TmapPoly({0}, 0).Eof(),
+         "Polygon 0 has 1 corner; a polygon needs at least 3."},
+        {StreamBytes().DefpStart(3, 0).FlatPoly({}).Eof(),
+         "Polygon 0 has 0 corners; a polygon needs at least 3."},
+        {StreamBytes().DefpStart(3, 0).Short(d_flatpoly).Short(-3).Zeros(26),
+         "Polygon 0 has -3 corners; a polygon needs at least 3."},
+    };
+    for (const auto& [stream, message] : cases) {
+        auto m = test::MakeRobotModel();
+        EXPECT_EQ(ReadInto(*m, FileWithStream(stream)), message);
+    }
 }
 
 // Truncated and randomly damaged copies of real files: the reader always ends, never reads

@@ -51,11 +51,26 @@ TEST(ModelSave, RefusedOrFailedSaveLeavesTheOldFileAndNoTemporaryFile) {
     }
     EXPECT_EQ(dir.Files(), (std::vector<std::string>{"model.pol"}));
 
-    // The target cannot be replaced (it is a directory): the temporary file goes again.
+    // The target cannot be replaced (it is a directory): the system's reason is shown.
     std::filesystem::create_directory(dir / "folder.pol");
     auto robot = test::MakeRobotModel();
-    EXPECT_EQ(WriteModelFile(*robot, (dir / "folder.pol").string()), "General write error.");
+    EXPECT_EQ(WriteModelFile(*robot, (dir / "folder.pol").string()),
+              "General write error. Cannot write '" + (dir / "folder.pol").string() +
+                  "': Is a directory");
     EXPECT_EQ(dir.Files(), (std::vector<std::string>{"folder.pol", "model.pol"}));
+}
+
+// A save over a symbolic link used to replace the link by a plain file and leave the
+// linked model as it was.
+TEST(ModelSave, SavingOverALinkWritesTheLinkedFile) {
+    test::TempDir dir;
+    std::filesystem::create_directory(dir / "models");
+    ASSERT_EQ(WriteModelFile(*test::MakeChainModel(0), (dir / "models/ship.pol").string()), "");
+    std::filesystem::create_symlink("models/ship.pol", dir / "ship.pol");
+    auto robot = test::MakeRobotModel();
+    ASSERT_EQ(WriteModelFile(*robot, (dir / "ship.pol").string()), "");
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "ship.pol"));
+    EXPECT_EQ(test::ReadBytes(dir / "models/ship.pol"), test::Serialize(*robot));
 }
 
 TEST(ModelSave, ModelWithoutPolygonsSavesEveryPointInItsSubmodel) {
