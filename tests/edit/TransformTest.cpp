@@ -76,25 +76,25 @@ TEST_F(Transform, MovesAndResizingRefuseResultsTheFileCannotHold) {
         EXPECT_TRUE(SameModelContent(before, M())) << what;
     };
     ed.MoveRate = 1000;
-    MoveMarkedPoints(ed, 1, +1, 5);  // point 1 would reach 35000, point 2 would be fine
+    Do([&] { return MoveMarkedPoints(ed, 1, +1, 5); });  // point 1 would reach 35000, point 2 would be fine
     expectRefused("move");
     ed.MoveRate = 1e308;
-    MoveMarkedPoints(ed, 1, +1, 5);  // infinite
+    Do([&] { return MoveMarkedPoints(ed, 1, +1, 5); });  // infinite
     expectRefused("infinite move");
-    DoubleModelSize(ed);
+    Do([&] { return DoubleModelSize(ed); });
     expectRefused("double");
-    TripleModelSize(ed);
+    Do([&] { return TripleModelSize(ed); });
     expectRefused("triple");
     M().Points[0] = {-1e308, 0, 0};
     M().Points[1] = {1e308, 0, 0};  // the box centre is fine, the moved points are not
     const ModelStore wide = M();
-    CenterModel(ed);
+    Do([&] { return CenterModel(ed); });
     EXPECT_EQ(host.LastStatus(), OUT_OF_RANGE_MESSAGE);
     EXPECT_TRUE(SameModelContent(wide, M()));
 
     M() = before;
     ed.MoveRate = 1000;
-    MoveMarkedPoints(ed, 1, -1, 1);
+    Do([&] { return MoveMarkedPoints(ed, 1, -1, 1); });
     ExpectPoint(1, 29000, 0, 0);
     ExpectPoint(2, -21000, 5, 0);
 }
