@@ -13,6 +13,7 @@ int main(int argc, char* argv[]) {
     fw::MainWindow window(settings);
     window.resize(1100, 760);
     window.show();
+    window.StartPreview();
 
     QStringList args = QApplication::arguments();
     if (args.size() > 1) window.OpenFile(args.at(1).toStdString());

@@ -8,6 +8,7 @@
 
 #include "config/Settings.h"
 #include "edit/CommandTable.h"
+#include "mainwindow/PreviewHost.h"
 #include "mainwindow/QtFileDialogs.h"
 #include "mainwindow/StripContext.h"
 #include "model/Editor.h"
@@ -76,6 +77,15 @@ public:
     // Runs the command `id` with `args`, then gives the focus back to the current view.
     CommandResult RunCommandId(std::string_view id, std::vector<ArgValue> args = {});
 
+    // The textured preview (built in PreviewWindow.cpp). StartPreview runs once the window
+    // is shown at start-up; the hooks bracket every modal dialog the window opens: dialogs
+    // added to the window call PreviewBeforeDialog before exec() and PreviewAfterDialog after.
+    PreviewHost& Preview() { return *preview_; }
+    void StartPreview();
+    void PreviewBeforeDialog();
+    void PreviewAfterDialog();
+    QMenu* IsoMenu() const { return isoMenu_; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -106,6 +116,13 @@ private:
     void RegisterWindowCommands();
     void AddWindowCommand(std::string_view id, std::string_view name, std::function<void()> action);
 
+    // Built in PreviewWindow.cpp: the preview commands, the iso menu ISO_Color and the
+    // preview toolbar HIsoIcon.
+    void RegisterPreviewCommands();
+    void BuildIsoMenu();
+    void BuildPreviewToolbar();
+    void SyncIsoMenu();
+
     // Built in MainToolbar.cpp.
     void BuildToolbar();
     void SyncViewButtons();
@@ -123,8 +140,10 @@ private:
     CommandTable commands_;
     ViewState views_;
     QtFileDialogs systemDialogs_;
+    BracketedFileDialogs previewDialogs_;
     FileCommands files_;
     StripContext stripContext_;
+    std::unique_ptr<PreviewHost> preview_;
     int interfaceMode_ = 0;
     bool splittersRestored_ = false;
 
@@ -141,6 +160,7 @@ private:
     QAction* putPointsCurrent_ = nullptr;
     QAction* putPointsNew_ = nullptr;
     QMenu* putPointsMenu_ = nullptr;
+    QMenu* isoMenu_ = nullptr;
 };
 
 }  // namespace fw

@@ -41,6 +41,9 @@ protected:
     void MakeWindow() {
         window.reset();
         window = std::make_unique<MainWindow>(*settings, &dialogs);
+        // The preview's files and control socket stay in the test's own folder.
+        window->Preview().SetDirectories(
+            {(previewDir.path() + "/suite").toStdString(), previewDir.path().toStdString()});
         window->askHook = [this](const QString& title, const QString& text) {
             questions.push_back((title + ": " + text).toStdString());
             return answer;
@@ -64,6 +67,7 @@ protected:
     }
 
     QTemporaryDir configDir;
+    QTemporaryDir previewDir;
     std::unique_ptr<Settings> settings;
     FakeDialogs dialogs;
     std::unique_ptr<MainWindow> window;

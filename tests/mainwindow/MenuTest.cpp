@@ -17,7 +17,7 @@ namespace {
 
 // Entries whose dialogs and tools are not part of this build, or have no command at all.
 const std::set<std::string> DISABLED = {
-    "MenuFileSaveBSP",          "MenuFilePreview",
+    "MenuFileSaveBSP",
     "MenuViewTextureAlign",     "MenuViewOptions",
     "MenuToolsAlign",           "MenuToolsModelAttributes",
     "MenuPolygonTextureSelect", "MenuPolygonTextureMapping",
