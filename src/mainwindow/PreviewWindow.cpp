@@ -32,12 +32,16 @@ const char* const BACKGROUNDS[8] = {"Black", "Blue", "Green", "Cyan",
                                     "Red",   "Pink", "Yellow", "White"};
 const char* const TEXTURE_SETS[6] = {"GroupA", "Water", "Fire", "Ice", "Alien1", "Alien2"};
 
-std::string BackgroundId(int index) {
-    return std::string("PreviewBackground") + BACKGROUNDS[index];
-}
-std::string TextureSetId(int index) {
-    return std::string("PreviewPalette") + TEXTURE_SETS[index];
-}
+// Command ids are kept as views by the table and the menus: they must live for the run.
+const char* const BACKGROUND_IDS[8] = {
+    "PreviewBackgroundBlack", "PreviewBackgroundBlue", "PreviewBackgroundGreen",
+    "PreviewBackgroundCyan",  "PreviewBackgroundRed",  "PreviewBackgroundPink",
+    "PreviewBackgroundYellow", "PreviewBackgroundWhite"};
+const char* const TEXTURE_SET_IDS[6] = {"PreviewPaletteGroupA", "PreviewPaletteWater",
+                                        "PreviewPaletteFire",   "PreviewPaletteIce",
+                                        "PreviewPaletteAlien1", "PreviewPaletteAlien2"};
+const char* BackgroundId(int index) { return BACKGROUND_IDS[index]; }
+const char* TextureSetId(int index) { return TEXTURE_SET_IDS[index]; }
 
 // Buttons of the preview toolbar: command id, caption, quick help. The codes they send go
 // to the viewer whether or not the link is up.
