@@ -27,9 +27,6 @@ void ImportTexturesFrom(const std::string& gameDir) {
     if (!error.empty()) std::cerr << error << "\n";
 }
 
-// Textured preview link: started once the main window is shown, then updated.
-void StartPreviewLink() {}
-
 fw::StartupOptions ParseArguments(const QStringList& args) {
     fw::StartupOptions options;
     options.executableDir = QCoreApplication::applicationDirPath().toStdString();
@@ -49,7 +46,10 @@ int main(int argc, char* argv[]) {
     fw::StartupHooks hooks;
     hooks.loadTextureCatalogue = LoadTextureCatalogue;
     hooks.importTextures = ImportTexturesFrom;
-    hooks.startPreviewLink = StartPreviewLink;
+    // The textured preview link starts once the main window is shown.
+    hooks.startPreviewLink = [&ui] {
+        if (ui.Window()) ui.Window()->StartPreview();
+    };
     fw::StartupSequence startup(ui, hooks);
     fw::StartupResult result = startup.Run(options);
     if (!result.runEventLoop) return result.exitCode;

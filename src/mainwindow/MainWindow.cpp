@@ -41,7 +41,9 @@ MainWindow::MainWindow(const Settings& settings, FileDialogs* dialogs, QWidget* 
       settings_(settings),
       editor_(*this),
       systemDialogs_(this),
-      files_(editor_, dialogs ? *dialogs : systemDialogs_),
+      previewDialogs_(dialogs ? *dialogs : systemDialogs_, [this] { PreviewBeforeDialog(); },
+                      [this] { PreviewAfterDialog(); }),
+      files_(editor_, previewDialogs_),
       stripContext_{editor_, settings_,
                     [this](std::string_view id, std::vector<ArgValue> args) {
                         RunCommandId(id, std::move(args));
@@ -61,13 +63,20 @@ MainWindow::MainWindow(const Settings& settings, FileDialogs* dialogs, QWidget* 
     views_.StretchViews = settings_.StretchViews();
     views_.PmoveMode = settings_.PmoveMode();
     editor_.IsoMode = settings_.IsoMode();
+    preview_ = std::make_unique<PreviewHost>(
+        editor_, settings_,
+        [this](const std::string& title, const std::string& text) { ShowMessage(title, text); });
+    previewCommands_ = preview_.get();
 
     RegisterWindowCommands();
+    RegisterPreviewCommands();
     status_ = new StatusLine(this);
     setStatusBar(status_);
     BuildToolbar();
     BuildCentralArea();
     BuildMenus();
+    BuildIsoMenu();
+    BuildPreviewToolbar();
     WatchQuickHelp();
     ConnectConfiguration();
 
@@ -100,19 +109,27 @@ void MainWindow::ShowStatus(const std::string& text, int kind) {
 
 void MainWindow::ShowMessage(const std::string& title, const std::string& text) {
     QString t = QString::fromStdString(title), m = QString::fromStdString(text);
-    if (messageHook) {
+    PreviewBeforeDialog();
+    if (messageHook)
         messageHook(t, m);
-        return;
-    }
-    QMessageBox::warning(this, t, m);
+    else
+        QMessageBox::warning(this, t, m);
+    PreviewAfterDialog();
 }
 
 bool MainWindow::AskYesNo(const std::string& title, const std::string& text) {
     QString t = QString::fromStdString(title), m = QString::fromStdString(text);
-    if (askHook) return askHook(t, m);
-    QMessageBox box(QMessageBox::Question, t, m, QMessageBox::Yes | QMessageBox::No, this);
-    box.setDefaultButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+    PreviewBeforeDialog();
+    bool yes;
+    if (askHook) {
+        yes = askHook(t, m);
+    } else {
+        QMessageBox box(QMessageBox::Question, t, m, QMessageBox::Yes | QMessageBox::No, this);
+        box.setDefaultButton(QMessageBox::No);
+        yes = box.exec() == QMessageBox::Yes;
+    }
+    PreviewAfterDialog();
+    return yes;
 }
 
 void MainWindow::Refresh(const EditNotice& notice) {
@@ -169,6 +186,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     files_.Closing();
     SaveWindowPlacement(*this, settings_);
+    preview_->Close();
     event->accept();
 }
 

@@ -8,6 +8,7 @@
 
 #include "config/Settings.h"
 #include "edit/CommandTable.h"
+#include "mainwindow/PreviewHost.h"
 #include "mainwindow/QtFileDialogs.h"
 #include "mainwindow/StripContext.h"
 #include "model/Editor.h"
@@ -85,9 +86,18 @@ public:
     // Configuration (MainWindowConfig.cpp): the Options dialog, the manual, the About box,
     // and the settings the window applies when they change.
     void OpenOptions();
-    void SetPreviewCommands(PreviewCommands* preview) { preview_ = preview; }
+    void SetPreviewCommands(PreviewCommands* preview) { previewCommands_ = preview; }
     // A failed settings write shows in the status line with its reason, as a failed save.
     void ReportSettingsError(const std::string& error);
+
+    // The textured preview (built in PreviewWindow.cpp). StartPreview runs once the window
+    // is shown at start-up; the hooks bracket every modal dialog the window opens: dialogs
+    // added to the window call PreviewBeforeDialog before exec() and PreviewAfterDialog after.
+    PreviewHost& Preview() { return *preview_; }
+    void StartPreview();
+    void PreviewBeforeDialog();
+    void PreviewAfterDialog();
+    QMenu* IsoMenu() const { return isoMenu_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -119,6 +129,13 @@ private:
     void RegisterWindowCommands();
     void AddWindowCommand(std::string_view id, std::string_view name, std::function<void()> action);
 
+    // Built in PreviewWindow.cpp: the preview commands, the iso menu ISO_Color and the
+    // preview toolbar HIsoIcon.
+    void RegisterPreviewCommands();
+    void BuildIsoMenu();
+    void BuildPreviewToolbar();
+    void SyncIsoMenu();
+
     // Built in MainToolbar.cpp.
     void BuildToolbar();
     void SyncViewButtons();
@@ -141,8 +158,10 @@ private:
     CommandTable commands_;
     ViewState views_;
     QtFileDialogs systemDialogs_;
+    BracketedFileDialogs previewDialogs_;
     FileCommands files_;
     StripContext stripContext_;
+    std::unique_ptr<PreviewHost> preview_;
     int interfaceMode_ = 0;
     bool splittersRestored_ = false;
 
@@ -159,8 +178,9 @@ private:
     QAction* putPointsCurrent_ = nullptr;
     QAction* putPointsNew_ = nullptr;
     QMenu* putPointsMenu_ = nullptr;
-    PreviewCommands* preview_ = nullptr;  // the preview link; none sends nothing
+    PreviewCommands* previewCommands_ = nullptr;  // the options dialog sends through it
     Settings::Subscription settingsChanges_;
+    QMenu* isoMenu_ = nullptr;
 };
 
 }  // namespace fw

@@ -119,7 +119,7 @@ void MainWindow::OpenOptions() {
     status_->ShowMessage("", 0);
     NoPreview none;
     WindowOptionsTarget target(*this, settings_);
-    PrefForm form(settings_, target, preview_ ? *preview_ : none, this);
+    PrefForm form(settings_, target, previewCommands_ ? *previewCommands_ : none, this);
     ExecModal(form);
     ReFocusView();
 }

@@ -40,7 +40,7 @@ void MainWindow::BuildFileMenu() {
     AddCommand(file, "MenuFileSave", "&Save", QKeySequence("Ctrl+Q"), "FileSave");
     AddCommand(file, "MenuFileSaveAs", "Save &As", QKeySequence("F12"), "FileSaveAs");
     AddDisabled(file, "MenuFileSaveBSP", "Save with &BSP");
-    AddDisabled(file, "MenuFilePreview", "&Preview in Shadebox", QKeySequence("F11"));
+    AddCommand(file, "MenuFilePreview", "&Preview in Shadebox", QKeySequence("F11"), "FilePreview");
     file->addSeparator();
     AddCommand(file, "MenuFileExit", "E&xit", {}, "FileExit");
 }

@@ -36,6 +36,13 @@ uint32_t Pack(float r, float g, float b) {
 
 }  // namespace
 
+uint32_t TintArgb(uint32_t argb, int set) {
+    Rgb tint = SetTint(set);
+    auto part = [&](int shift) { return float((argb >> shift) & 0xFF) / 255.0f; };
+    return (argb & 0xFF000000u) |
+           (Pack(part(16) * tint.r, part(8) * tint.g, part(0) * tint.b) & 0x00FFFFFFu);
+}
+
 const TexturePixels* PlaceholderTextures::Texture(int slot) {
     if (slot < 0 || slot > MAX_SLOT) return nullptr;
     auto& entry = cache_[slot];

@@ -28,6 +28,10 @@ public:
     virtual void SetTextureSet(int set) = 0;
 };
 
+// A colour shifted by a texture set's tint, the way the stand-ins show the game's palettes
+// when the palettes themselves are not at hand.
+uint32_t TintArgb(uint32_t argb, int set);
+
 // Stand-ins while no game data is imported: a checker in a colour of the slot's own,
 // tinted by the texture set, with a darker border so the texture's extent shows.
 class PlaceholderTextures : public TextureSource {

@@ -43,6 +43,9 @@ protected:
     void MakeWindow() {
         window.reset();
         window = std::make_unique<MainWindow>(*settings, &dialogs);
+        // The preview's files and control socket stay in the test's own folder.
+        window->Preview().SetDirectories(
+            {(previewDir.path() + "/suite").toStdString(), previewDir.path().toStdString()});
         window->askHook = [this](const QString& title, const QString& text) {
             questions.push_back((title + ": " + text).toStdString());
             return answer;
@@ -71,6 +74,7 @@ protected:
         return dialog.result();
     }};
     QTemporaryDir configDir;
+    QTemporaryDir previewDir;
     std::unique_ptr<Settings> settings;
     FakeDialogs dialogs;
     std::unique_ptr<MainWindow> window;

@@ -5,13 +5,21 @@
 #include <QSaveFile>
 #include <iostream>
 
+#include "viewer/CatalogueTextures.h"
 #include "viewer/ui/ControlServer.h"
 #include "viewer/ui/ViewerWidget.h"
 
 namespace fw {
 
 std::unique_ptr<TextureSource> MakeViewerTextures() {
-    return std::make_unique<PlaceholderTextures>();
+    std::filesystem::path user = UserTextureDirectory();
+    CatalogueLoad load = LoadTextureCatalogue(ProgramDirectory(), user);
+    // Without the program's name list (a viewer copied on its own) the built-in pictures
+    // still serve: the viewer needs no names.
+    TextureCatalogue catalogue = load.Error.Message.empty() ? std::move(load.Catalogue)
+                                                            : TextureCatalogue{};
+    SetPalettes palettes = user.empty() ? SetPalettes{} : ReadSetPalettes(user);
+    return std::make_unique<CatalogueTextures>(std::move(catalogue), std::move(palettes));
 }
 
 int RenderViewerPng(const ViewerArguments& args, std::ostream& out, std::ostream& err) {

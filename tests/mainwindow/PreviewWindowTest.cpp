@@ -1,0 +1,231 @@
+// The preview link inside the main window: a listening server at the link's control path
+// stands in for the viewer.
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QMenu>
+#include <QTest>
+#include <QToolBar>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+#include "mainwindow/MainWindowFixture.h"
+
+namespace fw {
+namespace {
+
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+
+bool WaitFor(const std::function<bool()>& done, int ms = 5000) {
+    QElapsedTimer t;
+    t.start();
+    while (!done() && t.elapsed() < ms) QTest::qWait(10);
+    return done();
+}
+
+struct FakeViewer {
+    QLocalServer server;
+    Lines lines;
+    std::string pending;
+    bool Listen(const std::string& path) {
+        QObject::connect(&server, &QLocalServer::newConnection, [this] {
+            while (QLocalSocket* s = server.nextPendingConnection())
+                QObject::connect(s, &QLocalSocket::readyRead, [this, s] {
+                    for (char c : s->readAll().toStdString())
+                        c == '\n' ? (lines.push_back(pending), pending.clear())
+                                  : pending.push_back(c);
+                });
+        });
+        QLocalServer::removeServer(QString::fromStdString(path));
+        return server.listen(QString::fromStdString(path));
+    }
+    int Count(const std::string& line) const {
+        return static_cast<int>(std::count(lines.begin(), lines.end(), line));
+    }
+    // Everything sent before now has arrived: a marker sent last came through.
+    bool Settle(PreviewLink& link) {
+        size_t before = Count("106 0 0 0 0");
+        link.SendPreviewCommand(106, 0, 0, 0, 0);
+        return WaitFor([&] { return size_t(Count("106 0 0 0 0")) > before; });
+    }
+};
+
+class PreviewWindowTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        window->messageHook = [this](const QString& title, const QString& text) {
+            messages.push_back((title + ": " + text).toStdString());
+        };
+    }
+    PreviewLink& Link() { return window->Preview().Link(); }
+    // Starts the link with the fake viewer listening and everything it sent at start-up
+    // received.
+    void StartWithViewer() {
+        ASSERT_TRUE(viewer.Listen(Link().ControlPath()));
+        window->StartPreview();
+        ASSERT_TRUE(Link().Active());
+        ASSERT_TRUE(viewer.Settle(Link()));
+        viewer.lines.clear();
+    }
+
+    FakeViewer viewer;
+    std::vector<std::string> messages;
+};
+
+TEST_F(PreviewWindowTest, StartUpSendsTheStoredSettingsThenShowsTheModel) {
+    settings->Write(setting::SbxBackground, "5");
+    settings->Write(setting::SbxTextureSet, "3");
+    ASSERT_TRUE(viewer.Listen(Link().ControlPath()));
+    window->StartPreview();
+    ASSERT_TRUE(viewer.Settle(Link()));
+    ASSERT_GE(viewer.lines.size(), 10u);
+    EXPECT_EQ(Lines(viewer.lines.begin(), viewer.lines.begin() + 4),
+              (Lines{"129 1 4 0 0", "130 1 0 0 0", "131 1 1 0 0", "120 0 0 0 0"}));
+    EXPECT_EQ(viewer.lines[8], "127 0 0 0 0");  // after the four toggles
+    EXPECT_TRUE(fs::exists(Link().LiveFilePath()));
+    EXPECT_EQ(window->Preview().Writes(), 1);
+}
+
+// Iso mode 2 follows every finished command with one write and one reload; iso mode 1
+// leaves the viewer alone until asked.
+TEST_F(PreviewWindowTest, ReloadsOncePerFinishedCommandOnlyInIsoMode2) {
+    StartWithViewer();
+    Ed().IsoMode = 2;
+    int writes = window->Preview().Writes();
+    Modify();
+    Modify();
+    ASSERT_TRUE(viewer.Settle(Link()));
+    EXPECT_EQ(viewer.Count("127 0 0 0 0"), 2);
+    EXPECT_EQ(window->Preview().Writes(), writes + 2);
+
+    // A command that only marks refreshes the lists, not the content: nothing to reload.
+    viewer.lines.clear();
+    Ed().Run("Mark", [&] { M().PointMarked[0] = 1; });
+    Ed().IsoMode = 1;
+    Modify();
+    ASSERT_TRUE(viewer.Settle(Link()));
+    EXPECT_EQ(viewer.Count("127 0 0 0 0"), 0);
+    EXPECT_EQ(window->Preview().Writes(), writes + 2);
+
+    // The manual update of the iso menu still works in mode 1.
+    Action("MenuISOUpdate")->trigger();
+    ASSERT_TRUE(viewer.Settle(Link()));
+    EXPECT_EQ(viewer.Count("127 0 0 0 0"), 1);
+}
+
+// The window's message boxes hold the viewer's reloads while they are open and bring the
+// preview up to date after.
+TEST_F(PreviewWindowTest, MessageBoxesAreBracketedForTheViewer) {
+    StartWithViewer();
+    window->ShowMessage("Submodel Checker", "WARNING!");
+    window->AskYesNo("Question", "Sure?");
+    ASSERT_TRUE(viewer.Settle(Link()));
+    Lines bracket{"500 0 0 0 0", "127 0 0 0 0", "500 0 1 0 0"};
+    ASSERT_GE(viewer.lines.size(), 6u);
+    EXPECT_EQ(Lines(viewer.lines.begin(), viewer.lines.begin() + 3), bracket);
+    EXPECT_EQ(Lines(viewer.lines.begin() + 3, viewer.lines.begin() + 6), bracket);
+}
+
+TEST_F(PreviewWindowTest, ClosingTheWindowQuitsTheViewerAndRemovesThePreviewCopy) {
+    StartWithViewer();
+    std::ofstream(Link().PreviewFilePath()) << "copy";
+    window->show();
+    ASSERT_TRUE(window->close());
+    EXPECT_FALSE(Link().Active());
+    EXPECT_FALSE(fs::exists(Link().PreviewFilePath()));
+    EXPECT_TRUE(fs::exists(Link().LiveFilePath()));  // the viewer may still hold it
+    ASSERT_TRUE(WaitFor([&] { return viewer.Count("101 0 0 0 0") == 1; }));
+}
+
+// Without a running viewer nothing is sent and nothing complains.
+TEST_F(PreviewWindowTest, AMissingViewerIsSkippedSilently) {
+    window->StartPreview();
+    Ed().IsoMode = 2;
+    Modify();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(beeps, 0);
+    EXPECT_EQ(window->Preview().Writes(), 2);  // start-up and the command
+}
+
+TEST_F(PreviewWindowTest, IsoMenuMarksFollowTheStoredSettings) {
+    settings->Write(setting::SbxBackground, "5");
+    settings->Write(setting::SbxTextureSet, "3");
+    settings->Write(setting::SbxColor, "0");
+    settings->Write(setting::SbxCullFace, "1");
+    QMenu* menu = window->IsoMenu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->objectName(), "ISO_Color");
+    emit menu->aboutToShow();
+    EXPECT_TRUE(Action("MenuISOBKColor5")->isChecked());
+    EXPECT_FALSE(Action("MenuISOBKColor0")->isChecked());
+    EXPECT_TRUE(Action("MenuISOTextureSet3")->isChecked());
+    EXPECT_FALSE(Action("MenuISOColor")->isChecked());
+    EXPECT_TRUE(Action("MenuISOCullFace")->isChecked());
+
+    // Toggling stores the new value and moves the mark, with or without a viewer.
+    Action("MenuISOColor")->trigger();
+    EXPECT_EQ(settings->Read(setting::SbxColor), "1");
+    EXPECT_TRUE(Action("MenuISOColor")->isChecked());
+    Action("MenuISOCullFace")->trigger();
+    EXPECT_EQ(settings->Read(setting::SbxCullFace), "0");
+    EXPECT_FALSE(Action("MenuISOCullFace")->isChecked());
+    Action("MenuISOBKColor2")->trigger();
+    EXPECT_EQ(settings->Read(setting::SbxBackground), "2");
+    EXPECT_TRUE(Action("MenuISOBKColor2")->isChecked());
+    EXPECT_FALSE(Action("MenuISOBKColor5")->isChecked());
+    Action("MenuISOTextureSet0")->trigger();
+    EXPECT_EQ(settings->Read(setting::SbxTextureSet), "0");
+
+    // A change made elsewhere (the Options dialog) shows the next time the menu opens.
+    settings->Write(setting::SbxTextureSet, "4");
+    emit menu->aboutToShow();
+    EXPECT_TRUE(Action("MenuISOTextureSet4")->isChecked());
+}
+
+TEST_F(PreviewWindowTest, IsoMenuAndToolbarSendTheirCodes) {
+    StartWithViewer();
+    settings->Write(setting::SbxColor, "1");
+    Action("MenuISOColor")->trigger();
+    Action("MenuISOTextureSet1")->trigger();
+    for (QAction* a : window->findChild<QToolBar*>("HIsoIcon")->actions())
+        if (a->property("commandId").toString().startsWith("PreviewTurn") ||
+            a->property("commandId").toString().startsWith("PreviewSpin"))
+            a->trigger();
+    ASSERT_TRUE(viewer.Settle(Link()));
+    EXPECT_EQ(viewer.lines,
+              (Lines{"119 1 0 0 0", "121 0 0 0 0", "113 0 0 0 0", "114 0 0 0 0", "115 0 0 0 0",
+                     "116 0 0 0 0", "502 0 1 1 0", "502 0 1 0 0", "106 0 0 0 0"}));
+}
+
+TEST_F(PreviewWindowTest, PreviewCommandWithoutTheToolShowsTheAddOnError) {
+    Action("MenuFilePreview")->trigger();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].rfind("Add-on tool error: ", 0), 0u) << messages[0];
+    EXPECT_NE(messages[0].find("ADD0000"), std::string::npos);
+    EXPECT_NE(messages[0].find("Could not open Shadebox!"), std::string::npos);
+    // The copy is written before the tool is looked for.
+    EXPECT_TRUE(fs::exists(Link().PreviewFilePath()));
+}
+
+TEST_F(PreviewWindowTest, PreviewCommandStartsTheConfiguredToolOnTheCopy) {
+    std::string tool = (previewDir.path() + "/shadebox.sh").toStdString();
+    std::string out = (previewDir.path() + "/args.txt").toStdString();
+    std::ofstream(tool) << "#!/bin/sh\necho \"$1\" > '" << out << "'\n";
+    fs::permissions(tool, fs::perms::owner_all);
+    settings->Write(setting::Shadebox, tool);
+    window->findChild<QToolBar*>("HIsoIcon")->actions()[1]->trigger();  // the SBX button
+    EXPECT_TRUE(messages.empty());
+    ASSERT_TRUE(WaitFor([&] { return fs::exists(out) && fs::file_size(out) > 0; }));
+    std::ifstream in(out);
+    std::string arg;
+    std::getline(in, arg);
+    EXPECT_EQ(arg, Link().PreviewFilePath());
+}
+
+}  // namespace
+}  // namespace fw
