@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "config/StartupSequence.h"
+#include "mainwindow/MainWindow.h"
 #include "mainwindow/QtStartupUi.h"
 #include "mainwindow/SmokeRun.h"
 #include "textures/GameTextureImport.h"
