@@ -15,6 +15,7 @@
 #include "views/ViewState.h"
 
 class QAction;
+class QDialog;
 class QActionGroup;
 class QLabel;
 class QMenu;
@@ -22,6 +23,9 @@ class QSplitter;
 class QToolBar;
 
 namespace fw {
+class AlignmentDisplay;
+class TextureCatalogue;
+struct TextureUiContext;
 
 class ModeListPanel;
 class StatusLine;
@@ -57,10 +61,15 @@ public:
     void SetSubmodelMenuState(const std::string& currentCaption, const std::string& newCaption,
                               bool newEnabled) override;
 
+    const TextureCatalogue& Catalogue() const { return *catalogue_; }
+    // The alignment display while it is open, else null.
+    AlignmentDisplay* Alignment() const { return alignment_; }
     // Replace the message boxes and the beep (tests, scripted runs).
     std::function<bool(const QString& title, const QString& text)> askHook;
     std::function<void(const QString& title, const QString& text)> messageHook;
     std::function<void()> beepHook;
+    // Runs a modal dialog in place of exec (tests).
+    std::function<void(QDialog& dialog)> dialogHook;
 
     // Layouts: one view filling the view area, or all four.
     void Singlemode();
@@ -106,6 +115,12 @@ private:
     void RegisterWindowCommands();
     void AddWindowCommand(std::string_view id, std::string_view name, std::function<void()> action);
 
+    // Built in MainWindowTextures.cpp: the catalogue and the texture dialogs' commands.
+    void LoadCatalogue();
+    void RegisterTextureCommands();
+    void ShowTextureNames();
+    TextureUiContext TextureContext();
+
     // Built in MainToolbar.cpp.
     void BuildToolbar();
     void SyncViewButtons();
@@ -141,6 +156,8 @@ private:
     QAction* putPointsCurrent_ = nullptr;
     QAction* putPointsNew_ = nullptr;
     QMenu* putPointsMenu_ = nullptr;
+    std::shared_ptr<const TextureCatalogue> catalogue_;
+    AlignmentDisplay* alignment_ = nullptr;
 };
 
 }  // namespace fw

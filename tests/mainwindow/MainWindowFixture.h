@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDialog>
+#include <functional>
 #include <QTemporaryDir>
 #include <deque>
 #include <memory>
@@ -47,6 +49,9 @@ protected:
         };
         window->messageHook = [](const QString&, const QString&) {};
         window->beepHook = [this] { ++beeps; };
+        window->dialogHook = [this](QDialog& dialog) {
+            if (onDialog) onDialog(dialog);
+        };
     }
 
     QAction* Action(const char* name) {
@@ -70,6 +75,7 @@ protected:
     std::vector<std::string> questions;
     bool answer = true;
     int beeps = 0;
+    std::function<void(QDialog&)> onDialog;  // what the test does in a modal dialog
 };
 
 }  // namespace fw

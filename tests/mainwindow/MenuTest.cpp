@@ -18,9 +18,7 @@ namespace {
 // Entries whose dialogs and tools are not part of this build, or have no command at all.
 const std::set<std::string> DISABLED = {
     "MenuFileSaveBSP",          "MenuFilePreview",
-    "MenuViewTextureAlign",     "MenuViewOptions",
-    "MenuToolsAlign",           "MenuToolsModelAttributes",
-    "MenuPolygonTextureSelect", "MenuPolygonTextureMapping",
+    "MenuViewOptions",          "MenuToolsModelAttributes",
     "MenuWindowCascade",        "MenuWindowTileHorizontal",
     "MenuWindowTileVertical",   "MenuHelpGuideBot",
     "MenuHelpManual",           "MenuHelpAbout",

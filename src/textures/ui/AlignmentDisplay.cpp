@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "edit/TextureCommands.h"
+#include "textures/TextureCatalogue.h"
 
 namespace fw {
 

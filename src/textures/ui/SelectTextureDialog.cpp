@@ -13,6 +13,7 @@
 #include <QSpinBox>
 
 #include "edit/TextureCommands.h"
+#include "textures/TextureCatalogue.h"
 #include "model/NumberText.h"
 #include "textures/FlatColour.h"
 #include "textures/TextureNames.h"

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "textures/TextureCatalogue.h"
 #include "textures/Thumbnail.h"
 
 namespace fw {
@@ -14,6 +15,22 @@ QImage ModelTextureImage(const TextureCatalogue& catalogue, const ModelStore& m,
         std::memcpy(image.scanLine(y), rgba.data() + size_t(y) * THUMBNAIL_SIDE * 4,
                     THUMBNAIL_SIDE * 4);
     return image;
+}
+
+WindowCatalogue LoadWindowCatalogue() {
+    CatalogueLoad load = LoadTextureCatalogue(ProgramDirectory(), UserTextureDirectory());
+    WindowCatalogue result;
+    result.catalogue = std::make_shared<const TextureCatalogue>(std::move(load.Catalogue));
+    if (load.Error) {
+        result.errorTitle = QString::fromStdString(load.Error.Title);
+        result.errorText = QString::fromStdString(load.Error.Code + ": " + load.Error.Message);
+    }
+    result.notice = QString::fromStdString(load.Notice);
+    return result;
+}
+
+QString CatalogueName(const TextureCatalogue& catalogue, int slot) {
+    return QString::fromStdString(catalogue.Name(slot));
 }
 
 ArgValue IntValue(int value) {

@@ -1,15 +1,19 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
 #include <functional>
+#include <memory>
 #include <string_view>
 #include <vector>
 
 #include "edit/CommandTable.h"
 #include "model/Editor.h"
-#include "textures/TextureCatalogue.h"
 
 namespace fw {
+
+// Kept out of this header: the catalogue's picture types share names with the views'.
+class TextureCatalogue;
 
 // What the texture dialogs need from the main window: the editor to read, the catalogue to
 // show, and the window's way of running a command of its table (every change they make is
@@ -24,6 +28,16 @@ struct TextureUiContext {
 
 // The model's texture number t as a 64 x 64 picture; a null image when it has none.
 QImage ModelTextureImage(const TextureCatalogue& catalogue, const ModelStore& m, int t);
+
+// The window's catalogue, loaded once at start; errorText is the fatal error the program
+// ends after (its name list is missing), notice why an imported catalogue is not used.
+struct WindowCatalogue {
+    std::shared_ptr<const TextureCatalogue> catalogue;
+    QString errorTitle, errorText, notice;
+};
+WindowCatalogue LoadWindowCatalogue();
+// The name in a catalogue slot.
+QString CatalogueName(const TextureCatalogue& catalogue, int slot);
 
 // Command arguments: a whole number, a number and a word.
 ArgValue IntValue(int value);
