@@ -12,6 +12,7 @@
 #include "edit/Selection.h"
 #include "edit/SortPolygonFinder.h"
 #include "edit/SubmodelTools.h"
+#include "edit/TextureCommands.h"
 #include "edit/Transform.h"
 #include "model/NumberText.h"
 
@@ -201,10 +202,51 @@ std::vector<CommandEntry> SubmodelCommands() {
     };
 }
 
+std::vector<CommandEntry> TextureCommands() {
+    auto one = [](std::string_view id, std::string_view name, CommandResult (*f)(Editor&, int),
+                  std::string_view help) {
+        return CommandEntry{
+            id, name, {Index}, help, [f](Editor& ed, Args a) { return f(ed, a[0].i); }};
+    };
+    return {
+        one("TextureToolbar", "Texture Alignment", TextureToolbar, "BUTTON"),
+        one("UVToolbar", "UV-Point Alignment", UVToolbar, "BUTTON"),
+        {"SetUVPoint",
+         "Move UV-Point",
+         {Number, Number},
+         "U V",
+         [](Editor& ed, Args a) { return SetUVPoint(ed, a[0].d, a[1].d); }},
+        {"ShiftPolygonUV",
+         "Move Texture",
+         {Number, Number},
+         "DU DV",
+         [](Editor& ed, Args a) { return ShiftPolygonUV(ed, a[0].d, a[1].d); }},
+        Plain("MapTextures", "Texture Mapping", MapTextures),
+        {"MapDefaults",
+         "Mapping Defaults",
+         {Word},
+         "planar|spherical|cylindrical",
+         [](Editor& ed, Args a) { return MapDefaults(ed, a[0].text); }},
+        Plain("MapGetCenter", "Get Center", MapGetCenter),
+        one("SelectTexture", "Select Texture", SelectTexture, "TEXTURE"),
+        {"ApplyAttributes",
+         "Apply Attributes",
+         {Word, Index, Index, Index, Index},
+         "current|marked TEXTURE RED GREEN BLUE",
+         [](Editor& ed, Args a) -> CommandResult {
+             if (a[0].text != "current" && a[0].text != "marked")
+                 return Refused("Apply to 'current' or 'marked', not '" + a[0].text + "'.");
+             return ApplyAttributes(ed, a[0].text == "marked", a[1].i, {a[2].i, a[3].i, a[4].i});
+         }},
+        one("SetFirstModelTexture", "First Model Texture", SetFirstModelTexture, "FIRST"),
+        one("SetNumberOfTextures", "Number of Textures", SetNumberOfTextures, "COUNT"),
+    };
+}
+
 CommandTable BuildTable() {
     CommandTable table;
     for (auto group : {MarkingCommands(), GeometryCommands(), AttributeCommands(),
-                       SelectionCommands(), SubmodelCommands()})
+                       SelectionCommands(), SubmodelCommands(), TextureCommands()})
         for (CommandEntry& entry : group) table.Add(std::move(entry));
     return table;
 }
@@ -229,6 +271,7 @@ std::string ReadArg(ArgKind kind, const std::string& word, ArgValue& value) {
         value.i = NO_PARENT;
         return "";
     }
+    if (kind == Word) return "";
     if (kind == Number) {
         if (TryReadNumber(word, value.d)) return "";
         return "number '" + word + "' is too large";
@@ -253,6 +296,7 @@ std::string ReadArg(ArgKind kind, const std::string& word, ArgValue& value) {
             if (number) return "";
             return "'" + word + "' is not a whole number";
         case Number:
+        case Word:
             break;
     }
     return "bad argument '" + word + "'";

@@ -19,6 +19,7 @@ enum class ArgKind {
     Index,     // a whole number; the command checks it against the items in use
     Parent,    // a submodel number, or "none" for the root
     Number,    // a decimal number, read as the editor's boxes read it
+    Word,      // a word the command reads itself (planar, current, ...)
 };
 
 // One parsed argument: the whole number, or the number and the text it came from.

@@ -6,6 +6,7 @@
 
 #include "edit/CommandTable.h"
 #include "edit/ScriptLines.h"
+#include "edit/TextureCommands.h"
 #include "external/AtomicFile.h"
 #include "model/NumberText.h"
 #include "modelfile/ModelJson.h"
@@ -43,7 +44,7 @@ std::string_view AfterFirstWord(std::string_view line) {
 
 }  // namespace
 
-ScriptRunner::ScriptRunner(std::ostream& out) : host_(out), ed_(host_), files_(ed_, noDialogs_) {
+ScriptRunner::ScriptRunner(std::ostream& out) : out_(out), host_(out), ed_(host_), files_(ed_, noDialogs_) {
     NewModel(ed_.Model());
     ed_.MarkLoaded();
 }
@@ -80,6 +81,11 @@ std::string ScriptRunner::RunWords(const std::vector<std::string>& words, std::s
     if (command == "point") return SetPoint(args);
     if (command == "parent" || command == "sort") return SetSubmodelValue(words);
     if (command == "undo" || command == "redo") return UndoRedo(command == "undo");
+    if (command == "ShowAttributes") {
+        if (!args.empty()) return command + " takes no arguments";
+        out_ << AttributesLine(ed_.Model()) << '\n';
+        return "";
+    }
     if (command == "answer") {
         if (args.size() != 1 || (args[0] != "yes" && args[0] != "no"))
             return "answer takes yes or no";

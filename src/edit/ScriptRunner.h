@@ -35,6 +35,7 @@ private:
     std::string Save(const std::string& path);
     std::string Export(const std::string& path);
     std::string Set(const std::vector<std::string>& words);
+    std::string SetMapping(const std::string& name, const std::vector<std::string>& values);
     std::string SetPoint(const std::vector<std::string>& words);
     std::string SetSubmodelValue(const std::vector<std::string>& words);
     std::string UndoRedo(bool undo);
@@ -45,6 +46,7 @@ private:
         std::string ChooseSavePath(const std::string&) override { return ""; }
     };
 
+    std::ostream& out_;
     ScriptHost host_;
     Editor ed_;
     NoDialogs noDialogs_;

@@ -7,6 +7,7 @@
 #include "edit/AttributeEdits.h"
 #include "edit/CommandTable.h"
 #include "edit/ScriptRunner.h"
+#include "edit/TextureCommands.h"
 #include "model/NumberText.h"
 
 namespace fw {
@@ -76,6 +77,23 @@ std::string ScriptRunner::Set(const std::vector<std::string>& words) {
     if (name == "TextCenter") return setTexts(ed_.TextCenter);
     if (name == "TextScale") return setTexts(ed_.TextScale);
     if (name == "TextRotate") return setTexts(std::span<std::string>(&ed_.TextRotate, 1));
+    for (auto [box, text] : {std::pair{"TextOPMove", &ed_.TextOPMove},
+                             std::pair{"TextOPScale", &ed_.TextOPScale},
+                             std::pair{"TextOPRotate", &ed_.TextOPRotate},
+                             std::pair{"TextUV", &ed_.TextUV}})
+        if (name == box) return setTexts(std::span<std::string>(text, 1));
+
+    // The texture window, as typed into the attributes dialog: one undoable step each.
+    if (name == "FirstModelTexture" || name == "NumberOfTextures") {
+        if (values.size() != 1) return CountError(name, 1, values.size());
+        CommandResult result;
+        std::string error = InvokeCommand(ed_, EditingCommands(), "Set" + name, values, &result);
+        if (size_t colon = error.find(": "); colon != std::string::npos)
+            return name + error.substr(colon);
+        if (!error.empty()) return error;
+        return result.done ? "" : result.status.value_or("");
+    }
+    if (name.starts_with("Map")) return SetMapping(name, values);
 
     if (name == "MoveRate") {
         if (values.size() != 1) return CountError(name, 1, values.size());
@@ -97,6 +115,47 @@ std::string ScriptRunner::Set(const std::vector<std::string>& words) {
         return "";
     }
     return "unknown setting '" + name + "'";
+}
+
+// The mapping dialog's boxes: F U V X Y Z PLANE|AXIS per type, or ROTATION SCALING.
+std::string ScriptRunner::SetMapping(const std::string& name, const std::vector<std::string>& values) {
+    MappingInputs& inputs = MappingOf(ed_);
+    if (name == "MapOverall") {
+        if (values.size() != 2) return CountError(name, 2, values.size());
+        double rotation = 0, scaling = 0;
+        std::string error = ReadBoxNumber(values[0], rotation);
+        if (error.empty()) error = ReadBoxNumber(values[1], scaling);
+        if (!error.empty()) return error;
+        inputs.Rotation = rotation;
+        inputs.Scaling = scaling;
+        return "";
+    }
+    MappingType type{};
+    if (name == "MapPlanar") type = MappingType::Planar;
+    else if (name == "MapSpherical") type = MappingType::Spherical;
+    else if (name == "MapCylindrical") type = MappingType::Cylindrical;
+    else return "unknown setting '" + name + "'";
+    if (values.size() != 7) return CountError(name, 7, values.size());
+    MappingSet set;
+    double* targets[6] = {&set.Factor, &set.UScale, &set.VScale,
+                          &set.Centre.X, &set.Centre.Y, &set.Centre.Z};
+    for (int i = 0; i < 6; ++i) {
+        std::string error = ReadBoxNumber(values[i], *targets[i]);
+        if (!error.empty()) return error;
+    }
+    // Planes in the dialog's order ZY, XZ, XY; axes X, Y, Z; or the button number 1..3.
+    bool cylinder = type == MappingType::Cylindrical;
+    std::array<std::string_view, 3> names =
+        cylinder ? std::array<std::string_view, 3>{"X", "Y", "Z"}
+                 : std::array<std::string_view, 3>{"ZY", "XZ", "XY"};
+    set.Axis = -1;
+    for (int i = 0; i < 3; ++i)
+        if (values[6] == names[i] || values[6] == std::to_string(i + 1)) set.Axis = i;
+    if (set.Axis < 0)
+        return name + (cylinder ? ": axis must be X, Y or Z" : ": plane must be ZY, XZ or XY") +
+               ", not '" + values[6] + "'";
+    inputs.Set(type) = set;
+    return "";
 }
 
 std::string ScriptRunner::SetPoint(const std::vector<std::string>& words) {

@@ -42,7 +42,7 @@ UVStrip::UVStrip(StripContext& ctx, QWidget* parent) : ModeStrip(ctx, parent) {
     }
     layout->addLayout(grid);
 
-    // The texture coordinate tools come with the texture mapping tool; disabled until then.
+    // The current UV point's tools, with their step box.
     auto* buttons = new QGridLayout;
     const char* tips[7] = {"Align Current UV-Point",  "Align Next UV-Point",
                            "UV-Point Translate Left", "UV-Point Translate Right",
@@ -51,11 +51,12 @@ UVStrip::UVStrip(StripContext& ctx, QWidget* parent) : ModeStrip(ctx, parent) {
     const char* texts[7] = {"Al", "Nx", "<", ">", "^", "v", "Rst"};
     for (int i = 0; i < 7; ++i) {
         QToolButton* b = MakeStripButton(this, "HOUIcon", i, texts[i], tips[i]);
-        b->setEnabled(false);
+        connect(b, &QToolButton::clicked, this, [this, i] { ctx_.run("UVToolbar", {IntArg(i)}); });
         buttons->addWidget(b, i / 4, i % 4);
     }
     QLineEdit* step = MakeStripBox(this, "TextUVStep", "0.100", 56);
-    step->setEnabled(false);
+    connect(step, &QLineEdit::textChanged, this,
+            [this](const QString& value) { ctx_.editor.TextUV = value.toStdString(); });
     buttons->addWidget(step, 1, 3);
     layout->addLayout(buttons);
     layout->addStretch();

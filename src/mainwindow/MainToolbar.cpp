@@ -91,9 +91,12 @@ void MainWindow::BuildToolbar() {
     BindCommand(add(1, style()->standardIcon(QStyle::SP_DialogOpenButton)), "FileOpen");
     BindCommand(add(2, style()->standardIcon(QStyle::SP_DialogSaveButton)), "FileSave");
     toolbar_->addSeparator();
-    // The texture dialogs and the options dialog are not part of this build.
-    for (int index = 3; index <= 6; ++index)
-        add(index, TextIcon(TOOLS[index].text))->setEnabled(false);
+    static constexpr const char* textureIds[3] = {"SelectTextureDialog", "TextureMappingDialog",
+                                                  "ShowAlignmentDisplay"};
+    for (int index = 3; index <= 5; ++index)
+        BindCommand(add(index, TextIcon(TOOLS[index].text)), textureIds[index - 3]);
+    // The options dialog is not part of this build.
+    add(6, TextIcon(TOOLS[6].text))->setEnabled(false);
     toolbar_->addSeparator();
     BindCommand(add(7, LayoutIcon(false)), "SingleView");
     BindCommand(add(8, LayoutIcon(true)), "QuadView");

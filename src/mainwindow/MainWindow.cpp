@@ -13,6 +13,7 @@
 #include <QMessageBox>
 
 #include "mainwindow/ModeListPanel.h"
+#include "textures/ui/AlignmentDisplay.h"
 #include "mainwindow/StatusLine.h"
 #include "mainwindow/ViewArea.h"
 #include "mainwindow/ViewInfoStrip.h"
@@ -70,10 +71,13 @@ MainWindow::MainWindow(const Settings& settings, FileDialogs* dialogs, QWidget* 
 
     RegisterWindowCommands();
     RegisterPreviewCommands();
+    LoadCatalogue();
+    RegisterTextureCommands();
     status_ = new StatusLine(this);
     setStatusBar(status_);
     BuildToolbar();
     BuildCentralArea();
+    ShowTextureNames();
     BuildMenus();
     BuildIsoMenu();
     BuildPreviewToolbar();
@@ -95,6 +99,7 @@ MainWindow::~MainWindow() {
     // The panels refer to the editor and the context held by this window: remove them while
     // those still exist.
     delete takeCentralWidget();
+    delete alignment_;  // it listens to the editor, which goes before the child windows
 }
 
 void MainWindow::ShowStatus(const std::string& text, int kind) {

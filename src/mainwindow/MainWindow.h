@@ -16,6 +16,7 @@
 #include "views/ViewState.h"
 
 class QAction;
+class QDialog;
 class QActionGroup;
 class QLabel;
 class QMenu;
@@ -23,6 +24,9 @@ class QSplitter;
 class QToolBar;
 
 namespace fw {
+class AlignmentDisplay;
+class TextureCatalogue;
+struct TextureUiContext;
 
 class ModeListPanel;
 class PreviewCommands;
@@ -59,10 +63,15 @@ public:
     void SetSubmodelMenuState(const std::string& currentCaption, const std::string& newCaption,
                               bool newEnabled) override;
 
+    const TextureCatalogue& Catalogue() const { return *catalogue_; }
+    // The alignment display while it is open, else null.
+    AlignmentDisplay* Alignment() const { return alignment_; }
     // Replace the message boxes and the beep (tests, scripted runs).
     std::function<bool(const QString& title, const QString& text)> askHook;
     std::function<void(const QString& title, const QString& text)> messageHook;
     std::function<void()> beepHook;
+    // Runs a modal dialog in place of exec (tests).
+    std::function<void(QDialog& dialog)> dialogHook;
 
     // Layouts: one view filling the view area, or all four.
     void Singlemode();
@@ -135,6 +144,11 @@ private:
     void BuildIsoMenu();
     void BuildPreviewToolbar();
     void SyncIsoMenu();
+    // Built in MainWindowTextures.cpp: the catalogue and the texture dialogs' commands.
+    void LoadCatalogue();
+    void RegisterTextureCommands();
+    void ShowTextureNames();
+    TextureUiContext TextureContext();
 
     // Built in MainToolbar.cpp.
     void BuildToolbar();
@@ -181,6 +195,8 @@ private:
     PreviewCommands* previewCommands_ = nullptr;  // the options dialog sends through it
     Settings::Subscription settingsChanges_;
     QMenu* isoMenu_ = nullptr;
+    std::shared_ptr<const TextureCatalogue> catalogue_;
+    AlignmentDisplay* alignment_ = nullptr;
 };
 
 }  // namespace fw

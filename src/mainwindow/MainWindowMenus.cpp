@@ -126,7 +126,8 @@ void MainWindow::BuildViewMenu() {
     for (int v = 0; v < 4; ++v)
         AddCommand(view, names[v], captions[v], QKeySequence(keys[v]), ids[v]);
     AddCommand(view, "MenuViewZoomToFit", "Zoom to &Fit", QKeySequence(ZOOM_TO_FIT_KEY), "ZoomToFit");
-    AddDisabled(view, "MenuViewTextureAlign", "&Texture Alignment View", QKeySequence("F9"));
+    AddCommand(view, "MenuViewTextureAlign", "&Texture Alignment View", QKeySequence("F9"),
+               "ShowAlignmentDisplay");
     view->addSeparator();
     AddDisabled(view, "MenuViewOptions", "&Options && Configuration", QKeySequence("F2"));
     AddCommand(view, "MenuViewSingle", "Single&View", QKeySequence("F3"), "SingleView");
@@ -165,14 +166,16 @@ void MainWindow::BuildMarkMenu() {
 void MainWindow::BuildToolsAndPolygonMenus() {
     QMenu* tools = menuBar()->addMenu("&Tools");
     tools->setObjectName("MenuTools");
-    AddDisabled(tools, "MenuToolsAlign", "Texture &Alignment...", QKeySequence("Ctrl+L"));
+    AddCommand(tools, "MenuToolsAlign", "Texture &Alignment...", QKeySequence("Ctrl+L"),
+               "ShowAlignmentDisplay");
     AddDisabled(tools, "MenuToolsModelAttributes", "Mo&del Attributes...", QKeySequence("Ctrl+H"));
 
     QMenu* polygon = menuBar()->addMenu("&Polygon");
     polygon->setObjectName("MenuPolygon");
-    AddDisabled(polygon, "MenuPolygonTextureSelect", "&Select Texture...", QKeySequence("Ctrl+A"));
-    AddDisabled(polygon, "MenuPolygonTextureMapping", "&Texture Mapping...",
-                QKeySequence("Ctrl+M"));
+    AddCommand(polygon, "MenuPolygonTextureSelect", "&Select Texture...", QKeySequence("Ctrl+A"),
+               "SelectTextureDialog");
+    AddCommand(polygon, "MenuPolygonTextureMapping", "&Texture Mapping...",
+               QKeySequence("Ctrl+M"), "TextureMappingDialog");
     polygon->addSeparator();
     AddCommand(polygon, "PlacePointMenu", "&Place Point in Plane", QKeySequence("Ctrl+P"),
                "PlacePointInPlane");

@@ -44,8 +44,7 @@ QWidget* PolygonsStrip::BuildButtons() {
     connect(add(14, "-Pg", "Delete Marked Polygons", 0, 2), &QToolButton::clicked, this,
             [this] { ctx_.run("DeletePolygons", {}); });
 
-    // Texture alignment belongs to the texture mapping tool, which is not part of this
-    // build yet: its buttons and step boxes are shown but disabled.
+    // Texture alignment of the current polygon, with the three step boxes.
     struct Tool {
         int index;
         const char *text, *tip;
@@ -67,14 +66,20 @@ QWidget* PolygonsStrip::BuildButtons() {
                           {17, "Rst", "Reset Texture Alignment"}};
     int i = 0;
     for (const Tool& t : tools) {
-        add(t.index, t.text, t.tip, 1 + i / 5, i % 5)->setEnabled(false);
+        int index = t.index;
+        connect(add(index, t.text, t.tip, 1 + i / 5, i % 5), &QToolButton::clicked, this,
+                [this, index] { ctx_.run("TextureToolbar", {IntArg(index)}); });
         ++i;
     }
     const char* steps[3][2] = {
         {"TextOPMove", "0.100"}, {"TextOPScale", "1.100"}, {"TextOPRotate", "5.000"}};
     for (int s = 0; s < 3; ++s) {
         QLineEdit* step = MakeStripBox(box, steps[s][0], steps[s][1], 56);
-        step->setEnabled(false);
+        std::string* text = s == 0   ? &ctx_.editor.TextOPMove
+                            : s == 1 ? &ctx_.editor.TextOPScale
+                                     : &ctx_.editor.TextOPRotate;
+        connect(step, &QLineEdit::textChanged, this,
+                [text](const QString& value) { *text = value.toStdString(); });
         grid->addWidget(step, 4, s);
     }
     return box;

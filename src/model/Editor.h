@@ -18,6 +18,8 @@
 
 namespace fw {
 
+struct MappingInputs;  // the texture mapping dialog's values (textures library)
+
 // Everything a command works on: the model, the clipboard, the values the window's boxes
 // hold, undo, and the services that report back to the window (status, question). Every
 // change runs through Run, which records undo and refreshes once when the command is over.
@@ -41,6 +43,11 @@ public:
     PointRecord PasteOffset{0, 0, 0.1};
     std::string CurrentFilePath;
     int IsoMode = 0;  // 2: the textured preview follows every change
+    // The texture toolbars' step boxes: move, scale factor, rotate (degrees); UV point step.
+    std::string TextOPMove = "0.100", TextOPScale = "1.100", TextOPRotate = "5.000";
+    std::string TextUV = "0.100";
+    // The texture mapping dialog's values; made on first use by the mapping commands.
+    std::shared_ptr<MappingInputs> Mapping;
 
     // True while the refresh fills lists and boxes: their change handlers must do nothing.
     bool RefreshInProgress = false;

@@ -63,7 +63,7 @@ TEST_F(ScriptRunnerTest, EveryCommandOfTheMenusRunsFromAScript) {
     using enum ArgKind;
     std::map<ArgKind, std::string> sample = {{Axis, "Y"},    {Sign, "-1"}, {Submodel, "1"},
                                              {Steps, "2"},   {Index, "0"}, {Parent, "none"},
-                                             {Number, "1.5"}};
+                                             {Number, "1.5"}, {Word, "current"}};
     std::set<std::string_view> ids;
     for (const CommandEntry& entry : EditingCommands().Entries()) {
         ids.insert(entry.id);

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QDialog>
+#include <functional>
 #include <QTemporaryDir>
 #include <deque>
 #include <memory>
@@ -52,6 +53,9 @@ protected:
         };
         window->messageHook = [](const QString&, const QString&) {};
         window->beepHook = [this] { ++beeps; };
+        window->dialogHook = [this](QDialog& dialog) {
+            if (onDialog) onDialog(dialog);
+        };
     }
 
     QAction* Action(const char* name) {
@@ -81,6 +85,7 @@ protected:
     std::vector<std::string> questions;
     bool answer = true;
     int beeps = 0;
+    std::function<void(QDialog&)> onDialog;  // what the test does in a modal dialog
 };
 
 }  // namespace fw
