@@ -112,7 +112,8 @@ int RunExchangeImport(const std::vector<std::string>& args, std::ostream& out, s
         !(ParseNumber(flags["--scale"], options.Scale) && options.Scale > 0))
         return Fail(err, "The scale factor " + flags["--scale"] + " is not a positive number.");
     const ModelFormat* format = FormatForPath(path);
-    if (!format || !format->Read)
+    // A .pol needs no import: open it.
+    if (!format || !format->Read || format == &FileFormats()[0])
         return Fail(err, "Cannot import " + path + ": use a .json, .ham, .hxm, .pof or .obj file.");
     auto m = std::make_unique<ModelStore>();
     NewModel(*m);

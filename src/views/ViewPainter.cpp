@@ -8,7 +8,7 @@ namespace fw {
 namespace {
 
 QPen Pen(int colour, int width = 1) {
-    const Rgb& c = ViewColours[colour];
+    const ViewRgb& c = ViewColours[colour];
     QPen pen(QColor(c.r, c.g, c.b));
     pen.setWidth(width);
     return pen;

@@ -31,7 +31,7 @@ inline constexpr double MIN_ZOOM_WIDTH = 0.1;
 inline constexpr double MAX_ZOOM_HEIGHT = 100;
 inline constexpr double PAN_LIMIT = 100;
 
-struct Rgb {
+struct ViewRgb {
     uint8_t r, g, b;
 };
 
@@ -44,7 +44,7 @@ inline constexpr int COLOUR_DIM = 4;              // grid, axes, darkened polygo
 inline constexpr int COLOUR_NORMAL = 5;           // normal of the current polygon
 inline constexpr int COLOUR_MARKED = 6;           // marked points and polygons
 inline constexpr int COLOUR_ORDER = 7;  // closing edge and corner 1 of the current polygon
-inline constexpr std::array<Rgb, 8> ViewColours{{{192, 192, 192},
+inline constexpr std::array<ViewRgb, 8> ViewColours{{{192, 192, 192},
                                                  {255, 255, 255},
                                                  {160, 255, 160},
                                                  {255, 128, 128},

@@ -149,7 +149,9 @@ TEST_F(FileCommandsTest, SavingRunsTheCheckAsOneUndoStepAndTheWriteChangesNothin
     // Points out of submodel order: the check renumbers them, as an undoable step.
     ed.Model() = *test::MakeRobotModel();
     ModelStore& m = ed.Model();
-    std::swap(m.PointSubmodel[0], m.PointSubmodel[m.NumPoints - 1]);
+    int loose = m.NumPoints++;  // a root point after the other submodels' points
+    m.Points[loose] = {0, 0, 1};
+    m.PointSubmodel[loose] = 0;
     ed.MarkLoaded();
     ASSERT_TRUE(files.SaveTo((dir / "robot.pol").string()));
     EXPECT_EQ(ed.History().UndoName(), CHECK_AND_COMPRESS_NAME);

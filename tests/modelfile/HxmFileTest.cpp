@@ -153,10 +153,10 @@ TEST(HxmExport, RefusesWhatTheGameWouldReject) {
     std::filesystem::remove(path);
 
     m->NumberOfTextures = 2;  // the arms use texture 2
-    EXPECT_EQ(
-        refuse(*m, o),
-        "The model breaks the game's stream rules (4 faults; run facetwork-tool check on its "
-        ".pol file): offset 612: d_tmappoly texture 2 is outside the model's texture window of 2");
+    // The writer itself refuses a texture outside the window, before the stream check.
+    EXPECT_EQ(refuse(*m, o),
+              "Polygon 6 uses texture 2, outside the model's texture window of 2 (0 to 1). "
+              "Model not saved.");
     m->NumberOfTextures = 3;
     m->Polygons[0].Corners[1] = 9;  // now spread over the body and an arm
     EXPECT_EQ(refuse(*m, o), "Check/compress failed. Model not saved.");

@@ -1,6 +1,7 @@
 // Pixels of the viewer's pictures: drawing order, culling, colours, texturing and lighting.
 #include <gtest/gtest.h>
 
+#include "modelfile/ModelFile.h"
 #include "viewer/ViewerTestUtil.h"
 
 namespace fw::test {
@@ -137,8 +138,13 @@ TEST(ViewerRender, TextureNumbersOutsideTheWindowShowTheWarningColour) {
     auto m = EmptyModel(1);
     int i = AddSquare(*m, 0, 0, true, 0);
     m->Polygons[i].TextureNumber = 4;
-    m->NumberOfTextures = 2;
-    EXPECT_EQ(Draw(ViewerModelOf(*m), 0).Centre(), 0xFFFF00FFu);
+    m->NumberOfTextures = 5;
+    // The writer refuses such a polygon, so narrow the window in the written file's header.
+    std::vector<uint8_t> bytes = Serialize(*m);
+    bytes[HeaderOffset::NumberOfTextures] = 2;
+    ViewerModel v;
+    ASSERT_EQ(LoadViewerModel(bytes, v), "");
+    EXPECT_EQ(Draw(v, 0).Centre(), 0xFFFF00FFu);
 }
 
 TEST(ViewerRender, TheSampleRobotDrawsTexturedPolygons) {

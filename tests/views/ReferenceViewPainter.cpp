@@ -19,7 +19,7 @@ constexpr double MAX_STAMP_RADIUS = 32;
 constexpr double FAR_AWAY = 1e6;
 
 QColor Colour(int index) {
-    const Rgb& c = ViewColours[index];
+    const ViewRgb& c = ViewColours[index];
     return QColor(c.r, c.g, c.b);
 }
 

@@ -29,7 +29,7 @@ protected:
 
     // True when a pixel within `radius` of `centre` has view colour `colour`.
     static bool Has(const QImage& image, QPoint centre, int colour, int radius = 1) {
-        const Rgb& c = ViewColours[colour];
+        const ViewRgb& c = ViewColours[colour];
         QRgb wanted = qRgb(c.r, c.g, c.b);
         for (int y = centre.y() - radius; y <= centre.y() + radius; ++y)
             for (int x = centre.x() - radius; x <= centre.x() + radius; ++x)
