@@ -63,6 +63,11 @@ TEST(SortPolygonRecovery, PlaneOfNoPolygonFallsBackToZeroWithANotice) {
     EXPECT_EQ(notice,
               "No polygon matches the separation plane of submodel 2, so its sorting polygon is "
               "now 0.");
+    // A read that ends in an error says only that (found by fuzzing).
+    bytes[HeaderOffset::NumberOfTextures] = 1;
+    EXPECT_EQ(ParseModel(*m, bytes, &notice),
+              "Polygon 1 uses texture 1, outside the model's texture window of 1 (0 to 0).");
+    EXPECT_EQ(notice, "");
     EXPECT_EQ(SortPolygonNotice({1, 4}),
               "No polygon matches the separation planes of submodels 1, 4, so their sorting "
               "polygons are now 0.");
