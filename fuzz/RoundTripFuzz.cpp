@@ -66,8 +66,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     *m = *empty;
     if (!ParseModel(*m, std::span(data, size)).empty()) return 0;
 
+    // As Save does: the check and compress step on the model itself, then the write.
     std::vector<uint8_t> written;
-    std::string error = SerializeModel(*m, written);
+    std::string error = PrepareModelForSave(*m, nullptr);
+    if (error.empty()) error = SerializeModel(*m, written);
     if (!error.empty()) {
         fuzz::CheckMessage(error);
         FW_CHECK(written.empty(), error);
