@@ -185,8 +185,8 @@ CommandResult SetNumberOfTextures(Editor& ed, int count) {
     ModelStore& m = ed.Model();
     int lowest = LowestTextureCount(m);
     if (count < lowest) {
-        ed.ShowMessage("Too low number",
-                       "There are already textures higher than this setting used in this model.");
+        ed.ShowError("", "Too low number",
+                     "There are already textures higher than this setting used in this model.");
         count = lowest;
     }
     if (count <= 0 || count >= 20) return Refused("Number of textures must be 1 to 19.");

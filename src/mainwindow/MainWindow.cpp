@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMessageBox>
 
+#include "external/ui/CoblEMsg.h"
 #include "mainwindow/ModeListPanel.h"
 #include "textures/ui/AlignmentDisplay.h"
 #include "mainwindow/StatusLine.h"
@@ -119,6 +120,16 @@ void MainWindow::ShowMessage(const std::string& title, const std::string& text) 
         messageHook(t, m);
     else
         QMessageBox::warning(this, t, m);
+    PreviewAfterDialog();
+}
+
+void MainWindow::ShowError(const std::string& code, const std::string& title,
+                           const std::string& text) {
+    PreviewBeforeDialog();
+    if (messageHook)
+        messageHook(QString::fromStdString(title), QString::fromStdString(text));
+    else
+        ShowSuiteError({code, title, text}, this);
     PreviewAfterDialog();
 }
 

@@ -58,12 +58,16 @@ public:
     // EditorHost
     void ShowStatus(const std::string& text, int kind) override;
     void ShowMessage(const std::string& title, const std::string& text) override;
+    void ShowError(const std::string& code, const std::string& title,
+                   const std::string& text) override;
     bool AskYesNo(const std::string& title, const std::string& text) override;
     void Refresh(const EditNotice& notice) override;
     void SetSubmodelMenuState(const std::string& currentCaption, const std::string& newCaption,
                               bool newEnabled) override;
 
     const TextureCatalogue& Catalogue() const { return *catalogue_; }
+    // Shows another catalogue from now on (a fresh import; tests).
+    void UseCatalogue(std::shared_ptr<const TextureCatalogue> catalogue);
     // The alignment display while it is open, else null.
     AlignmentDisplay* Alignment() const { return alignment_; }
     // Replace the message boxes and the beep (tests, scripted runs).

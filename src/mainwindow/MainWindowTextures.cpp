@@ -18,16 +18,20 @@ namespace fw {
 void MainWindow::LoadCatalogue() {
     WindowCatalogue load = LoadWindowCatalogue();
     catalogue_ = load.catalogue;
-    if (!load.errorText.isEmpty()) {
+    if (load.error) {
         // The program cannot go on without its name list.
-        if (messageHook)
-            messageHook(load.errorTitle, load.errorText);
-        else
-            QMessageBox::critical(this, load.errorTitle, load.errorText);
+        ShowError(load.error.Code, load.error.Title, load.error.Message);
         QMetaObject::invokeMethod(qApp, &QApplication::quit, Qt::QueuedConnection);
     } else if (!load.notice.isEmpty()) {
         ShowStatus(load.notice.toStdString(), 0);
     }
+}
+
+void MainWindow::UseCatalogue(std::shared_ptr<const TextureCatalogue> catalogue) {
+    delete alignment_;  // it shows pictures of the old catalogue
+    catalogue_ = std::move(catalogue);
+    ShowTextureNames();
+    editor_.Notify(ChangeSet::All());
 }
 
 TextureUiContext MainWindow::TextureContext() {

@@ -17,11 +17,12 @@ std::string SettingsPreviewSettings::Read(std::string_view file, std::string_vie
 
 void SettingsPreviewSettings::Write(std::string_view file, std::string_view section,
                                     std::string_view key, std::string_view value) {
-    settings_.Write(SettingKey{file, section, key, ""}, value);
+    std::string error = settings_.Write(SettingKey{file, section, key, ""}, value);
+    if (!error.empty()) editor_.ShowStatus(error, -1);
 }
 
 PreviewHost::PreviewHost(Editor& editor, const Settings& settings, MessageBox showMessage)
-    : editor_(editor), settings_(settings), showMessage_(std::move(showMessage)) {
+    : editor_(editor), settings_(settings, editor), showMessage_(std::move(showMessage)) {
     editor_.AddListener(this);
 }
 

@@ -18,7 +18,9 @@ class LocalSocketPreviewChannel;
 // descent.ini), so a change made by the Options dialog is seen at once.
 class SettingsPreviewSettings : public PreviewSettings {
 public:
-    explicit SettingsPreviewSettings(const Settings& settings) : settings_(settings) {}
+    // A failed write shows in the editor's status line with the system's reason.
+    SettingsPreviewSettings(const Settings& settings, Editor& editor)
+        : settings_(settings), editor_(editor) {}
     std::string Read(std::string_view file, std::string_view section,
                      std::string_view key) const override;
     void Write(std::string_view file, std::string_view section, std::string_view key,
@@ -26,6 +28,7 @@ public:
 
 private:
     const Settings& settings_;
+    Editor& editor_;
 };
 
 // The main window's owner of the preview link: the socket channel, the settings, writing

@@ -56,6 +56,9 @@ public:
     void ShowMessage(const std::string& title, const std::string& text) {
         host_.ShowMessage(title, text);
     }
+    void ShowError(const std::string& code, const std::string& title, const std::string& text) {
+        host_.ShowError(code, title, text);
+    }
     // Shows what a step of a larger command reported, in order, before the command goes on.
     void Report(const CommandResult& step) {
         if (step.status) ShowStatus(*step.status, static_cast<int>(step.kind));

@@ -25,6 +25,12 @@ public:
 // implements it; tests and the batch runner use a recorder.
 class EditorHost : public MessageSink {
 public:
+    // The suite's error dialog (code stored, not shown); a plain message where there is none.
+    virtual void ShowError(const std::string& code, const std::string& title,
+                           const std::string& text) {
+        (void)code;
+        ShowMessage(title, text);
+    }
     // Status line; kind -1 error (with a beep), 0 plain, 1 information.
     virtual void ShowStatus(const std::string& text, int kind) = 0;
     // A Yes/No question with No as the default; true when the user answered Yes.

@@ -7,6 +7,11 @@
 #include "MainWindowFixture.h"
 #include "config/Settings.h"
 #include "edit/TextureCommands.h"
+#include "external/ui/CoblEMsg.h"
+#include "external/ui/ModalHook.h"
+#include "textures/PlaceholderThumbnails.h"
+#include "textures/TextureCatalogue.h"
+#include "textures/Thumbnail.h"
 #include "mainwindow/StatusLine.h"
 #include "textures/ui/AlignmentDisplay.h"
 #include "textures/ui/SelectTextureDialog.h"
@@ -94,6 +99,14 @@ TEST_F(TextureDialogsTest, SelectTextureEditsACopyUntilApplied) {
 TEST_F(TextureDialogsTest, TextureCountBelowTheUsedTexturesIsRaised) {
     MakeSquare(6);
     M().NumberOfTextures = 10;
+    // The suite's error dialog, not a plain message box.
+    window->messageHook = nullptr;
+    ScopedModalHook errors{[&](QDialog& dialog) {
+        auto* error = qobject_cast<CoblEMsg*>(&dialog);
+        EXPECT_NE(error, nullptr) << "not the error dialog: " << dialog.windowTitle().toStdString();
+        if (error) messages.push_back(error->Error().title + ": " + error->Error().message);
+        return int(QDialog::Accepted);
+    }};
     onDialog = [&](QDialog& d) {
         EXPECT_TRUE(Child<QRadioButton>(d, "OptionTex")->isChecked());
         EXPECT_EQ(Child<QComboBox>(d, "TexCombo")->currentIndex(), 6);
@@ -112,6 +125,29 @@ TEST_F(TextureDialogsTest, TextureCountBelowTheUsedTexturesIsRaised) {
     Action("MenuPolygonTextureSelect")->trigger();
     Ed().Undo();
     EXPECT_EQ(M().NumberOfTextures, 10);
+}
+
+TEST_F(TextureDialogsTest, UnloadablePictureIsReportedByHowItWasChosen) {
+    // A catalogue whose picture of the model's texture 1 (id 102) is damaged.
+    std::vector<uint8_t> pictures(PlaceholderThumbnails().begin(), PlaceholderThumbnails().end());
+    pictures[size_t(102 - FIRST_THUMBNAIL_ID) * THUMBNAIL_BYTES] ^= 0xFF;
+    window->UseCatalogue(std::make_shared<TextureCatalogue>(TextureNameTable{}, pictures));
+    MakeSquare(0);
+    onDialog = [&](QDialog& d) {
+        QComboBox* combo = Child<QComboBox>(d, "TexCombo");
+        // With the mouse: the status line only.
+        emit combo->activated(1);
+        EXPECT_TRUE(messages.empty());
+        EXPECT_EQ(window->Status()->MessageText().toStdString(), "Texture not found");
+        // Stepping with the keys: a message box.
+        combo->setCurrentIndex(0);
+        QTest::keyClick(combo, Qt::Key_Down);
+        EXPECT_EQ(combo->currentIndex(), 1);
+        EXPECT_EQ(messages, std::vector<std::string>{": Texture directory not present..."});
+        QTest::keyClick(combo, Qt::Key_Down);  // texture 2 loads: nothing more is said
+        EXPECT_EQ(messages.size(), 1u);
+    };
+    Action("MenuPolygonTextureSelect")->trigger();
 }
 
 TEST_F(TextureDialogsTest, MappingDialogAppliesThePlanarDefault) {

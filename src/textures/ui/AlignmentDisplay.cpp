@@ -145,10 +145,11 @@ void AlignmentDisplay::mouseReleaseEvent(QMouseEvent*) {
 
 void AlignmentDisplay::closeEvent(QCloseEvent* event) {
     QRect g = geometry();
-    settings_.Write(setting::AlignPosition,
-                    FormatAlignPosition(QRect(g.x() * TWIPS_PER_PIXEL, g.y() * TWIPS_PER_PIXEL,
-                                              g.width() * TWIPS_PER_PIXEL,
-                                              g.height() * TWIPS_PER_PIXEL)));
+    std::string error = settings_.Write(
+        setting::AlignPosition,
+        FormatAlignPosition(QRect(g.x() * TWIPS_PER_PIXEL, g.y() * TWIPS_PER_PIXEL,
+                                  g.width() * TWIPS_PER_PIXEL, g.height() * TWIPS_PER_PIXEL)));
+    if (!error.empty()) ctx_.editor.ShowStatus(error, -1);
     QWidget::closeEvent(event);
 }
 

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QSlider>
 #include <QSpinBox>
 
@@ -99,6 +100,7 @@ SelectTextureDialog::SelectTextureDialog(TextureUiContext ctx, QWidget* parent)
     texGrid->addWidget(listView_, 2, 0, 1, 2);
     left->addWidget(frameTextured_);
     connect(texCombo_, &QComboBox::activated, this, [this](int p) { ChooseTexture(p); });
+    texCombo_->installEventFilter(this);
     connect(listView_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         textureBox_->setText(QString::number(listView_->row(item)));
     });
@@ -223,8 +225,10 @@ void SelectTextureDialog::ChooseTexture(int p) {
     texName_->setText(texCombo_->itemText(p));
     if (BoxInt(textureBox_) != p) textureBox_->setText(QString::number(p));
     QImage picture = ModelTextureImage(ctx_.catalogue, Model(), p);
-    if (picture.isNull())
-        ctx_.editor.ShowStatus("Texture not found", -1);  // the sample keeps its picture
+    if (picture.isNull() && comboKey_)
+        Message("", "Texture directory not present...");  // the sample keeps its picture
+    else if (picture.isNull())
+        ctx_.editor.ShowStatus("Texture not found", -1);
     else
         sampleTextured_->setPixmap(QPixmap::fromImage(picture));
 }
@@ -308,6 +312,15 @@ void SelectTextureDialog::Message(const QString& title, const QString& text) {
     messageShown_ = true;
     ctx_.editor.ShowMessage(title.toStdString(), text.toStdString());
     messageShown_ = false;
+}
+
+// A picture that cannot be loaded while the user steps through the names with the keys
+// brings a message box; chosen with the mouse it only shows in the status line.
+bool SelectTextureDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != texCombo_ || event->type() != QEvent::KeyPress || comboKey_) return false;
+    QScopedValueRollback<bool> inKey(comboKey_, true);
+    static_cast<QObject*>(texCombo_)->event(event);
+    return true;
 }
 
 void SelectTextureDialog::changeEvent(QEvent* event) {

@@ -34,6 +34,7 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Open();
@@ -54,6 +55,7 @@ private:
     TextureUiContext ctx_;
     bool busy_ = false;
     bool messageShown_ = false;  // a message box of ours takes the focus: stay open
+    bool comboKey_ = false;      // the texture combo box is handling a key press
     int lowestCount_ = 1;
     QRadioButton* optionFlat_;
     QRadioButton* optionTex_;

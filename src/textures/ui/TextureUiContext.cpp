@@ -21,10 +21,7 @@ WindowCatalogue LoadWindowCatalogue() {
     CatalogueLoad load = LoadTextureCatalogue(ProgramDirectory(), UserTextureDirectory());
     WindowCatalogue result;
     result.catalogue = std::make_shared<const TextureCatalogue>(std::move(load.Catalogue));
-    if (load.Error) {
-        result.errorTitle = QString::fromStdString(load.Error.Title);
-        result.errorText = QString::fromStdString(load.Error.Code + ": " + load.Error.Message);
-    }
+    result.error = load.Error;
     result.notice = QString::fromStdString(load.Notice);
     return result;
 }

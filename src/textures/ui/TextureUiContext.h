@@ -9,6 +9,7 @@
 
 #include "edit/CommandTable.h"
 #include "model/Editor.h"
+#include "textures/TextureNames.h"
 
 namespace fw {
 
@@ -29,11 +30,12 @@ struct TextureUiContext {
 // The model's texture number t as a 64 x 64 picture; a null image when it has none.
 QImage ModelTextureImage(const TextureCatalogue& catalogue, const ModelStore& m, int t);
 
-// The window's catalogue, loaded once at start; errorText is the fatal error the program
-// ends after (its name list is missing), notice why an imported catalogue is not used.
+// The window's catalogue, loaded once at start; error is the fatal error the program ends
+// after (its name list is missing), notice why an imported catalogue is not used.
 struct WindowCatalogue {
     std::shared_ptr<const TextureCatalogue> catalogue;
-    QString errorTitle, errorText, notice;
+    FatalError error;
+    QString notice;
 };
 WindowCatalogue LoadWindowCatalogue();
 // The name in a catalogue slot.
