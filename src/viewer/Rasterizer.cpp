@@ -13,9 +13,12 @@ constexpr int TEXTURE_SIDE = Rasterizer::TEXTURE_SIDE;
 constexpr double TEXEL_LIMIT = 1e9;  // texel coordinates beyond this are garbage anyway
 
 // A pixel edge position as a column: the first pixel whose centre is at or right of x.
+// Runs twice per row of every polygon, so it rounds up by hand: std::ceil is a library call
+// without SSE4.1.
 int Column(double x, int width) {
-    x = std::clamp(x, -2.0, width + 2.0);
-    return std::clamp(static_cast<int>(std::ceil(x - 0.5)), 0, width);
+    double t = std::clamp(x, -2.0, width + 2.0) - 0.5;
+    int c = static_cast<int>(t);  // towards zero: one short of the ceiling above zero
+    return std::clamp(c < t ? c + 1 : c, 0, width);
 }
 
 int64_t TexelFix(double texels) {
