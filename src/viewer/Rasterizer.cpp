@@ -9,13 +9,16 @@ namespace fw {
 namespace {
 
 constexpr int SUBDIVISION = 16;  // pixels between exact perspective divisions
-constexpr int TEXTURE_SIDE = 64;
+constexpr int TEXTURE_SIDE = Rasterizer::TEXTURE_SIDE;
 constexpr double TEXEL_LIMIT = 1e9;  // texel coordinates beyond this are garbage anyway
 
 // A pixel edge position as a column: the first pixel whose centre is at or right of x.
+// Runs twice per row of every polygon, so it rounds up by hand: std::ceil is a library call
+// without SSE4.1.
 int Column(double x, int width) {
-    x = std::clamp(x, -2.0, width + 2.0);
-    return std::clamp(static_cast<int>(std::ceil(x - 0.5)), 0, width);
+    double t = std::clamp(x, -2.0, width + 2.0) - 0.5;
+    int c = static_cast<int>(t);  // towards zero: one short of the ceiling above zero
+    return std::clamp(c < t ? c + 1 : c, 0, width);
 }
 
 int64_t TexelFix(double texels) {
@@ -29,7 +32,160 @@ struct Plane {
     double At(double x, double y) const { return at0 + dx * x + dy * y; }
 };
 
+// The texture's attributes 1/z, u/z and v/z as planes over the screen.
+struct TextureMapping {
+    Plane iz, uz, vz;
+    const uint32_t* texels = nullptr;
+};
+
+// The planes from the widest fan triangle, so thin corners cannot spoil them; false when
+// the polygon has no area.
+bool MapTexture(const ScreenVertex* v, int n, TextureMapping& m) {
+    int best = 1;
+    double bestArea = 0;
+    for (int j = 1; j + 1 < n; ++j) {
+        double area = std::fabs((double(v[j].X) - v[0].X) * (double(v[j + 1].Y) - v[0].Y) -
+                                (double(v[j + 1].X) - v[0].X) * (double(v[j].Y) - v[0].Y));
+        if (area > bestArea) bestArea = area, best = j;
+    }
+    if (!(bestArea > 1e-9)) return false;
+    const ScreenVertex &p0 = v[0], &p1 = v[best], &p2 = v[best + 1];
+    double dx1 = double(p1.X) - p0.X, dy1 = double(p1.Y) - p0.Y;
+    double dx2 = double(p2.X) - p0.X, dy2 = double(p2.Y) - p0.Y;
+    double det = dx1 * dy2 - dx2 * dy1;
+    auto plane = [&](float f0, float f1, float f2) {
+        Plane pl;
+        pl.dx = ((double(f1) - f0) * dy2 - (double(f2) - f0) * dy1) / det;
+        pl.dy = ((double(f2) - f0) * dx1 - (double(f1) - f0) * dx2) / det;
+        pl.at0 = f0 - pl.dx * p0.X - pl.dy * p0.Y;
+        return pl;
+    };
+    m.iz = plane(p0.InvZ, p1.InvZ, p2.InvZ);
+    m.uz = plane(p0.UOverZ, p1.UOverZ, p2.UOverZ);
+    m.vz = plane(p0.VOverZ, p1.VOverZ, p2.VOverZ);
+    return true;
+}
+
+// Texel coordinates in 16.16 at a screen point: the exact perspective division.
+struct TexelPoint {
+    int64_t u = 0, v = 0;
+};
+TexelPoint TexelsAt(const TextureMapping& m, double x, double y) {
+    double scale = TEXTURE_SIDE / std::max(m.iz.At(x, y), 1e-12);
+    return {TexelFix(m.uz.At(x, y) * scale), TexelFix(m.vz.At(x, y) * scale)};
+}
+
+// One pixel's step between two exact points `reach` pixels apart. The coordinates run in
+// unsigned 32 bits: wrapping modulo 2^32 keeps them right modulo the texture (2^22).
+uint32_t Step(int64_t from, int64_t to, int reach) {
+    if (reach <= 0) return 0;
+    int64_t d = to - from;
+    // A full segment divides by a constant (a shift), the short last one by its length.
+    return static_cast<uint32_t>(reach == SUBDIVISION ? d / SUBDIVISION : d / reach);
+}
+
+uint32_t Texel(const uint32_t* texels, uint32_t u, uint32_t v) {
+    constexpr uint32_t N = TEXTURE_SIDE;
+    return texels[((v >> 10) & ((N - 1) << 6)) | ((u >> 16) & (N - 1))];
+}
+
+// Texels along one row from column x to end, exact every SUBDIVISION pixels and stepped
+// linearly in between (the error is far below a texel at these lengths). `shown` (for
+// see-through textures) gets per pixel whether its texel was opaque and written.
+void MapRun(uint32_t* row, double y, int x, int end, const TextureMapping& m, uint8_t* shown) {
+    TexelPoint a = TexelsAt(m, x + 0.5, y);
+    while (x < end) {
+        int segment = std::min(SUBDIVISION, end - x);
+        // A full segment steps to the next one's first pixel; the last, shorter one to its
+        // own last pixel, so no value is taken outside the polygon.
+        int reach = segment == SUBDIVISION ? segment : segment - 1;
+        TexelPoint b = reach > 0 ? TexelsAt(m, x + reach + 0.5, y) : a;
+        uint32_t du = Step(a.u, b.u, reach), dv = Step(a.v, b.v, reach);
+        uint32_t u = static_cast<uint32_t>(a.u), v = static_cast<uint32_t>(a.v);
+        uint32_t* out = row + x;
+        if (shown) {
+            for (int i = 0; i < segment; ++i, u += du, v += dv) {
+                uint32_t t = Texel(m.texels, u, v);
+                shown[x + i] = t >= 0x80000000u;
+                if (shown[x + i]) out[i] = t;
+            }
+        } else {
+            for (int i = 0; i < segment; ++i, u += du, v += dv) out[i] = Texel(m.texels, u, v);
+        }
+        x += segment;
+        a = b;
+    }
+}
+
 }  // namespace
+
+void Rasterizer::StartUnder(const FrameBuffer& frame) {
+    covered_.Reset(frame.Height());
+    under_ = true;
+}
+
+void Rasterizer::FinishUnder(FrameBuffer& frame, uint32_t background) {
+    if (!under_) return;
+    under_ = false;
+    for (int r = 0; r < frame.Height(); ++r) {
+        covered_.Uncovered(r, 0, frame.Width(), pieces_);
+        uint32_t* row = frame.Row(r);
+        for (const auto& p : pieces_) std::fill(row + p.Begin, row + p.End, background);
+        for (const auto& p : pieces_) pixels_ += p.End - p.Begin;
+    }
+}
+
+void Rasterizer::Clear(FrameBuffer& frame, uint32_t argb) {
+    frame.Fill(argb);
+    pixels_ += int64_t(frame.Width()) * frame.Height();
+}
+
+const std::vector<SpanCoverage::Interval>& Rasterizer::Pieces(int r) {
+    polygonPixels_ += std::max(0, end_[r] - begin_[r]);
+    if (under_) {
+        covered_.Uncovered(r, begin_[r], end_[r], pieces_);
+    } else {
+        pieces_.clear();
+        if (begin_[r] < end_[r]) pieces_.push_back({begin_[r], end_[r]});
+    }
+    for (const auto& p : pieces_) pixels_ += p.End - p.Begin;
+    return pieces_;
+}
+
+void Rasterizer::CoverShown(int r, int begin, int end) {
+    for (int x = begin; x < end;) {
+        while (x < end && !shown_[x]) ++x;
+        int run = x;
+        while (x < end && shown_[x]) ++x;
+        covered_.Cover(r, run, x);
+    }
+}
+
+void Rasterizer::FillFlat(FrameBuffer& frame, const ScreenVertex* v, int n, uint32_t argb) {
+    if (!Spans(frame, v, n)) return;
+    for (int r = top_; r < bottom_; ++r) {
+        uint32_t* row = frame.Row(r);
+        for (const auto& p : Pieces(r)) std::fill(row + p.Begin, row + p.End, argb);
+        if (under_) covered_.Cover(r, begin_[r], end_[r]);
+    }
+}
+
+void Rasterizer::FillTextured(FrameBuffer& frame, const ScreenVertex* v, int n,
+                              const uint32_t* texels, bool seeThrough) {
+    TextureMapping m;
+    if (!Spans(frame, v, n) || !MapTexture(v, n, m)) return;
+    m.texels = texels;
+    if (seeThrough) shown_.resize(frame.Width());
+    for (int r = top_; r < bottom_; ++r) {
+        uint32_t* row = frame.Row(r);
+        for (const auto& p : Pieces(r)) {
+            MapRun(row, r + 0.5, p.Begin, p.End, m, seeThrough ? shown_.data() : nullptr);
+            // Pieces are disjoint, so covering one cannot change the others.
+            if (under_ && seeThrough) CoverShown(r, p.Begin, p.End);
+        }
+        if (under_ && !seeThrough) covered_.Cover(r, begin_[r], end_[r]);
+    }
+}
 
 bool Rasterizer::Spans(const FrameBuffer& frame, const ScreenVertex* v, int n) {
     if (n < 3 || n > MAX_VERTICES) return false;
@@ -70,90 +226,6 @@ bool Rasterizer::Spans(const FrameBuffer& frame, const ScreenVertex* v, int n) {
         end_[r] = covered ? Column(right_[r], width) : 0;
     }
     return true;
-}
-
-void Rasterizer::FillFlat(FrameBuffer& frame, const ScreenVertex* v, int n, uint32_t argb) {
-    if (!Spans(frame, v, n)) return;
-    for (int r = top_; r < bottom_; ++r) {
-        if (begin_[r] >= end_[r]) continue;
-        uint32_t* row = frame.Row(r);
-        std::fill(row + begin_[r], row + end_[r], argb);
-        pixels_ += end_[r] - begin_[r];
-    }
-}
-
-void Rasterizer::FillTextured(FrameBuffer& frame, const ScreenVertex* v, int n,
-                              const uint32_t* texels, bool seeThrough) {
-    if (!Spans(frame, v, n)) return;
-    // The attribute planes from the widest fan triangle, so thin corners cannot spoil them.
-    int best = 1;
-    double bestArea = 0;
-    for (int j = 1; j + 1 < n; ++j) {
-        double area = std::fabs((double(v[j].X) - v[0].X) * (double(v[j + 1].Y) - v[0].Y) -
-                                (double(v[j + 1].X) - v[0].X) * (double(v[j].Y) - v[0].Y));
-        if (area > bestArea) bestArea = area, best = j;
-    }
-    if (!(bestArea > 1e-9)) return;
-    const ScreenVertex &p0 = v[0], &p1 = v[best], &p2 = v[best + 1];
-    double dx1 = double(p1.X) - p0.X, dy1 = double(p1.Y) - p0.Y;
-    double dx2 = double(p2.X) - p0.X, dy2 = double(p2.Y) - p0.Y;
-    double det = dx1 * dy2 - dx2 * dy1;
-    auto plane = [&](float f0, float f1, float f2) {
-        Plane pl;
-        pl.dx = ((double(f1) - f0) * dy2 - (double(f2) - f0) * dy1) / det;
-        pl.dy = ((double(f2) - f0) * dx1 - (double(f1) - f0) * dx2) / det;
-        pl.at0 = f0 - pl.dx * p0.X - pl.dy * p0.Y;
-        return pl;
-    };
-    Plane iz = plane(p0.InvZ, p1.InvZ, p2.InvZ);
-    Plane uz = plane(p0.UOverZ, p1.UOverZ, p2.UOverZ);
-    Plane vz = plane(p0.VOverZ, p1.VOverZ, p2.VOverZ);
-
-    constexpr int N = TEXTURE_SIDE;
-    constexpr int64_t WRAP = (int64_t(N) << 16) - 1;  // one texture's width in 16.16
-    constexpr int64_t MAX_STEP = int64_t(1) << 26;    // keeps 16 steps inside 32 bits
-    // Texel coordinates (16.16) from the three planes' values at one pixel centre.
-    auto texels16 = [](double izv, double uzv, double vzv, int64_t& u, int64_t& w) {
-        double inv = N / std::max(izv, 1e-12);
-        u = TexelFix(uzv * inv);
-        w = TexelFix(vzv * inv);
-    };
-    for (int r = top_; r < bottom_; ++r) {
-        int x = begin_[r], end = end_[r];
-        if (x >= end) continue;
-        pixels_ += end - x;
-        uint32_t* row = frame.Row(r);
-        // The planes are stepped along the row; one division per segment of pixels.
-        double y = r + 0.5, cx = x + 0.5;
-        double izv = iz.At(cx, y), uzv = uz.At(cx, y), vzv = vz.At(cx, y);
-        int64_t u0, v0;
-        texels16(izv, uzv, vzv, u0, v0);
-        while (x < end) {
-            int segment = std::min(SUBDIVISION, end - x);
-            // A full segment steps to the next one's first pixel; the last, shorter one to
-            // its own last pixel, so no value is taken outside the polygon.
-            int reach = segment == SUBDIVISION ? segment : segment - 1;
-            izv += iz.dx * reach, uzv += uz.dx * reach, vzv += vz.dx * reach;
-            int64_t u1 = u0, v1 = v0;
-            if (reach > 0) texels16(izv, uzv, vzv, u1, v1);
-            int32_t du = reach > 0 ? int32_t(std::clamp((u1 - u0) / reach, -MAX_STEP, MAX_STEP)) : 0;
-            int32_t dv = reach > 0 ? int32_t(std::clamp((v1 - v0) / reach, -MAX_STEP, MAX_STEP)) : 0;
-            // Wrapped to one texture, so the steps stay in 32 bits.
-            int32_t u = int32_t(u0 & WRAP), w = int32_t(v0 & WRAP);
-            uint32_t* out = row + x;
-            if (seeThrough) {
-                for (int i = 0; i < segment; ++i, u += du, w += dv) {
-                    uint32_t t = texels[((w >> 10) & ((N - 1) << 6)) | ((u >> 16) & (N - 1))];
-                    if (t >= 0x80000000u) out[i] = t;
-                }
-            } else {
-                for (int i = 0; i < segment; ++i, u += du, w += dv)
-                    out[i] = texels[((w >> 10) & ((N - 1) << 6)) | ((u >> 16) & (N - 1))];
-            }
-            x += segment;
-            u0 = u1, v0 = v1;
-        }
-    }
 }
 
 void Rasterizer::Outline(FrameBuffer& frame, const ScreenVertex* v, int n, uint32_t argb) {

@@ -82,10 +82,13 @@ InterpretStats ViewerRenderer::Render(const ViewerModel& model, const ViewAngles
                                       FrameBuffer& frame) {
     Camera camera = CameraFor(model, angles, options, frame.Width(), frame.Height());
     model_ = &model, camera_ = &camera, options_ = &options, textures_ = &textures, frame_ = &frame;
-    frame.Fill(BackgroundColour(options.Background));
     raster_.ResetCount();
     lit_.clear();  // the source may hand out other textures from now on
+    fills_.clear(), corners_.clear();
+    // Outlines are drawn as the stream goes; fills are collected and painted afterwards.
+    if (!options.Polygons) raster_.Clear(frame, BackgroundColour(options.Background));
     InterpretStats stats = interpreter_.Run(model.Stream, camera, {.Cull = options.Cull}, *this);
+    if (options.Polygons) PaintFillsUnder(BackgroundColour(options.Background));
     model_ = nullptr, camera_ = nullptr, options_ = nullptr, textures_ = nullptr, frame_ = nullptr;
     return stats;
 }
@@ -103,6 +106,18 @@ const uint32_t* ViewerRenderer::LitTexels(const TexturePixels& texture, int ligh
         }
     }
     return entry->data();
+}
+
+void ViewerRenderer::PaintFillsUnder(uint32_t background) {
+    raster_.StartUnder(*frame_);
+    for (auto f = fills_.rbegin(); f != fills_.rend(); ++f) {
+        const ScreenVertex* corners = corners_.data() + f->First;
+        if (f->Texels)
+            raster_.FillTextured(*frame_, corners, f->Count, f->Texels, f->SeeThrough);
+        else
+            raster_.FillFlat(*frame_, corners, f->Count, f->Colour);
+    }
+    raster_.FinishUnder(*frame_, background);
 }
 
 void ViewerRenderer::Polygon(const StreamPolygon& p) {
@@ -130,13 +145,17 @@ void ViewerRenderer::Polygon(const StreamPolygon& p) {
         texture = inWindow ? textures_->Texture(model_->FirstTexture + p.Texture) : nullptr;
         colour = MISSING_TEXTURE_COLOUR;
     }
-    if (!options_->Polygons)
+    if (!options_->Polygons) {
         raster_.Outline(*frame_, screen.data(), n, texture ? OUTLINE_TEXTURED : colour);
-    else if (texture)
-        raster_.FillTextured(*frame_, screen.data(), n, LitTexels(*texture, LightScale(p.Light)),
-                             texture->HasTransparency);
-    else
-        raster_.FillFlat(*frame_, screen.data(), n, colour);
+    } else {
+        Fill fill{static_cast<int>(corners_.size()), n, nullptr, false, colour};
+        if (texture) {
+            fill.Texels = LitTexels(*texture, LightScale(p.Light));
+            fill.SeeThrough = texture->HasTransparency;
+        }
+        corners_.insert(corners_.end(), screen.begin(), screen.begin() + n);
+        fills_.push_back(fill);
+    }
 }
 
 }  // namespace fw
