@@ -27,7 +27,7 @@ def run(command, env):
     """Wall seconds and CPU seconds of one run; raises when it fails."""
     before = resource.getrusage(resource.RUSAGE_CHILDREN)
     start = time.perf_counter()
-    done = subprocess.run(command, env=env, capture_output=True, text=True)
+    done = subprocess.run(command, env=env, capture_output=True, text=True, timeout=60)
     wall = time.perf_counter() - start
     after = resource.getrusage(resource.RUSAGE_CHILDREN)
     if done.returncode != 0:
@@ -52,6 +52,11 @@ def main():
             else:
                 shutil.copy2(source, copy)
             programs[name] = copy
+        # The editor finds its suite pointer and its data folder beside itself.
+        for beside in ("cobl.cfg", "data"):
+            if os.path.exists(os.path.join(args.bin, beside)):
+                os.symlink(os.path.abspath(os.path.join(args.bin, beside)),
+                           os.path.join(work, beside))
         editor = [programs["facetwork"], "--smoke", os.path.abspath(args.file)]
         bare = [programs["facetwork-bare-window"], "--smoke"]
         config = os.path.join(work, "config")

@@ -6,9 +6,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "mainwindow/CornerStrips.h"
 #include "mainwindow/ModeListModel.h"
@@ -130,12 +132,31 @@ void ModeListPanel::FillModeList(ChangeSet changes) {
     if (sizedMode_ != listMode_ || sizedRows_ != rows_->rowCount()) {
         sizedMode_ = listMode_;
         sizedRows_ = rows_->rowCount();
-        for (int c = 0; c < rows_->columnCount(); ++c) list_->resizeColumnToContents(c);
+        SizeColumns();
     }
     SelectCurrentRow(rows_->CurrentRow());
     FillLabels();
     stripOf_[listMode_]->Fill();
     listRefreshing_ = false;
+}
+
+// Each column as wide as its longest text (by characters) and a digit more: the rows hold
+// numbers, whose digits are equally wide, and names of a few letters. Measuring one text per
+// column is far cheaper than measuring every cell.
+void ModeListPanel::SizeColumns() {
+    QFontMetrics metrics = list_->fontMetrics();
+    int digit = metrics.horizontalAdvance(QLatin1Char('0'));
+    int margin = 2 * list_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list_) + 8;
+    for (int c = 0; c < rows_->columnCount(); ++c) {
+        QString longest;
+        for (int r = 0; r < rows_->rowCount(); ++r) {
+            QString text = rows_->data(rows_->index(r, c), Qt::DisplayRole).toString();
+            if (text.size() > longest.size()) longest = text;
+        }
+        int header = metrics.horizontalAdvance(rows_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString());
+        int cells = metrics.horizontalAdvance(longest) + digit;
+        list_->setColumnWidth(c, std::max(header + 8, cells) + margin);
+    }
 }
 
 void ModeListPanel::FillLabels() {

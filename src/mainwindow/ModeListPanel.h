@@ -40,6 +40,7 @@ public:
 
 private:
     QWidget* BuildModeButtons();
+    void SizeColumns();
     void FillLabels();
     void SelectCurrentRow(int row);
     void RowClicked(int row);

@@ -1,5 +1,6 @@
 #include "config/ui/SplashWindow.h"
 
+#include <QApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPixmap>
@@ -24,12 +25,14 @@ QPixmap SplashPicture(const QString& versionText) {
         p.drawLine(corners[i], QPointF(93, 85));
     }
     p.setPen(Qt::white);
-    QFont title("Tahoma");
+    // The application's own font: asking for a family the system lacks sends the font
+    // database on a search that costs more than the rest of the start-up's drawing.
+    QFont title = QApplication::font();
     title.setPixelSize(34);
     title.setBold(true);
     p.setFont(title);
     p.drawText(QRect(165, 45, 250, 44), Qt::AlignLeft | Qt::AlignVCenter, "FACETWORK");
-    QFont small("Tahoma");
+    QFont small = QApplication::font();
     small.setPixelSize(13);
     p.setFont(small);
     p.setPen(QColor(220, 220, 220));
