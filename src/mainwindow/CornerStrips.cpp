@@ -18,13 +18,13 @@ PointOrderStrip::PointOrderStrip(StripContext& ctx, QWidget* parent) : ModeStrip
     layout->setContentsMargins(0, 0, 0, 0);
     QToolButton* up = MakeStripButton(this, "HELIcon", 0, "Up", "Move Up");
     layout->addWidget(up);
-    connect(up, &QToolButton::clicked, this, [this] { ctx_.run("MoveCornerUp", {}); });
+    ConnectCommand(up, ctx_, "MoveCornerUp");
     QToolButton* down = MakeStripButton(this, "HELIcon", 1, "Down", "Move Down");
     layout->addWidget(down);
-    connect(down, &QToolButton::clicked, this, [this] { ctx_.run("MoveCornerDown", {}); });
+    ConnectCommand(down, ctx_, "MoveCornerDown");
     QToolButton* flip = MakeStripButton(this, "HELIcon", 2, "Flip", "Flip Normal");
     layout->addWidget(flip);
-    connect(flip, &QToolButton::clicked, this, [this] { ctx_.run("FlipPolygon", {}); });
+    ConnectCommand(flip, ctx_, "FlipPolygon");
     layout->addStretch();
 }
 
@@ -51,7 +51,7 @@ UVStrip::UVStrip(StripContext& ctx, QWidget* parent) : ModeStrip(ctx, parent) {
     const char* texts[7] = {"Al", "Nx", "<", ">", "^", "v", "Rst"};
     for (int i = 0; i < 7; ++i) {
         QToolButton* b = MakeStripButton(this, "HOUIcon", i, texts[i], tips[i]);
-        connect(b, &QToolButton::clicked, this, [this, i] { ctx_.run("UVToolbar", {IntArg(i)}); });
+        ConnectCommand(b, ctx_, "UVToolbar", {IntArg(i)});
         buttons->addWidget(b, i / 4, i % 4);
     }
     QLineEdit* step = MakeStripBox(this, "TextUVStep", "0.100", 56);

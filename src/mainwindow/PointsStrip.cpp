@@ -45,19 +45,17 @@ QWidget* PointsStrip::BuildButtons() {
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(1);
     auto add = [&](int index, const QString& text, const QString& tip, int row, int col,
-                   std::function<void()> action) {
+                   const char* command, std::vector<ArgValue> args = {}) {
         QToolButton* b = MakeStripButton(box, "HOOIcon", index, text, tip);
         grid->addWidget(b, row, col);
-        connect(b, &QToolButton::clicked, this, action);
+        ConnectCommand(b, ctx_, command, std::move(args));
+        return b;
     };
-    Editor& ed = ctx_.editor;
-    add(1, "+Pt", "Insert A Point", 0, 0, [this] { ctx_.run("InsertPoint", {}); });
-    add(2, "-Pt", "Delete Points", 0, 1, [this] { ctx_.run("DeletePoints", {}); });
-    add(10, "#", "Mark/Unmark Point", 0, 2, [this] { ctx_.run("ToggleCurrentPointMark", {}); });
-    add(9, "Ctr", "Get Center", 0, 3, [this, &ed] {
-        ctx_.run("GetCenter", {});
-        Fill();
-    });
+    add(1, "+Pt", "Insert A Point", 0, 0, "InsertPoint");
+    add(2, "-Pt", "Delete Points", 0, 1, "DeletePoints");
+    add(10, "#", "Mark/Unmark Point", 0, 2, "ToggleCurrentPointMark");
+    connect(add(9, "Ctr", "Get Center", 0, 3, "GetCenter"), &QToolButton::clicked, this,
+            [this] { Fill(); });
     // Index, axis and sign of the six move buttons.
     struct Move {
         int index, axis, sign;
@@ -68,9 +66,8 @@ QWidget* PointsStrip::BuildButtons() {
                           {8, 3, -1, "Z-", "Decrease Z"}, {7, 3, +1, "Z+", "Increase Z"}};
     int col = 0;
     for (const Move& m : moves) {
-        add(m.index, m.text, m.tip, 1, col++, [this, &ed, m] {
-            ctx_.run("MoveMarkedPoints", {IntArg(m.axis), IntArg(m.sign), IntArg(1)});
-        });
+        add(m.index, m.text, m.tip, 1, col++, "MoveMarkedPoints",
+            {IntArg(m.axis), IntArg(m.sign), IntArg(1)});
     }
     return box;
 }
@@ -144,10 +141,8 @@ QWidget* PointsStrip::BuildTransformPanel() {
         b->setObjectName(r.name);
         grid->addWidget(b, 4 + i / 2, 1 + i % 2);
         ++i;
-        connect(b, &QToolButton::clicked, this, [this, &ed, r] {
-            ctx_.run("RotateMarkedPoints", {IntArg(r.sign), IntArg(r.a), IntArg(r.b)});
-            Fill();
-        });
+        ConnectCommand(b, ctx_, "RotateMarkedPoints", {IntArg(r.sign), IntArg(r.a), IntArg(r.b)});
+        connect(b, &QToolButton::clicked, this, [this] { Fill(); });
     }
     for (int direction : {-1, 1}) {
         QString name = direction < 0 ? "ScaleDec" : "ScaleInc";
@@ -155,11 +150,9 @@ QWidget* PointsStrip::BuildTransformPanel() {
                                          direction < 0 ? "Scale Down" : "Scale Up");
         b->setObjectName(name);
         grid->addWidget(b, 4 + (direction > 0), 3);
-        connect(b, &QToolButton::clicked, this, [this, &ed, direction] {
-            ed.ShowStatus("", 0);
-            ctx_.run("ScaleMarkedPoints", {IntArg(direction)});
-            Fill();
-        });
+        connect(b, &QToolButton::pressed, this, [&ed] { ed.ShowStatus("", 0); });
+        ConnectCommand(b, ctx_, "ScaleMarkedPoints", {IntArg(direction)});
+        connect(b, &QToolButton::clicked, this, [this] { Fill(); });
     }
     return group;
 }

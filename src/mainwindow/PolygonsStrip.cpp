@@ -37,12 +37,9 @@ QWidget* PolygonsStrip::BuildButtons() {
         grid->addWidget(b, row, col);
         return b;
     };
-    connect(add(12, "#", "Mark Current Polygon", 0, 0), &QToolButton::clicked, this,
-            [this] { ctx_.run("ToggleCurrentPolygonMark", {}); });
-    connect(add(13, "+Pg", "Insert Polygon", 0, 1), &QToolButton::clicked, this,
-            [this] { ctx_.run("InsertPolygon", {}); });
-    connect(add(14, "-Pg", "Delete Marked Polygons", 0, 2), &QToolButton::clicked, this,
-            [this] { ctx_.run("DeletePolygons", {}); });
+    ConnectCommand(add(12, "#", "Mark Current Polygon", 0, 0), ctx_, "ToggleCurrentPolygonMark");
+    ConnectCommand(add(13, "+Pg", "Insert Polygon", 0, 1), ctx_, "InsertPolygon");
+    ConnectCommand(add(14, "-Pg", "Delete Marked Polygons", 0, 2), ctx_, "DeletePolygons");
 
     // Texture alignment of the current polygon, with the three step boxes.
     struct Tool {
@@ -67,8 +64,8 @@ QWidget* PolygonsStrip::BuildButtons() {
     int i = 0;
     for (const Tool& t : tools) {
         int index = t.index;
-        connect(add(index, t.text, t.tip, 1 + i / 5, i % 5), &QToolButton::clicked, this,
-                [this, index] { ctx_.run("TextureToolbar", {IntArg(index)}); });
+        ConnectCommand(add(index, t.text, t.tip, 1 + i / 5, i % 5), ctx_, "TextureToolbar",
+                       {IntArg(index)});
         ++i;
     }
     const char* steps[3][2] = {

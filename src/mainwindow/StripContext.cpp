@@ -18,6 +18,13 @@ QToolButton* MakeStripButton(QWidget* parent, const QString& role, int index, co
     return button;
 }
 
+void ConnectCommand(QToolButton* button, StripContext& ctx, const char* id,
+                    std::vector<ArgValue> args) {
+    button->setProperty("commandId", QString::fromLatin1(id));
+    QObject::connect(button, &QToolButton::clicked, button,
+                     [&ctx, id, args = std::move(args)] { ctx.run(id, args); });
+}
+
 QLineEdit* MakeStripBox(QWidget* parent, const QString& name, const QString& text, int width) {
     auto* box = new QLineEdit(text, parent);
     box->setObjectName(name);

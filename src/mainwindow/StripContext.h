@@ -30,6 +30,10 @@ struct StripContext {
 // A small text tool button with its quick-help text; object name "<role><index>".
 QToolButton* MakeStripButton(QWidget* parent, const QString& role, int index, const QString& text,
                              const QString& tooltip);
+// Clicking `button` runs the command `id` with `args`; the button keeps the id as its
+// "commandId", as menu entries do.
+void ConnectCommand(QToolButton* button, StripContext& ctx, const char* id,
+                    std::vector<ArgValue> args = {});
 // A short edit box named `name`.
 QLineEdit* MakeStripBox(QWidget* parent, const QString& name, const QString& text, int width = 64);
 // Numbers as the lists and boxes show them: fixed decimals, "." whatever the locale.

@@ -64,7 +64,7 @@ SubmodelsStrip::SubmodelsStrip(StripContext& ctx, QWidget* parent) : ModeStrip(c
         QToolButton* button = MakeStripButton(this, "HOMIcon", b.index, b.text, b.tip);
         grid->addWidget(button, i / 4, i % 4);
         ++i;
-        connect(button, &QToolButton::clicked, this, [this, b] { ctx_.run(b.command, {}); });
+        ConnectCommand(button, ctx_, b.command);
     }
     layout->addLayout(grid);
     layout->addStretch();

@@ -66,6 +66,18 @@ TEST_F(MainWindowTest, EveryMenuEntryAndButtonResolvesToTheCommandTable) {
     EXPECT_GT(resolved, 60);
 }
 
+// The buttons of the mode strips name their commands the same way.
+TEST_F(MainWindowTest, EveryStripButtonNamesACommandOfTheTable) {
+    int named = 0;
+    for (QToolButton* b : window->findChild<QWidget*>("ModeStrips")->findChildren<QToolButton*>()) {
+        QString id = b->property("commandId").toString();
+        if (id.isEmpty()) continue;
+        EXPECT_NE(window->Commands().Find(id.toStdString()), nullptr) << b->objectName().toStdString();
+        ++named;
+    }
+    EXPECT_GE(named, 40);
+}
+
 // The keys of the views name editing commands by id too.
 TEST_F(MainWindowTest, EveryViewKeyResolvesToTheCommandTable) {
     for (int key : {int(Qt::Key_Space), int(Qt::Key_V), int(Qt::Key_N), int(Qt::Key_Insert),
