@@ -41,13 +41,6 @@ bool HoldsManyModels(const std::string& path) {
 std::string ReadGameFileModels(const std::string& path, std::vector<GameFileModel>& out) {
     out.clear();
     auto contents = std::make_unique<GameModelContents>();
-    if (HasExtension(path, ".ham")) {
-        auto ham = std::make_unique<HamFile>();
-        if (std::string error = ReadHamFile(path, *ham); !error.empty()) return error;
-        for (size_t i = 0; i < ham->Models.size(); ++i)
-            out.push_back(Describe(int(i), std::move(ham->Models[i]), *contents));
-        return "";
-    }
     if (HasExtension(path, ".hxm")) {
         HxmFile hxm;
         if (std::string error = ReadHxmFile(path, hxm); !error.empty()) return error;
@@ -55,7 +48,11 @@ std::string ReadGameFileModels(const std::string& path, std::vector<GameFileMode
             out.push_back(Describe(h.Number, std::move(h.Model), *contents));
         return "";
     }
-    return path + " is not a file of game models (.ham or .hxm).";
+    auto ham = std::make_unique<HamFile>();
+    if (std::string error = ReadHamFile(path, *ham); !error.empty()) return error;
+    for (size_t i = 0; i < ham->Models.size(); ++i)
+        out.push_back(Describe(int(i), std::move(ham->Models[i]), *contents));
+    return "";
 }
 
 }  // namespace fw

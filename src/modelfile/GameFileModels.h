@@ -16,8 +16,8 @@ struct GameFileModel {
     std::string Fault;  // why the model's stream cannot be read; "" when it can
 };
 
-// The models of a .ham or .hxm file, in file order. Returns "" or a message naming the
-// file; a model whose stream cannot be read is listed with its fault.
+// The models of an .hxm file, or of a HAM (any other name), in file order. Returns "" or a
+// message naming the file; a model whose stream cannot be read is listed with its fault.
 std::string ReadGameFileModels(const std::string& path, std::vector<GameFileModel>& out);
 
 // True for the formats that hold several models, where an import names one.
