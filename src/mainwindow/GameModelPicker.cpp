@@ -21,8 +21,7 @@ const char* const HEADERS[COLUMNS] = {"Model",    "Submodels",     "Points",
 
 GameModelListModel::GameModelListModel(const std::vector<GameFileModel>& models,
                                        TextureSource& textures, QObject* parent)
-    : QAbstractTableModel(parent), models_(models), textures_(textures),
-      pictures_(models.size()) {}
+    : QAbstractTableModel(parent), models_(models), textures_(textures), pictures_(models.size()) {}
 
 int GameModelListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(models_.size());
@@ -57,18 +56,24 @@ QVariant GameModelListModel::data(const QModelIndex& index, int role) const {
     if (!m.Fault.empty() && index.column() != Model)
         return index.column() == Submodels ? QStringLiteral("unreadable") : QVariant();
     switch (index.column()) {
-    case Model: return m.Number;
-    case Submodels: return m.Submodels;
-    case Points: return m.Points;
-    case Polygons: return m.Polygons;
-    case FirstTexture: return m.FirstTexture;
-    case Textures: return m.Textures;
-    default: return {};
+        case Model:
+            return m.Number;
+        case Submodels:
+            return m.Submodels;
+        case Points:
+            return m.Points;
+        case Polygons:
+            return m.Polygons;
+        case FirstTexture:
+            return m.FirstTexture;
+        case Textures:
+            return m.Textures;
+        default:
+            return {};
     }
 }
 
-QVariant GameModelListModel::headerData(int section, Qt::Orientation orientation,
-                                        int role) const {
+QVariant GameModelListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 ||
         section >= COLUMNS)
         return {};

@@ -62,7 +62,8 @@ bool ExchangeCommands::ExportTo(const std::string& path) {
     const auto formats = ExportFormats();
     const ModelFormat* format = FormatAmong(formats, path);
     if (!format) {
-        Refuse("Export", "Cannot export to " + path + ": use a " + ExtensionList(formats) + " file.");
+        Refuse("Export",
+               "Cannot export to " + path + ": use a " + ExtensionList(formats) + " file.");
         return false;
     }
     FormatOptions options = Options ? Options() : FormatOptions{};

@@ -28,8 +28,7 @@ public:
     std::function<FormatOptions()> Options;
     // Which model of a file holding several to import; its Number, or -1 when cancelled.
     // Unset: the import is cancelled.
-    std::function<int(const std::string& path, const std::vector<GameFileModel>& models)>
-        PickModel;
+    std::function<int(const std::string& path, const std::vector<GameFileModel>& models)> PickModel;
     // The game model an exported .hxm replaces, or -1 when cancelled.
     std::function<int()> AskReplacedModel;
 

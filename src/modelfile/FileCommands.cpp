@@ -41,8 +41,8 @@ void FileCommands::New() {
 }
 
 bool FileCommands::Open() {
-    std::string path =
-        ChooseFileToLoad([this](const std::string& start) { return dialogs_.ChooseOpenPath(start); });
+    std::string path = ChooseFileToLoad(
+        [this](const std::string& start) { return dialogs_.ChooseOpenPath(start); });
     if (path.empty()) return false;
     return OpenPath(path);
 }

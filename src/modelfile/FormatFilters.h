@@ -15,8 +15,12 @@ std::vector<const ModelFormat*> ExportFormats();
 // A file chooser's filter text for `formats`: all of them first, then one filter each, in
 // table order ("All supported model files (*.a *.b);;A files (*.a);;B files (*.b)").
 std::string FormatFilter(const std::vector<const ModelFormat*>& formats);
-inline std::string ImportFilter() { return FormatFilter(ImportFormats()); }
-inline std::string ExportFilter() { return FormatFilter(ExportFormats()); }
+inline std::string ImportFilter() {
+    return FormatFilter(ImportFormats());
+}
+inline std::string ExportFilter() {
+    return FormatFilter(ExportFormats());
+}
 
 // The format of `path` among `formats` (by extension, any case); null when none fits.
 const ModelFormat* FormatAmong(const std::vector<const ModelFormat*>& formats,

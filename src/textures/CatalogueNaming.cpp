@@ -77,7 +77,8 @@ FormatOptions CatalogueFormatOptions(std::shared_ptr<const TextureCatalogue> cat
 FormatOptions ProgramFormatOptions() {
     CatalogueLoad load = LoadTextureCatalogue(ProgramDirectory(), UserTextureDirectory());
     if (load.Error) return {};
-    return CatalogueFormatOptions(std::make_shared<const TextureCatalogue>(std::move(load.Catalogue)));
+    return CatalogueFormatOptions(
+        std::make_shared<const TextureCatalogue>(std::move(load.Catalogue)));
 }
 
 }  // namespace fw

@@ -24,8 +24,8 @@ namespace fs = std::filesystem;
 const std::string ROBOT = std::string(FW_SOURCE_DIR) + "/examples/robot.pol";
 
 void WriteFile(const fs::path& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                std::streamsize(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
 std::string ReadFile(const fs::path& path) {
@@ -222,7 +222,7 @@ TEST_F(ExchangeMenuTest, ObjExportWritesTheCataloguesPicturesAndNames) {
         ++pictures;
     }
     EXPECT_GT(pictures, 0);
-    EXPECT_NE(ReadFile(Path("robot.obj")).find("usemtl " ), std::string::npos);
+    EXPECT_NE(ReadFile(Path("robot.obj")).find("usemtl "), std::string::npos);
     // The model, its file and its unsaved state are as they were.
     EXPECT_TRUE(SameModelContent(*before, M()));
     EXPECT_EQ(Ed().CurrentFilePath, ROBOT);

@@ -74,7 +74,9 @@ protected:
         return dir / "descent2.ham";
     }
 
-    void Modify() { ed.Run("Move", [&] { ed.Model().Points[0].X += 1; }); }
+    void Modify() {
+        ed.Run("Move", [&] { ed.Model().Points[0].X += 1; });
+    }
 
     test::TempDir dir;
     RecordingHost host;
@@ -171,9 +173,8 @@ TEST_F(ExchangeCommandsTest, BadFilesGiveAMessageNamingThemAndChangeNothing) {
         EXPECT_EQ(host.LastKind(), -1);
         EXPECT_TRUE(SameModelContent(*before, ed.Model())) << name;
     }
-    EXPECT_EQ(host.messages[0].text,
-              "Cannot import " + (dir / "x.txt").string() +
-                  ": use a .json, .ham, .hxm, .pof or .obj file.");
+    EXPECT_EQ(host.messages[0].text, "Cannot import " + (dir / "x.txt").string() +
+                                         ": use a .json, .ham, .hxm, .pof or .obj file.");
     EXPECT_TRUE(offered.empty());
 }
 
@@ -202,7 +203,9 @@ TEST_F(ExchangeCommandsTest, ExportWritesThroughTheTableAndLeavesTheModelAlone) 
     ASSERT_TRUE(exchange.ExportTo((dir / "robot.obj").string()));
     EXPECT_EQ(ReadBytes(dir / "tex12.png"), std::vector<uint8_t>{12});
     std::vector<uint8_t> mtl = ReadBytes(dir / "robot.mtl");
-    EXPECT_NE(std::string(mtl.begin(), mtl.end()).find("newmtl tex12\nKd 1 1 1\nmap_Kd tex12.png\n"), std::string::npos);
+    EXPECT_NE(
+        std::string(mtl.begin(), mtl.end()).find("newmtl tex12\nKd 1 1 1\nmap_Kd tex12.png\n"),
+        std::string::npos);
 }
 
 TEST_F(ExchangeCommandsTest, ExportRefusalsNameTheReasonAndWriteNothing) {
@@ -213,9 +216,9 @@ TEST_F(ExchangeCommandsTest, ExportRefusalsNameTheReasonAndWriteNothing) {
     EXPECT_FALSE(exchange.ExportTo(hxm));
     EXPECT_EQ(asked, 1);
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text,
-              "Cannot export to " + hxm + ": Model number 500 is outside the game's 166 models "
-              "(0 to 165).");
+    EXPECT_EQ(host.messages[0].text, "Cannot export to " + hxm +
+                                         ": Model number 500 is outside the game's 166 models "
+                                         "(0 to 165).");
     EXPECT_FALSE(fs::exists(hxm));
     answer = -1;  // cancelled: no message
     EXPECT_FALSE(exchange.ExportTo(hxm));

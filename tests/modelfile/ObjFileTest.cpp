@@ -111,7 +111,9 @@ TEST(ObjFile, ExportFlipsZAndWalksCornersBackwardsFromTheFirst) {
     m->FirstModelTexture = 9;
     m->NumberOfTextures = 2;
     ObjExportOptions o;
-    o.TexturePicture = [](int n) { return n == 10 ? std::vector<uint8_t>{1, 2} : std::vector<uint8_t>{}; };
+    o.TexturePicture = [](int n) {
+        return n == 10 ? std::vector<uint8_t>{1, 2} : std::vector<uint8_t>{};
+    };
     ObjText t = BuildObj(*m, "tri.mtl", o);
     EXPECT_EQ(t.Obj,
               "# Facetwork model: 1 submodels, 3 points, 1 polygons\nmtllib tri.mtl\n"
