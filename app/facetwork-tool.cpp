@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "edit/ScriptRunner.h"
+#include "modelfile/GameToolCommands.h"
 #include "modelfile/ToolCommands.h"
+#include "textures/CatalogueNaming.h"
 #include "textures/TextureToolCommands.h"
 #include "views/RenderToImage.h"
 
@@ -46,6 +48,8 @@ int main(int argc, char** argv) {
     if (argc < 2) return Usage();
     const std::string name = argv[1];
     const std::vector<std::string> args(argv + 2, argv + argc);
+    // Exchange formats name textures, and OBJ exports draw them, from the catalogue.
+    fw::SetToolFormatOptions(fw::ProgramFormatOptions);
     for (const fw::ToolCommand& c : Commands()) {
         if (name != c.Name) continue;
         if (c.ArgumentCount >= 0 && args.size() != size_t(c.ArgumentCount)) return Usage();

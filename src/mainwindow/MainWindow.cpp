@@ -46,6 +46,7 @@ MainWindow::MainWindow(const Settings& settings, FileDialogs* dialogs, QWidget* 
       previewDialogs_(dialogs ? *dialogs : systemDialogs_, [this] { PreviewBeforeDialog(); },
                       [this] { PreviewAfterDialog(); }),
       files_(editor_, previewDialogs_),
+      exchange_(editor_, previewDialogs_, files_),
       stripContext_{editor_, settings_,
                     [this](std::string_view id, std::vector<ArgValue> args) {
                         RunCommandId(id, std::move(args));
@@ -74,6 +75,7 @@ MainWindow::MainWindow(const Settings& settings, FileDialogs* dialogs, QWidget* 
     RegisterPreviewCommands();
     LoadCatalogue();
     RegisterTextureCommands();
+    RegisterExchangeCommands();
     status_ = new StatusLine(this);
     setStatusBar(status_);
     BuildToolbar();

@@ -12,6 +12,7 @@
 #include "mainwindow/QtFileDialogs.h"
 #include "mainwindow/StripContext.h"
 #include "model/Editor.h"
+#include "modelfile/ExchangeCommands.h"
 #include "modelfile/FileCommands.h"
 #include "views/ViewState.h"
 
@@ -48,6 +49,7 @@ public:
     Editor& GetEditor() { return editor_; }
     ViewState& Views() { return views_; }
     FileCommands& Files() { return files_; }
+    ExchangeCommands& Exchange() { return exchange_; }
     ModeListPanel* ModeList() const { return modeList_; }
     StatusLine* Status() const { return status_; }
     ViewArea* Area() const { return viewArea_; }
@@ -153,6 +155,8 @@ private:
     void RegisterTextureCommands();
     void ShowTextureNames();
     TextureUiContext TextureContext();
+    // Built in MainWindowExchange.cpp: File, Import and Export.
+    void RegisterExchangeCommands();
 
     // Built in MainToolbar.cpp.
     void BuildToolbar();
@@ -178,6 +182,7 @@ private:
     QtFileDialogs systemDialogs_;
     BracketedFileDialogs previewDialogs_;
     FileCommands files_;
+    ExchangeCommands exchange_;
     StripContext stripContext_;
     std::unique_ptr<PreviewHost> preview_;
     int interfaceMode_ = 0;

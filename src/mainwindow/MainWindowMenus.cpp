@@ -42,6 +42,10 @@ void MainWindow::BuildFileMenu() {
     AddDisabled(file, "MenuFileSaveBSP", "Save with &BSP");
     AddCommand(file, "MenuFilePreview", "&Preview in Shadebox", QKeySequence("F11"), "FilePreview");
     file->addSeparator();
+    // The game's formats and OBJ, from the format table.
+    AddCommand(file, "MenuFileImport", "&Import...", {}, "FileImport");
+    AddCommand(file, "MenuFileExport", "&Export...", {}, "FileExport");
+    file->addSeparator();
     AddCommand(file, "MenuFileExit", "E&xit", {}, "FileExit");
 }
 

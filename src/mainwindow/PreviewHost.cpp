@@ -105,4 +105,20 @@ std::string BracketedFileDialogs::ChooseSavePath(const std::string& startDirecto
     return path;
 }
 
+std::string BracketedFileDialogs::ChooseImportPath(const std::string& startDirectory,
+                                                   const std::string& filter) {
+    before_();
+    std::string path = inner_.ChooseImportPath(startDirectory, filter);
+    after_();
+    return path;
+}
+
+std::string BracketedFileDialogs::ChooseExportPath(const std::string& startDirectory,
+                                                   const std::string& filter) {
+    before_();
+    std::string path = inner_.ChooseExportPath(startDirectory, filter);
+    after_();
+    return path;
+}
+
 }  // namespace fw

@@ -92,6 +92,10 @@ public:
         : inner_(inner), before_(std::move(before)), after_(std::move(after)) {}
     std::string ChooseOpenPath(const std::string& startDirectory) override;
     std::string ChooseSavePath(const std::string& startDirectory) override;
+    std::string ChooseImportPath(const std::string& startDirectory,
+                                 const std::string& filter) override;
+    std::string ChooseExportPath(const std::string& startDirectory,
+                                 const std::string& filter) override;
 
 private:
     FileDialogs& inner_;

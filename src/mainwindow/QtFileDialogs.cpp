@@ -3,6 +3,7 @@
 #include <QFileDialog>
 
 #include "modelfile/FileFormats.h"
+#include "modelfile/FormatFilters.h"
 
 namespace fw {
 
@@ -26,6 +27,23 @@ std::string QtFileDialogs::ChooseSavePath(const std::string& startDirectory) {
     QString path = QFileDialog::getSaveFileName(
         parent_, "Save As", QString::fromStdString(startDirectory), ModelFileFilter());
     return path.toStdString();
+}
+
+std::string QtFileDialogs::ChooseImportPath(const std::string& startDirectory,
+                                            const std::string& filter) {
+    QString path = QFileDialog::getOpenFileName(
+        parent_, "Import", QString::fromStdString(startDirectory), QString::fromStdString(filter));
+    return path.toStdString();
+}
+
+std::string QtFileDialogs::ChooseExportPath(const std::string& startDirectory,
+                                            const std::string& filter) {
+    QString selected;
+    QString path =
+        QFileDialog::getSaveFileName(parent_, "Export", QString::fromStdString(startDirectory),
+                                     QString::fromStdString(filter), &selected);
+    // A name typed without an extension takes the one of the format chosen beside it.
+    return WithFilterExtension(path.toStdString(), selected.toStdString());
 }
 
 }  // namespace fw

@@ -12,6 +12,10 @@ public:
     explicit QtFileDialogs(QWidget* parent) : parent_(parent) {}
     std::string ChooseOpenPath(const std::string& startDirectory) override;
     std::string ChooseSavePath(const std::string& startDirectory) override;
+    std::string ChooseImportPath(const std::string& startDirectory,
+                                 const std::string& filter) override;
+    std::string ChooseExportPath(const std::string& startDirectory,
+                                 const std::string& filter) override;
 
 private:
     QWidget* parent_;

@@ -106,6 +106,14 @@ void Editor::MarkLoaded() {
     history_.Clear();
 }
 
+void Editor::MarkImported() {
+    // Compared with an empty model, an imported one differs until it is saved; an import
+    // that yields an empty model has nothing to lose.
+    NewModel(*saved_);
+    history_.Clear();
+    UpdateModified();
+}
+
 void Editor::UpdateModified() {
     Model().Modified = !SameModelContent(Model(), *saved_);
 }

@@ -98,6 +98,9 @@ public:
     // model also clears the undo history.
     void MarkSaved();
     void MarkLoaded();
+    // The model came from another format (an import): no .pol file holds it yet, so it
+    // counts as modified until it is saved. The undo history starts afresh.
+    void MarkImported();
     // Recomputes Modified: the content differs from what was last saved or loaded.
     void UpdateModified();
 

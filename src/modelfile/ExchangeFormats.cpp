@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "modelfile/GameFileModels.h"
 #include "modelfile/GameModelImport.h"
 #include "modelfile/HamFile.h"
 #include "modelfile/HxmFile.h"
@@ -143,21 +144,17 @@ std::string FindHamFile(const std::string& gameDir) {
 
 std::string ListHamModels(const std::string& hamPath, std::string& listing) {
     listing.clear();
-    auto ham = std::make_unique<HamFile>();
-    if (std::string error = ReadHamFile(hamPath, *ham); !error.empty()) return error;
+    std::vector<GameFileModel> models;
+    if (std::string error = ReadGameFileModels(hamPath, models); !error.empty()) return error;
     listing = "model submodels points polygons first-texture textures\n";
-    auto contents = std::make_unique<GameModelContents>();
-    for (size_t i = 0; i < ham->Models.size(); ++i) {
-        char line[128];
-        std::string error = ReadGameModelContents(ham->Models[i], *contents);
-        if (!error.empty()) {
-            listing += std::to_string(i) + " cannot be read: " + error + "\n";
+    for (const GameFileModel& g : models) {
+        if (!g.Fault.empty()) {
+            listing += std::to_string(g.Number) + " cannot be read: " + g.Fault + "\n";
             continue;
         }
-        const ModelRecordFields& r = contents->Record;
-        std::snprintf(line, sizeof line, "%5zu %9d %6d %8zu %13d %8d\n", i, r.NumSubmodels,
-                      contents->DefinedPoints, contents->Polygons.size(), int(r.FirstTexture),
-                      int(r.NumberOfTextures));
+        char line[128];
+        std::snprintf(line, sizeof line, "%5d %9d %6d %8d %13d %8d\n", g.Number, g.Submodels,
+                      g.Points, g.Polygons, g.FirstTexture, g.Textures);
         listing += line;
     }
     return "";

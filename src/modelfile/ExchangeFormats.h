@@ -3,6 +3,7 @@
 #include <functional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "model/ModelStore.h"
 #include "modelfile/HxmExport.h"
@@ -15,7 +16,8 @@ struct FormatOptions {
     int ModelNumber = -1;  // the model of a HAM or HXM file ("file.ham#12"); -1: none named
     double Scale = 1.0;    // OBJ import: multiplies every coordinate
     TextureNaming Names = DefaultTextureNaming();
-    std::function<std::string(int number)> TexturePicture;  // OBJ export: picture per texture
+    // OBJ export: the PNG picture of a texture number (see ObjExportOptions)
+    std::function<std::vector<uint8_t>(int number)> TexturePicture;
     HxmExportOptions Hxm;  // HXM export: the replaced model and the game's limits
 };
 

@@ -41,11 +41,27 @@ void FileCommands::New() {
 }
 
 bool FileCommands::Open() {
-    ed_.ShowStatus("", 0);
-    if (ed_.ConfirmDiscard()) return false;
-    std::string path = dialogs_.ChooseOpenPath(StartDir());
+    std::string path = ChooseFileToLoad(
+        [this](const std::string& start) { return dialogs_.ChooseOpenPath(start); });
     if (path.empty()) return false;
     return OpenPath(path);
+}
+
+std::string FileCommands::ChooseFileToLoad(
+    const std::function<std::string(const std::string&)>& choose) {
+    ed_.ShowStatus("", 0);
+    if (ed_.ConfirmDiscard()) return "";
+    return choose(StartDir());
+}
+
+void FileCommands::ShowLoaded(const std::string& path, bool imported) {
+    ed_.CurrentFilePath = path;
+    ShowTitle(path.empty() ? BASE_TITLE : TitleForPath(path));
+    ed_.CurrentCorner = 0;
+    ed_.CurrentListCorner = 0;
+    imported ? ed_.MarkImported() : ed_.MarkLoaded();
+    ed_.Notify(ChangeSet::All());
+    if (AfterOpen) AfterOpen();
 }
 
 bool FileCommands::OpenPath(const std::string& path) {
@@ -58,21 +74,10 @@ bool FileCommands::OpenPath(const std::string& path) {
         ed_.ShowStatus(error, -1);
         return false;
     }
-    if (error.empty()) {
-        ed_.CurrentFilePath = path;
-        ShowTitle(TitleForPath(path));
-    } else {
-        // The store now holds part of the file at best (the reader left it consistent).
-        // Forgetting the path makes a later Save ask for a name instead of overwriting the
-        // file that could not be read.
-        ed_.CurrentFilePath.clear();
-        ShowTitle(BASE_TITLE);
-    }
-    ed_.CurrentCorner = 0;
-    ed_.CurrentListCorner = 0;
-    ed_.MarkLoaded();
-    ed_.Notify(ChangeSet::All());
-    if (AfterOpen) AfterOpen();
+    // After a failed read the store holds part of the file at best (the reader left it
+    // consistent). Forgetting the path makes a later Save ask for a name instead of
+    // overwriting the file that could not be read.
+    ShowLoaded(error.empty() ? path : "");
     if (error.empty())
         ed_.ShowStatus("Successfully opened file." + (notice.empty() ? "" : " " + notice), 1);
     else

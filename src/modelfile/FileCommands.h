@@ -43,6 +43,18 @@ public:
     bool SaveAs();
     // Saves under `path` without asking (scripts); it becomes the model's path.
     bool SaveTo(const std::string& path);
+    // The first steps of Open and Import: clears the status line, asks before unsaved
+    // changes are lost, then asks for a file with `choose` (given the start directory).
+    // "" when the user stopped or cancelled.
+    std::string ChooseFileToLoad(const std::function<std::string(const std::string&)>& choose);
+    // The last steps of Open and Import, once the store holds the new model: the model's
+    // file becomes `path` ("" for none: Save then asks for a name), the current corners and
+    // the undo history start afresh, everything refreshes and the views frame the model.
+    // An imported model stays modified (see Editor::MarkImported).
+    void ShowLoaded(const std::string& path, bool imported = false);
+    // Where the file choosers start: the model directory setting, else the folder of the
+    // current file, else the home folder.
+    std::string StartDir() const;
     // True when the window may close: nothing unsaved, or the user agreed to lose it.
     bool CanClose() { return !ed_.ConfirmDiscard(); }
     // The window is closing: removes the temporary model copies.
@@ -55,7 +67,6 @@ private:
     void ShowTitle(const std::string& title) {
         if (SetTitle) SetTitle(title);
     }
-    std::string StartDir() const;
 
     Editor& ed_;
     FileDialogs& dialogs_;

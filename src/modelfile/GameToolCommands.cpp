@@ -77,6 +77,15 @@ bool ReadGameModel(const std::string& path, GameModel& model, std::ostream& err)
     return error.empty();
 }
 
+std::function<FormatOptions()>& ToolOptions() {
+    static std::function<FormatOptions()> options;
+    return options;
+}
+
+FormatOptions CurrentOptions() {
+    return ToolOptions() ? ToolOptions()() : FormatOptions{};
+}
+
 int Usage(std::ostream& err, const std::string& form) {
     err << "usage: facetwork-tool " << form << "\n";
     return 2;
@@ -88,6 +97,10 @@ int Fail(std::ostream& err, const std::string& message) {
 }
 
 }  // namespace
+
+void SetToolFormatOptions(std::function<FormatOptions()> options) {
+    ToolOptions() = std::move(options);
+}
 
 int RunGameModels(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::string ham = FindHamFile(args.at(0));
@@ -104,7 +117,7 @@ int RunExchangeImport(const std::vector<std::string>& args, std::ostream& out, s
     if (args.size() < 2)
         return Usage(err, "import MODEL.{ham,hxm,pof}[#N]|IN.obj OUT.pol [--scale F]");
     if (!ParseFlags(args, 2, {"--scale"}, flags, err)) return 2;
-    FormatOptions options;
+    FormatOptions options = CurrentOptions();
     std::string path;
     if (std::string error = SplitModelNumber(args[0], path, options.ModelNumber); !error.empty())
         return Fail(err, error);
@@ -130,7 +143,12 @@ int RunExchangeImport(const std::vector<std::string>& args, std::ostream& out, s
 int RunObjExport(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
     auto m = ReadModel(args.at(0), err);
     if (!m) return 1;
-    if (std::string error = ExportObjFile(*m, args.at(1)); !error.empty()) return Fail(err, error);
+    FormatOptions options = CurrentOptions();
+    ObjExportOptions obj;
+    obj.Names = options.Names;
+    obj.TexturePicture = options.TexturePicture;
+    if (std::string error = ExportObjFile(*m, args.at(1), obj); !error.empty())
+        return Fail(err, error);
     return 0;
 }
 
@@ -166,7 +184,7 @@ int RunExportPof(const std::vector<std::string>& args, std::ostream&, std::ostre
     GameModel model;
     if (!ReadGameModel(args.at(0), model, err)) return 1;
     std::vector<uint8_t> bytes;
-    std::string error = BuildPofForGameModel(model, DefaultTextureNaming(), bytes);
+    std::string error = BuildPofForGameModel(model, CurrentOptions().Names, bytes);
     if (error.empty()) error = WriteBinaryFile(args.at(1), bytes);
     return error.empty() ? 0 : Fail(err, error);
 }

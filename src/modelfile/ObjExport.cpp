@@ -1,9 +1,11 @@
+#include <cctype>
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <set>
 
 #include "external/AtomicFile.h"
+#include "modelfile/BinaryFile.h"
 #include "modelfile/ObjFile.h"
 
 namespace fw {
@@ -32,13 +34,28 @@ std::string MaterialOf(const ModelStore& m, const PolygonRecord& p, const Textur
                       : names.NameOf(m.FirstModelTexture + p.TextureNumber);
 }
 
-std::string BuildMtl(const ModelStore& m, const ObjExportOptions& options) {
+// A material name as a file name: characters file systems or modellers stumble over become _.
+std::string PictureFileName(const std::string& material) {
+    std::string name = material;
+    for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-' && c != '_') c = '_';
+    return name + ".png";
+}
+
+std::string BuildMtl(const ModelStore& m, const ObjExportOptions& options, ObjText& out) {
     std::string mtl = "# Facetwork materials: the model's textures, then its flat colours\n";
+    std::set<std::string> files;
     for (int t = 0; t < m.NumberOfTextures; ++t) {
         int number = m.FirstModelTexture + t;
-        mtl += "\nnewmtl " + options.Names.NameOf(number) + "\nKd 1 1 1\n";
-        std::string picture = options.TexturePicture ? options.TexturePicture(number) : "";
-        if (!picture.empty()) mtl += "map_Kd " + picture + "\n";
+        std::string material = options.Names.NameOf(number);
+        mtl += "\nnewmtl " + material + "\nKd 1 1 1\n";
+        std::vector<uint8_t> png;
+        if (options.TexturePicture) png = options.TexturePicture(number);
+        if (png.empty()) continue;
+        std::string file = PictureFileName(material);
+        mtl += "map_Kd " + file + "\n";
+        // Two textures of one name share the picture file.
+        if (files.insert(file).second) out.Pictures.emplace_back(file, std::move(png));
     }
     std::set<int> colours;
     for (int i = 0; i < m.NumPolygons; ++i)
@@ -96,7 +113,7 @@ ObjText BuildObj(const ModelStore& m, const std::string& mtlName, const ObjExpor
             if (!p.IsFlat()) uvCount += p.CornerCount;
         }
     }
-    out.Mtl = BuildMtl(m, options);
+    out.Mtl = BuildMtl(m, options, out);
     return out;
 }
 
@@ -104,6 +121,10 @@ std::string ExportObjFile(const ModelStore& m, const std::string& path,
                           const ObjExportOptions& options) {
     std::filesystem::path mtlPath = std::filesystem::path(path).replace_extension(".mtl");
     ObjText text = BuildObj(m, mtlPath.filename().string(), options);
+    for (const auto& [file, png] : text.Pictures) {
+        std::string picturePath = (mtlPath.parent_path() / file).string();
+        if (std::string error = WriteBinaryFile(picturePath, png); !error.empty()) return error;
+    }
     if (std::string error = WriteFileAtomically(mtlPath.string(), text.Mtl); !error.empty())
         return error;
     return WriteFileAtomically(path, text.Obj);

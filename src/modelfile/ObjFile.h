@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/ModelStore.h"
@@ -19,18 +21,22 @@ namespace fw {
 
 struct ObjExportOptions {
     TextureNaming Names = DefaultTextureNaming();
-    // The picture file of texture `number` for the material library (map_Kd), or "" when
-    // there is none; the texture catalogue supplies these.
-    std::function<std::string(int number)> TexturePicture;
+    // The picture of texture `number` as PNG bytes, or none (empty); the texture catalogue
+    // supplies these. Each is written beside the material library as NAME.png, after the
+    // texture's material name, and named by the material's map_Kd.
+    std::function<std::vector<uint8_t>(int number)> TexturePicture;
 };
 
-// The OBJ text and the material library it names (`mtlName`, relative to the OBJ).
+// The OBJ text, the material library it names (`mtlName`, relative to the OBJ) and the
+// picture files the library names (file name, PNG bytes).
 struct ObjText {
     std::string Obj, Mtl;
+    std::vector<std::pair<std::string, std::vector<uint8_t>>> Pictures;
 };
 ObjText BuildObj(const ModelStore& m, const std::string& mtlName, const ObjExportOptions& options);
 
-// Writes OUT.obj and, beside it, the material library with the same name and .mtl.
+// Writes OUT.obj and, beside it, the material library with the same name and .mtl and the
+// texture pictures it names. Files already written stay when a later one fails.
 std::string ExportObjFile(const ModelStore& m, const std::string& path,
                           const ObjExportOptions& options = {});
 

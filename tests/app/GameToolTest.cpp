@@ -115,7 +115,17 @@ TEST(GameTool, PofAndObjExportsImportBack) {
     EXPECT_TRUE(ReadText(dir / "from-pof.pol") == ReadText(sample));
 
     ASSERT_EQ(RunTool(dir, "export " + Quoted(sample) + " robot.obj").ExitCode, 0);
-    EXPECT_TRUE(fs::exists(dir / "robot.mtl"));
+    // Each of the five textures names its picture, written beside the material library.
+    std::string mtl = ReadText(dir / "robot.mtl");
+    size_t at = 0;
+    int pictures = 0;
+    while ((at = mtl.find("map_Kd ", at)) != std::string::npos) {
+        size_t end = mtl.find('\n', at);
+        std::string picture = mtl.substr(at + 7, end - at - 7);
+        EXPECT_EQ(ReadText(dir / picture).substr(0, 4), "\x89PNG") << picture;
+        ++pictures, at = end;
+    }
+    EXPECT_EQ(pictures, 5) << mtl;
     ToolResult obj = RunTool(dir, "import robot.obj from-obj.pol");
     ASSERT_EQ(obj.ExitCode, 0) << obj.Err;
     EXPECT_EQ(obj.Out, "Imported 5 submodels, 40 points and 30 polygons.\n");

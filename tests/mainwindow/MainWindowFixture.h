@@ -31,6 +31,16 @@ struct FakeDialogs : FileDialogs {
         ++saveCalls;
         return saveAnswer;
     }
+    // Import and Export: the answer, and the start folder and filter the chooser was given.
+    std::string importAnswer, exportAnswer, lastStart, lastFilter;
+    std::string ChooseImportPath(const std::string& start, const std::string& filter) override {
+        lastStart = start, lastFilter = filter;
+        return importAnswer;
+    }
+    std::string ChooseExportPath(const std::string& start, const std::string& filter) override {
+        lastStart = start, lastFilter = filter;
+        return exportAnswer;
+    }
 };
 
 class MainWindowTest : public ::testing::Test {

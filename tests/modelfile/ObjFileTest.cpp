@@ -111,7 +111,9 @@ TEST(ObjFile, ExportFlipsZAndWalksCornersBackwardsFromTheFirst) {
     m->FirstModelTexture = 9;
     m->NumberOfTextures = 2;
     ObjExportOptions o;
-    o.TexturePicture = [](int n) { return n == 10 ? "pictures/tex10.png" : ""; };
+    o.TexturePicture = [](int n) {
+        return n == 10 ? std::vector<uint8_t>{1, 2} : std::vector<uint8_t>{};
+    };
     ObjText t = BuildObj(*m, "tri.mtl", o);
     EXPECT_EQ(t.Obj,
               "# Facetwork model: 1 submodels, 3 points, 1 polygons\nmtllib tri.mtl\n"
@@ -119,7 +121,10 @@ TEST(ObjFile, ExportFlipsZAndWalksCornersBackwardsFromTheFirst) {
               "vt 0 0.75\nvt 0 0.25\nvt 0.75 0.75\nf 1/1 3/2 2/3\n");
     EXPECT_EQ(t.Mtl,
               "# Facetwork materials: the model's textures, then its flat colours\n\n"
-              "newmtl tex9\nKd 1 1 1\n\nnewmtl tex10\nKd 1 1 1\nmap_Kd pictures/tex10.png\n");
+              "newmtl tex9\nKd 1 1 1\n\nnewmtl tex10\nKd 1 1 1\nmap_Kd tex10.png\n");
+    ASSERT_EQ(t.Pictures.size(), 1u);
+    EXPECT_EQ(t.Pictures[0].first, "tex10.png");
+    EXPECT_EQ(t.Pictures[0].second, (std::vector<uint8_t>{1, 2}));
     // The OBJ normal of the listed corners (right-handed) is the game normal with z flipped.
     m->Polygons[0].TextureNumber = -1;
     m->Polygons[0].FlatColour = 0x7C1F;
