@@ -85,6 +85,17 @@ void BM_OneEditFloorRepaintOnly(benchmark::State& state) {
 }
 BENCHMARK(BM_OneEditFloorRepaintOnly)->Unit(benchmark::kMillisecond);
 
+// From the key to the end of the refresh, without the repaint it asks for (posted repaints
+// merge, so the loop ends with one). The same benchmark, built against the window before the
+// command pipeline, gives the "before" figure.
+void BM_OneEditKeyToRefresh(benchmark::State& state) {
+    EditWindow w;
+    int step = 0;
+    for (auto _ : state) w.Key(step++ % 2 ? Qt::Key_2 : Qt::Key_8);
+    QCoreApplication::processEvents();
+}
+BENCHMARK(BM_OneEditKeyToRefresh)->Unit(benchmark::kMicrosecond);
+
 // The command pipeline without painting: the keypad move through Editor::Run and the one
 // refresh of lists and panels, against the floor of copying the store once (Run takes one
 // snapshot per command).

@@ -42,7 +42,7 @@ StartupResult StartupSequence::Run(const StartupOptions& options) {
     working_ = ReadWorkingValues(*settings_);
 
     if (hooks_.loadTextureCatalogue) hooks_.loadTextureCatalogue(dirs_, version_);
-    ui_.ShowMainWindow(settings_, working_);
+    ui_.ShowMainWindow(settings_, working_, dirs_);
     ui_.CloseSplash();
     if (hooks_.startPreviewLink) hooks_.startPreviewLink();
 

@@ -27,9 +27,10 @@ public:
     virtual void ShowAssistantScreen(FirstRunAssistant& assistant) = 0;
     virtual int ScreenWidthTwips() = 0;
     // Creates the main window with a new empty model, applies the working values and
-    // shows it. The window keeps `settings`.
+    // shows it. The window keeps `settings`; the preview's files go to the suite's
+    // temporary directory.
     virtual void ShowMainWindow(std::shared_ptr<const Settings> settings,
-                                const WorkingValues& values) = 0;
+                                const WorkingValues& values, const SuiteDirectories& dirs) = 0;
     // Reads the model named on the command line into the window, which reports the outcome
     // in its status line.
     virtual void OpenCommandLineModel(const std::string& path) = 0;

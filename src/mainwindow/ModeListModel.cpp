@@ -10,19 +10,16 @@ namespace fw {
 
 namespace {
 
-QStringList Columns(int mode) {
-    switch (mode) {
-        case ModeListModel::Points:
-            return {"Nr", "#", "X", "Y", "Z", "S"};
-        case ModeListModel::Polygons:
-            return {"Nr", "#", "Texture", "Points"};
-        case ModeListModel::PointOrder:
-            return {"Point"};
-        case ModeListModel::UVVectors:
-            return {"Nr", "U", "V", "L"};
-        default:
-            return {"Nr", "Parent", "Sorting", "Points"};
-    }
+// Made once: the views ask for the column count many times per row they lay out or paint.
+const QStringList& Columns(int mode) {
+    static const QStringList columns[5] = {{"Nr", "#", "X", "Y", "Z", "S"},
+                                           {"Nr", "#", "Texture", "Points"},
+                                           {"Point"},
+                                           {"Nr", "U", "V", "L"},
+                                           {"Nr", "Parent", "Sorting", "Points"}};
+    static_assert(ModeListModel::Points == 0 && ModeListModel::Polygons == 1 &&
+                  ModeListModel::PointOrder == 2 && ModeListModel::UVVectors == 3);
+    return columns[std::clamp(mode, 0, 4)];
 }
 
 QString Mark(uint8_t flag) {
@@ -102,7 +99,7 @@ int ModeListModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant ModeListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    QStringList columns = Columns(mode_);
+    const QStringList& columns = Columns(mode_);
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         section >= columns.size())
         return {};

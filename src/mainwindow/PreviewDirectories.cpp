@@ -30,4 +30,8 @@ PreviewLinkDirectories PreviewDirectories() {
     return dirs;
 }
 
+PreviewLinkDirectories SuitePreviewDirectories(const SuiteDirectories& dirs) {
+    return {dirs.suite, dirs.temp};
+}
+
 }  // namespace fw

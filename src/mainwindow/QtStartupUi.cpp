@@ -11,6 +11,7 @@
 #include "external/ui/DesktopServices.h"
 #include "external/ui/MessageBoxes.h"
 #include "mainwindow/MainWindow.h"
+#include "mainwindow/PreviewDirectories.h"
 
 namespace fw {
 
@@ -74,9 +75,10 @@ int QtStartupUi::ScreenWidthTwips() {
 }
 
 void QtStartupUi::ShowMainWindow(std::shared_ptr<const Settings> settings,
-                                 const WorkingValues& values) {
+                                 const WorkingValues& values, const SuiteDirectories& dirs) {
     settings_ = std::move(settings);
     window_ = std::make_unique<MainWindow>(*settings_, dialogs_);
+    window_->Preview().SetDirectories(SuitePreviewDirectories(dirs));
     Editor& editor = window_->GetEditor();
     editor.MoveRate = values.moveRate;
     editor.PasteOffset = values.pasteOffset;

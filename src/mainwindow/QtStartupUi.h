@@ -34,8 +34,8 @@ public:
     void ShowMessage(const std::string& title, const std::string& text) override;
     void ShowAssistantScreen(FirstRunAssistant& assistant) override;
     int ScreenWidthTwips() override;
-    void ShowMainWindow(std::shared_ptr<const Settings> settings,
-                        const WorkingValues& values) override;
+    void ShowMainWindow(std::shared_ptr<const Settings> settings, const WorkingValues& values,
+                        const SuiteDirectories& dirs) override;
     void OpenCommandLineModel(const std::string& path) override;
 
 private:

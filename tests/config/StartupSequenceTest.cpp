@@ -17,6 +17,7 @@ struct ScriptedUi : StartupUi {
     bool answer = false;
     std::shared_ptr<const Settings> windowSettings;
     WorkingValues windowValues;
+    SuiteDirectories windowDirs;
 
     void ShowError(const SuiteError& e) override {
         log.push_back("error " + e.code + "|" + e.title + "|" + e.message);
@@ -37,8 +38,10 @@ struct ScriptedUi : StartupUi {
         if (screens) screens(a);
     }
     int ScreenWidthTwips() override { return 20000; }
-    void ShowMainWindow(std::shared_ptr<const Settings> s, const WorkingValues& v) override {
+    void ShowMainWindow(std::shared_ptr<const Settings> s, const WorkingValues& v,
+                        const SuiteDirectories& d) override {
         log.push_back("window");
+        windowDirs = d;
         windowSettings = std::move(s);
         windowValues = v;
     }
@@ -80,6 +83,9 @@ TEST_F(StartupSequenceTest, AConfiguredSuiteRunsEveryStepInOrderWithoutTheAssist
     ASSERT_TRUE(ui.windowSettings);
     EXPECT_EQ(ui.windowSettings->FileDirectory(FACETWORK_INI), suite.Suite());
     EXPECT_EQ(ui.windowSettings->FileDirectory(SBX_INI), suite.Suite() + "SBX/");
+    // The preview's files go to the suite's temporary directory.
+    EXPECT_EQ(ui.windowDirs.suite, suite.Suite());
+    EXPECT_EQ(ui.windowDirs.temp, suite.Suite() + "_Temp/");
     EXPECT_DOUBLE_EQ(ui.windowValues.moveRate, 0.1);
 }
 
