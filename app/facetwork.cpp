@@ -47,9 +47,11 @@ int main(int argc, char* argv[]) {
     fw::StartupHooks hooks;
     hooks.loadTextureCatalogue = LoadTextureCatalogue;
     hooks.importTextures = ImportTexturesFrom;
-    // The textured preview link starts once the main window is shown.
-    hooks.startPreviewLink = [&ui] {
-        if (ui.Window()) ui.Window()->StartPreview();
+    // The textured preview link starts once the main window is shown; a smoke run starts
+    // no other program.
+    const bool smoke = QApplication::arguments().value(1) == "--smoke";
+    hooks.startPreviewLink = [&ui, smoke] {
+        if (ui.Window() && !smoke) ui.Window()->StartPreview();
     };
     fw::StartupSequence startup(ui, hooks);
     fw::StartupResult result = startup.Run(options);

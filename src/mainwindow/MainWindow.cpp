@@ -103,6 +103,8 @@ MainWindow::~MainWindow() {
     // those still exist.
     delete takeCentralWidget();
     delete alignment_;  // it listens to the editor, which goes before the child windows
+    // However the program ends, a viewer it launched is told to quit.
+    preview_->Close();
 }
 
 void MainWindow::ShowStatus(const std::string& text, int kind) {

@@ -142,6 +142,16 @@ TEST_F(PreviewWindowTest, ClosingTheWindowQuitsTheViewerAndRemovesThePreviewCopy
     ASSERT_TRUE(WaitFor([&] { return viewer.Count("101 0 0 0 0") == 1; }));
 }
 
+// A program that ends without closing its window (an error at start-up, a smoke run) still
+// tells its viewer to quit, and only once.
+TEST_F(PreviewWindowTest, DestroyingTheWindowWithoutClosingItQuitsTheViewer) {
+    StartWithViewer();
+    window.reset();
+    ASSERT_TRUE(WaitFor([&] { return viewer.Count("101 0 0 0 0") == 1; }));
+    QTest::qWait(50);
+    EXPECT_EQ(viewer.Count("101 0 0 0 0"), 1);
+}
+
 // Without a running viewer nothing is sent and nothing complains.
 TEST_F(PreviewWindowTest, AMissingViewerIsSkippedSilently) {
     window->StartPreview();

@@ -14,6 +14,21 @@ LocalSocketPreviewChannel::LocalSocketPreviewChannel(QString serverPath, QObject
     connect(&socket_, &QLocalSocket::errorOccurred, this, [this] { Failed(); });
 }
 
+LocalSocketPreviewChannel::~LocalSocketPreviewChannel() {
+    if (queue_.empty() && socket_.bytesToWrite() == 0) return;
+    QElapsedTimer spent;
+    spent.start();
+    if (socket_.state() != QLocalSocket::ConnectedState && InStartWindow()) {
+        socket_.abort();
+        socket_.connectToServer(path_, QIODevice::WriteOnly);
+        socket_.waitForConnected(CLOSING_DELIVERY_MS);
+    }
+    if (socket_.state() != QLocalSocket::ConnectedState) return;
+    Flush();
+    int left = CLOSING_DELIVERY_MS - int(spent.elapsed());
+    if (left > 0) socket_.waitForBytesWritten(left);
+}
+
 int64_t LocalSocketPreviewChannel::Launch(const std::string& program,
                                           const std::vector<std::string>& arguments,
                                           bool takeFocus) {

@@ -20,7 +20,12 @@ public:
     static constexpr int START_WINDOW_MS = 10000;
     static constexpr int RETRY_MS = 100;
 
+    // How long the editor, when it closes, may spend handing its last lines (the quit) to a
+    // viewer it launched moments ago; without them the viewer would outlive the editor.
+    static constexpr int CLOSING_DELIVERY_MS = 500;
+
     explicit LocalSocketPreviewChannel(QString serverPath, QObject* parent = nullptr);
+    ~LocalSocketPreviewChannel() override;
 
     int64_t Launch(const std::string& program, const std::vector<std::string>& arguments,
                    bool takeFocus) override;

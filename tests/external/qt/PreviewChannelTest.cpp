@@ -83,6 +83,22 @@ TEST_F(PreviewChannelTest, LinesSentBeforeTheViewerListensArriveInOrder) {
     EXPECT_EQ(channel.Queued(), 0);
 }
 
+// An editor that closes while the viewer it launched is still starting hands over its last
+// lines (the quit) on the way out, so the viewer does not outlive it.
+TEST_F(PreviewChannelTest, ClosingDeliversTheLastLinesToAViewerStillStarting) {
+    FakeViewer viewer;
+    {
+        LocalSocketPreviewChannel channel(QString::fromStdString(socketPath));
+        channel.OpenStartWindow(5000);
+        channel.Send("101 0 0 0 0");
+        QTest::qWait(20);  // not listening yet: the line waits
+        ASSERT_EQ(channel.Queued(), 1);
+        ASSERT_TRUE(viewer.Listen(socketPath));
+    }  // closed before its next retry
+    ASSERT_TRUE(WaitFor([&] { return viewer.lines.size() == 1; }));
+    EXPECT_EQ(viewer.lines, Lines{"101 0 0 0 0"});
+}
+
 TEST_F(PreviewChannelTest, LinesAreDroppedOnceTheStartWindowHasPassed) {
     LocalSocketPreviewChannel channel(QString::fromStdString(socketPath));
     channel.OpenStartWindow(200);
