@@ -31,12 +31,11 @@ void QtStartupUi::ShowSplash(const std::string& versionText) {
     QCoreApplication::processEvents();
 }
 
+// Closed without waiting for the main window to be painted: the window paints once, when
+// the event loop starts, with the command line's model already in it.
 void QtStartupUi::CloseSplash() {
     if (!splash_) return;
-    if (window_)
-        splash_->finish(window_.get());
-    else
-        splash_->close();
+    splash_->close();
     splash_.reset();
 }
 

@@ -56,7 +56,7 @@ std::optional<int> SmokeRun(const QStringList& args, MainWindow& window, const S
     QEventLoop loop;
     FirstPaint watch(loop);
     window.Area()->View(window.Views().CurrentView)->installEventFilter(&watch);
-    ShowPlaced(window, settings);
+    if (!window.isVisible()) ShowPlaced(window, settings);  // the start-up has shown it
     std::string path = args.at(2).toStdString();
     if (!window.OpenFile(path)) {
         QString reason = window.Status()->MessageText();
