@@ -4,12 +4,6 @@
 
 namespace fw {
 
-double PlaneAtan2(double a, double b) {
-    if (b > 0) return std::atan(a / b);
-    if (b < 0) return a >= 0 ? std::atan(a / b) + PLANE_PI : std::atan(a / b) - PLANE_PI;
-    return a > 0 ? PLANE_PI / 2 : -PLANE_PI / 2;
-}
-
 PlaneFrame::PlaneFrame(const PointRecord& p0, const PointRecord& p1, const PointRecord& p2)
     : origin_(p0) {
     double d1x = p0.X - p1.X, d1y = p0.Y - p1.Y, d1z = p0.Z - p1.Z;

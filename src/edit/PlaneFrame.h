@@ -1,15 +1,13 @@
 #pragma once
 
 #include "model/ModelStore.h"
+#include "model/RoundedAtan2.h"
 
 namespace fw {
 
-// The value of pi the editor's plane tools have always used; kept so that results match.
-inline constexpr double PLANE_PI = 3.1415927;
-
-// Arctangent of a / b over the full circle with the editor's own branch rules: b = 0 gives
-// pi/2 when a > 0 and -pi/2 otherwise, so (0, 0) yields -pi/2.
-double PlaneAtan2(double a, double b);
+// The plane tools' pi and full-circle arctangent of a / b (see RoundedAtan2).
+inline constexpr double PLANE_PI = ROUNDED_PI;
+inline double PlaneAtan2(double a, double b) { return RoundedAtan2(a, b); }
 
 // A frame lying in the plane through three points: its origin is p0 and its +Z axis the unit
 // normal (p0 - p1) x (p0 - p2). The frame is reached from model space by a rotation about Y

@@ -13,16 +13,12 @@
 #include "modelfile/HxmFile.h"
 #include "modelfile/ObjFile.h"
 #include "modelfile/PofFile.h"
+#include "model/AsciiLower.h"
 
 namespace fw {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Lower(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
 
 std::string ModelRange(size_t count) {
     return count == 0 ? "the file has no models"
@@ -137,7 +133,7 @@ std::string FindHamFile(const std::string& gameDir) {
     if (fs::is_regular_file(gameDir, ec)) return gameDir;
     if (!fs::is_directory(gameDir, ec)) return "";
     for (const auto& entry : fs::directory_iterator(gameDir, ec))
-        if (Lower(entry.path().filename().string()) == HAM_FILE_NAME && entry.is_regular_file(ec))
+        if (AsciiLower(entry.path().filename().string()) == HAM_FILE_NAME && entry.is_regular_file(ec))
             return entry.path().string();
     return "";
 }

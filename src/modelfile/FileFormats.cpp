@@ -10,6 +10,7 @@
 #include "external/AtomicFile.h"
 #include "modelfile/ModelFile.h"
 #include "modelfile/ModelJson.h"
+#include "model/AsciiLower.h"
 
 namespace fw {
 
@@ -62,12 +63,6 @@ std::vector<ModelFormat> BuildFormats() {
     return formats;
 }
 
-std::string LowerCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
 }  // namespace
 
 std::span<const ModelFormat> FileFormats() {
@@ -76,7 +71,7 @@ std::span<const ModelFormat> FileFormats() {
 }
 
 const ModelFormat* FormatForPath(const std::string& path) {
-    std::string extension = LowerCase(fs::path(path).extension().string());
+    std::string extension = AsciiLower(fs::path(path).extension().string());
     for (const ModelFormat& format : FileFormats())
         if (extension == format.Extension) return &format;
     return nullptr;

@@ -15,6 +15,7 @@
 #include "modelfile/ModelFile.h"
 #include "modelfile/ModelJson.h"
 #include "modelfile/StreamChecker.h"
+#include "model/AsciiLower.h"
 
 namespace fw {
 namespace {
@@ -65,9 +66,7 @@ std::unique_ptr<ModelStore> ReadModel(const std::string& path, std::ostream& err
 }
 
 bool HasExtension(const std::string& path, const std::string& extension) {
-    std::string e = fs::path(path).extension().string();
-    for (char& c : e) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return e == extension;
+    return AsciiLower(fs::path(path).extension().string()) == extension;
 }
 
 const ToolCommand COMMANDS[] = {

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "textures/PngEncoder.h"
+#include "model/AsciiLower.h"
 
 namespace fw {
 
@@ -18,12 +19,6 @@ std::string ExchangeName(const std::string& slotName) {
     return name;
 }
 
-std::string Lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return s;
-}
-
 }  // namespace
 
 TextureNaming CatalogueTextureNaming(const TextureNameTable& names) {
@@ -33,9 +28,9 @@ TextureNaming CatalogueTextureNaming(const TextureNameTable& names) {
         std::string name = ExchangeName(names[slot]);
         // A name an earlier slot has (the game reuses bitmaps) gets the texture number, so
         // every material names one texture.
-        if (!name.empty() && !taken.insert(Lower(name)).second) {
+        if (!name.empty() && !taken.insert(AsciiLower(name)).second) {
             name += "_" + std::to_string(slot - 1);
-            taken.insert(Lower(name));
+            taken.insert(AsciiLower(name));
         }
         (*exchange)[slot] = name;
     }
@@ -48,9 +43,9 @@ TextureNaming CatalogueTextureNaming(const TextureNameTable& names) {
         return fallback.NameOf(number);
     };
     n.NumberOf = [exchange, fallback](const std::string& name) -> std::optional<int> {
-        std::string wanted = Lower(name);
+        std::string wanted = AsciiLower(name);
         for (int slot = 1; slot < TEXTURE_SLOTS; ++slot)
-            if (!(*exchange)[slot].empty() && Lower((*exchange)[slot]) == wanted) return slot - 1;
+            if (!(*exchange)[slot].empty() && AsciiLower((*exchange)[slot]) == wanted) return slot - 1;
         return fallback.NumberOf(name);
     };
     return n;

@@ -67,13 +67,6 @@ bool FitsFloat(double v) {
 
 }  // namespace
 
-double MappingAtan2(double y, double x) {
-    if (x == 0) return y > 0 ? MAPPING_PI / 2 : -MAPPING_PI / 2;
-    const double a = std::atan(y / x);
-    if (x > 0) return a;
-    return y >= 0 ? a + MAPPING_PI : a - MAPPING_PI;
-}
-
 MappingSet& MappingInputs::Set(MappingType type) {
     return type == MappingType::Planar      ? Planar
            : type == MappingType::Spherical ? Spherical

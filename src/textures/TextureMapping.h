@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "model/ModelStore.h"
+#include "model/RoundedAtan2.h"
 
 namespace fw {
 
@@ -47,9 +48,8 @@ std::optional<CornerUVLRecord> MapPoint(const MappingInputs& inputs, const Point
 // outside the table gives an empty record.
 PolygonRecord MapPolygon(const ModelStore& m, int polygon, const MappingInputs& inputs);
 
-// Arctangent of y / x over the full circle, with the mapping's own rules: x = 0 gives pi/2
-// for y > 0 and -pi/2 otherwise (so (0, 0) gives -pi/2); pi is MAPPING_PI throughout.
-inline constexpr double MAPPING_PI = 3.1415927;
-double MappingAtan2(double y, double x);
+// The mapping's pi and full-circle arctangent of y / x (see RoundedAtan2).
+inline constexpr double MAPPING_PI = ROUNDED_PI;
+inline double MappingAtan2(double y, double x) { return RoundedAtan2(y, x); }
 
 }  // namespace fw

@@ -11,6 +11,7 @@
 
 #include "modelfile/ModelFile.h"
 #include "views/ViewPainter.h"
+#include "model/AsciiLower.h"
 
 namespace fw {
 
@@ -62,9 +63,7 @@ void EnsureGuiApplication() {
 }  // namespace
 
 int ViewFromName(const std::string& name) {
-    std::string lower = name;
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::string lower = AsciiLower(name);
     if (lower == "xy") return VIEW_XY;
     if (lower == "xz") return VIEW_XZ;
     if (lower == "zy") return VIEW_ZY;
