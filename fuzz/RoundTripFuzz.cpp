@@ -16,11 +16,16 @@ using namespace fw;
 
 namespace {
 
-// The polygons in an order of their own: the writer groups them by submodel.
+// The polygons in an order of their own: the writer groups them by submodel. Two polygons
+// may share corners, texture and colour and differ only in their U, V, so those are part of
+// the order too (a flat polygon's U, V are not written).
 std::vector<PolygonRecord> SortedPolygons(const ModelStore& m) {
     std::vector<PolygonRecord> polygons(m.Polygons.begin(), m.Polygons.begin() + m.NumPolygons);
     auto key = [](const PolygonRecord& p) {
-        return std::tuple(p.Corners, p.CornerCount, p.TextureNumber, p.FlatColour);
+        std::vector<std::pair<float, float>> uv;
+        for (int j = 0; !p.IsFlat() && j < p.CornerCount; ++j)
+            uv.emplace_back(p.CornerUVL[j].U, p.CornerUVL[j].V);
+        return std::tuple(p.Corners, p.CornerCount, p.TextureNumber, p.FlatColour, uv);
     };
     std::sort(polygons.begin(), polygons.end(),
               [&](const auto& x, const auto& y) { return key(x) < key(y); });
