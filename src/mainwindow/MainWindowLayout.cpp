@@ -39,9 +39,9 @@ void MainWindow::BuildCentralArea() {
     imgSplitter_->setOpaqueResize(false);  // the position is stored once, on release
     modeList_ = new ModeListPanel(stripContext_, imgSplitter_);
     modeList_->setMinimumWidth(std::max(MIN_SPLITTER_H / TWIPS_PER_PIXEL, MIN_LEFT_STRIP_PX));
-    modeList_->SubmodelsPanel()->showPutPointsMenu = [this](QWidget* below) {
+    modeList_->SetPutPointsMenu([this](QWidget* below) {
         putPointsMenu_->popup(below->mapToGlobal(QPoint(0, below->height())));
-    };
+    });
     viewArea_ = new ViewArea(editor_, views_, imgSplitter_);
     imgSplitter_->addWidget(modeList_);
     imgSplitter_->addWidget(viewArea_);

@@ -45,8 +45,7 @@ TextureUiContext MainWindow::TextureContext() {
 
 void MainWindow::ShowTextureNames() {
     auto name = [this](int slot) { return CatalogueName(*catalogue_, slot); };
-    modeList_->Rows()->textureName = name;
-    modeList_->PolygonsPanel()->textureName = name;
+    modeList_->SetTextureNames(name);
 }
 
 void MainWindow::RegisterTextureCommands() {

@@ -76,13 +76,58 @@ ModeListPanel::ModeListPanel(StripContext& ctx, QWidget* parent) : QWidget(paren
 
     strips_ = new QStackedWidget(this);
     strips_->setObjectName("ModeStrips");
-    stripOf_[Points] = new PointsStrip(ctx_, strips_);
-    stripOf_[Polygons] = polygonsStrip_ = new PolygonsStrip(ctx_, strips_);
-    stripOf_[PointOrder] = new PointOrderStrip(ctx_, strips_);
-    stripOf_[UVVectors] = new UVStrip(ctx_, strips_);
-    stripOf_[Submodels] = submodelsStrip_ = new SubmodelsStrip(ctx_, strips_);
-    for (ModeStrip* strip : stripOf_) strips_->addWidget(strip);
+    Strip(Points);
     layout->addWidget(strips_);
+}
+
+ModeStrip* ModeListPanel::Strip(int mode) {
+    if (ModeStrip* built = stripOf_[mode]) return built;
+    ModeStrip* strip = nullptr;
+    switch (mode) {
+        case Points:
+            strip = new PointsStrip(ctx_, strips_);
+            break;
+        case Polygons: {
+            auto* polygons = new PolygonsStrip(ctx_, strips_);
+            if (textureNames_) polygons->textureName = textureNames_;
+            strip = polygons;
+            break;
+        }
+        case PointOrder:
+            strip = new PointOrderStrip(ctx_, strips_);
+            break;
+        case UVVectors:
+            strip = new UVStrip(ctx_, strips_);
+            break;
+        default: {
+            auto* submodels = new SubmodelsStrip(ctx_, strips_);
+            submodels->showPutPointsMenu = putPointsMenu_;
+            strip = submodels;
+            break;
+        }
+    }
+    stripOf_[mode] = strip;
+    strips_->addWidget(strip);
+    return strip;
+}
+
+PolygonsStrip* ModeListPanel::PolygonsPanel() {
+    return static_cast<PolygonsStrip*>(Strip(Polygons));
+}
+
+SubmodelsStrip* ModeListPanel::SubmodelsPanel() {
+    return static_cast<SubmodelsStrip*>(Strip(Submodels));
+}
+
+void ModeListPanel::SetTextureNames(std::function<QString(int gameTexture)> names) {
+    textureNames_ = std::move(names);
+    rows_->textureName = textureNames_;
+    if (stripOf_[Polygons]) PolygonsPanel()->textureName = textureNames_;
+}
+
+void ModeListPanel::SetPutPointsMenu(std::function<void(QWidget* below)> show) {
+    putPointsMenu_ = std::move(show);
+    if (stripOf_[Submodels]) SubmodelsPanel()->showPutPointsMenu = putPointsMenu_;
 }
 
 QWidget* ModeListPanel::BuildModeButtons() {
@@ -121,12 +166,13 @@ void ModeListPanel::FillModeList(ChangeSet changes) {
     listRefreshing_ = true;
     labelMode_->setText(MODE_CAPTIONS[listMode_]);
     // Only the shown strip claims room, so the list gets the rest.
+    ModeStrip* shown = Strip(listMode_);
     for (ModeStrip* strip : stripOf_) {
-        QSizePolicy::Policy policy =
-            strip == stripOf_[listMode_] ? QSizePolicy::Preferred : QSizePolicy::Ignored;
+        if (!strip) continue;
+        QSizePolicy::Policy policy = strip == shown ? QSizePolicy::Preferred : QSizePolicy::Ignored;
         strip->setSizePolicy(policy, policy);
     }
-    strips_->setCurrentWidget(stripOf_[listMode_]);
+    strips_->setCurrentWidget(shown);
     rows_->Refresh(changes);
     // Measuring cells is most of a refresh's time: do it when the rows are new.
     if (sizedMode_ != listMode_ || sizedRows_ != rows_->rowCount()) {
@@ -136,7 +182,7 @@ void ModeListPanel::FillModeList(ChangeSet changes) {
     }
     SelectCurrentRow(rows_->CurrentRow());
     FillLabels();
-    stripOf_[listMode_]->Fill();
+    shown->Fill();
     listRefreshing_ = false;
 }
 

@@ -34,12 +34,19 @@ public:
     int ListMode() const { return listMode_; }
     bool ListRefreshing() const { return listRefreshing_; }
 
-    PolygonsStrip* PolygonsPanel() const { return polygonsStrip_; }
+    // The strips are built when their mode is first shown (start-up builds only the
+    // Points strip); asking for one builds it.
+    PolygonsStrip* PolygonsPanel();
     ModeListModel* Rows() const { return rows_; }
-    SubmodelsStrip* SubmodelsPanel() const { return submodelsStrip_; }
+    SubmodelsStrip* SubmodelsPanel();
+    // Names of game textures for the rows and the Polygons strip.
+    void SetTextureNames(std::function<QString(int gameTexture)> names);
+    // What the Submodels strip's "Put" button opens below itself.
+    void SetPutPointsMenu(std::function<void(QWidget* below)> show);
 
 private:
     QWidget* BuildModeButtons();
+    ModeStrip* Strip(int mode);
     void SizeColumns();
     void FillLabels();
     void SelectCurrentRow(int row);
@@ -61,8 +68,8 @@ private:
     ModeListModel* rows_ = nullptr;
     QStackedWidget* strips_ = nullptr;
     std::array<ModeStrip*, 5> stripOf_{};
-    PolygonsStrip* polygonsStrip_ = nullptr;
-    SubmodelsStrip* submodelsStrip_ = nullptr;
+    std::function<QString(int)> textureNames_;
+    std::function<void(QWidget*)> putPointsMenu_;
 };
 
 }  // namespace fw

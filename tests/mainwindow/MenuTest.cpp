@@ -8,6 +8,7 @@
 #include <set>
 
 #include "MainWindowFixture.h"
+#include "mainwindow/ModeListPanel.h"
 #include "mainwindow/ViewArea.h"
 #include "views/ViewKeys.h"
 #include "views/ViewWidget.h"
@@ -69,6 +70,7 @@ TEST_F(MainWindowTest, EveryMenuEntryAndButtonResolvesToTheCommandTable) {
 // The buttons of the mode strips name their commands the same way.
 TEST_F(MainWindowTest, EveryStripButtonNamesACommandOfTheTable) {
     int named = 0;
+    for (int mode = 0; mode < 5; ++mode) window->ModeList()->SetMode(mode);  // builds them all
     for (QToolButton* b : window->findChild<QWidget*>("ModeStrips")->findChildren<QToolButton*>()) {
         QString id = b->property("commandId").toString();
         if (id.isEmpty()) continue;
