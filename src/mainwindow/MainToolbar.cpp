@@ -19,23 +19,6 @@ namespace fw {
 
 namespace {
 
-// A toolbar picture with a short text, for buttons without a standard icon.
-QIcon TextIcon(const QString& text) {
-    QPixmap pixmap(24, 24);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QColor(40, 40, 40));
-    p.setBrush(QColor(235, 235, 235));
-    p.drawRoundedRect(QRectF(1.5, 1.5, 21, 21), 3, 3);
-    QFont font = p.font();
-    font.setPixelSize(text.size() > 2 ? 8 : 10);
-    font.setBold(true);
-    p.setFont(font);
-    p.drawText(QRect(0, 0, 24, 24), Qt::AlignCenter, text);
-    return QIcon(pixmap);
-}
-
 // New, Open and Save: a page, a folder and a disk. Drawn rather than taken from the style,
 // whose standard icons cost more at start-up than the rest of the toolbar.
 enum class FileGlyph { Page, Folder, Disk };
@@ -125,23 +108,31 @@ void MainWindow::BuildToolbar() {
         a->setToolTip(TOOLS[index].tip);
         return a;
     };
+    // Buttons named by a short text show it in the window's own font: pictures of text in
+    // other fonts cost more at start-up than the rest of the toolbar.
+    auto addText = [this, &add](int index) {
+        QAction* a = add(index, QIcon());
+        a->setIconText(TOOLS[index].text);
+        if (auto* button = qobject_cast<QToolButton*>(toolbar_->widgetForAction(a)))
+            button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        return a;
+    };
     BindCommand(add(0, FileIcon(FileGlyph::Page)), "FileNew");
     BindCommand(add(1, FileIcon(FileGlyph::Folder)), "FileOpen");
     BindCommand(add(2, FileIcon(FileGlyph::Disk)), "FileSave");
     toolbar_->addSeparator();
     static constexpr const char* textureIds[3] = {"SelectTextureDialog", "TextureMappingDialog",
                                                   "ShowAlignmentDisplay"};
-    for (int index = 3; index <= 5; ++index)
-        BindCommand(add(index, TextIcon(TOOLS[index].text)), textureIds[index - 3]);
+    for (int index = 3; index <= 5; ++index) BindCommand(addText(index), textureIds[index - 3]);
     // Bound to the Options command once the configuration commands exist.
-    add(6, TextIcon(TOOLS[6].text))->setEnabled(false);
+    addText(6)->setEnabled(false);
     toolbar_->addSeparator();
     BindCommand(add(7, LayoutIcon(false)), "SingleView");
     BindCommand(add(8, LayoutIcon(true)), "QuadView");
     toolbar_->addSeparator();
     auto* group = new QActionGroup(this);
     for (int view = 0; view < 4; ++view) {
-        QAction* a = add(9 + view, TextIcon(TOOLS[9 + view].text));
+        QAction* a = addText(9 + view);
         a->setCheckable(true);
         group->addAction(a);
         viewButtons_[view] = a;
