@@ -102,7 +102,10 @@ void RequireObject(const json& v, const std::string& path, const std::set<std::s
     if (!v.is_object()) throw BadValue{path + " must be an object"};
     for (const auto& item : v.items())
         if (!keys.contains(item.key()))
-            throw BadValue{path + " has an unknown key \"" + item.key() + "\""};
+            // Quoted as JSON writes it, so a key holding a line break or other control
+            // characters still makes a one-line message.
+            throw BadValue{path + " has an unknown key " +
+                           json(item.key()).dump(-1, ' ', false, json::error_handler_t::replace)};
 }
 
 void ReadPoints(const json& doc, ModelStore& m) {

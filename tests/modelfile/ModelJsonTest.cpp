@@ -50,6 +50,8 @@ TEST(ModelJson, BadInputIsNamedAndChangesNothing) {
     const std::pair<std::string, std::string> cases[] = {
         {R"({"points": [[1, 2, 3]],)", "JSON syntax error: "},
         {R"({"point": []})", "the model has an unknown key \"point\""},
+        // A key's line break stays escaped: the message is one line.
+        {R"({"po\nint": []})", R"(the model has an unknown key "po\nint")"},
         {R"({"points": [[1, 2]]})", "points[0] must be an array of 3 numbers"},
         {R"({"points": [[0,0,0],[1,1,1]], "polygons": [{"corners": [0, 1, 2]}]})",
          "polygons[0].corners[2] names point 2, which does not exist (points are 0..1)"},
