@@ -84,9 +84,11 @@ TEST_F(MainWindowTest, EveryStripButtonNamesACommandOfTheTable) {
 TEST_F(MainWindowTest, EveryViewKeyResolvesToTheCommandTable) {
     for (int key : {int(Qt::Key_Space), int(Qt::Key_V), int(Qt::Key_N), int(Qt::Key_Insert),
                     int(Qt::Key_Delete)})
-        for (int shift = 0; shift < 4; ++shift)
-            if (const char* id = EditKeyCommand({key, shift, false}))
+        for (int shift = 0; shift < 4; ++shift) {
+            if (const char* id = EditKeyCommand({key, shift, false})) {
                 EXPECT_NE(EditingCommands().Find(id), nullptr) << id;
+            }
+        }
 }
 
 // One action shows one name wherever it is started from.

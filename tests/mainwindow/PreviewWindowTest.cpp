@@ -78,8 +78,8 @@ protected:
 };
 
 TEST_F(PreviewWindowTest, StartUpSendsTheStoredSettingsThenShowsTheModel) {
-    settings->Write(setting::SbxBackground, "5");
-    settings->Write(setting::SbxTextureSet, "3");
+    ASSERT_EQ(settings->Write(setting::SbxBackground, "5"), "");
+    ASSERT_EQ(settings->Write(setting::SbxTextureSet, "3"), "");
     ASSERT_TRUE(viewer.Listen(Link().ControlPath()));
     window->StartPreview();
     ASSERT_TRUE(viewer.Settle(Link()));
@@ -163,10 +163,10 @@ TEST_F(PreviewWindowTest, AMissingViewerIsSkippedSilently) {
 }
 
 TEST_F(PreviewWindowTest, IsoMenuMarksFollowTheStoredSettings) {
-    settings->Write(setting::SbxBackground, "5");
-    settings->Write(setting::SbxTextureSet, "3");
-    settings->Write(setting::SbxColor, "0");
-    settings->Write(setting::SbxCullFace, "1");
+    ASSERT_EQ(settings->Write(setting::SbxBackground, "5"), "");
+    ASSERT_EQ(settings->Write(setting::SbxTextureSet, "3"), "");
+    ASSERT_EQ(settings->Write(setting::SbxColor, "0"), "");
+    ASSERT_EQ(settings->Write(setting::SbxCullFace, "1"), "");
     QMenu* menu = window->IsoMenu();
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->objectName(), "ISO_Color");
@@ -192,14 +192,14 @@ TEST_F(PreviewWindowTest, IsoMenuMarksFollowTheStoredSettings) {
     EXPECT_EQ(settings->Read(setting::SbxTextureSet), "0");
 
     // A change made elsewhere (the Options dialog) shows the next time the menu opens.
-    settings->Write(setting::SbxTextureSet, "4");
+    ASSERT_EQ(settings->Write(setting::SbxTextureSet, "4"), "");
     emit menu->aboutToShow();
     EXPECT_TRUE(Action("MenuISOTextureSet4")->isChecked());
 }
 
 TEST_F(PreviewWindowTest, IsoMenuAndToolbarSendTheirCodes) {
     StartWithViewer();
-    settings->Write(setting::SbxColor, "1");
+    ASSERT_EQ(settings->Write(setting::SbxColor, "1"), "");
     Action("MenuISOColor")->trigger();
     Action("MenuISOTextureSet1")->trigger();
     for (QAction* a : window->findChild<QToolBar*>("HIsoIcon")->actions())
@@ -227,7 +227,7 @@ TEST_F(PreviewWindowTest, PreviewCommandStartsTheConfiguredToolOnTheCopy) {
     std::string out = (previewDir.path() + "/args.txt").toStdString();
     std::ofstream(tool) << "#!/bin/sh\necho \"$1\" > '" << out << "'\n";
     fs::permissions(tool, fs::perms::owner_all);
-    settings->Write(setting::Shadebox, tool);
+    ASSERT_EQ(settings->Write(setting::Shadebox, tool), "");
     window->findChild<QToolBar*>("HIsoIcon")->actions()[1]->trigger();  // the SBX button
     EXPECT_TRUE(messages.empty());
     ASSERT_TRUE(WaitFor([&] { return fs::exists(out) && fs::file_size(out) > 0; }));

@@ -88,7 +88,7 @@ TEST_F(ViewLayout, OneScaleAndTheSameCentreThroughResizesAndLayouts) {
 }
 
 TEST_F(ViewLayout, StretchingViewsIsAnOption) {
-    settings->WriteFlag(setting::StretchViews, true);
+    ASSERT_EQ(settings->WriteFlag(setting::StretchViews, true), "");
     MakeWindow();
     Show();
     ViewWindow before = Win(VIEW_XY);
@@ -100,8 +100,8 @@ TEST_F(ViewLayout, StretchingViewsIsAnOption) {
 TEST_F(ViewLayout, SwitchingToFourViewsGivesEqualRowsAndColumns) {
     for (const char* stored : {"", "3000", "7400"}) {
         SCOPED_TRACE(stored);
-        settings->Write(setting::SplitterV, stored);
-        settings->WriteInt(setting::InterfaceMode, 0);
+        ASSERT_EQ(settings->Write(setting::SplitterV, stored), "");
+        ASSERT_EQ(settings->WriteInt(setting::InterfaceMode, 0), "");
         MakeWindow();
         Show();
         Action("MenuViewQuad")->trigger();
@@ -116,8 +116,8 @@ TEST_F(ViewLayout, SwitchingToFourViewsGivesEqualRowsAndColumns) {
 }
 
 TEST_F(ViewLayout, AStoredSplitterBelowHalfwayIsRestored) {
-    settings->WriteInt(setting::InterfaceMode, 1);
-    settings->WriteInt(setting::SplitterV, 7000);  // 466 pixels
+    ASSERT_EQ(settings->WriteInt(setting::InterfaceMode, 1), "");
+    ASSERT_EQ(settings->WriteInt(setting::SplitterV, 7000), "");  // 466 pixels
     MakeWindow();
     Show({1100, 900});
     QSplitter* splitter = window->Area()->Splitter();
@@ -224,8 +224,8 @@ TEST_F(ViewLayout, TheWindowComesBackWhereItWas) {
     ShowPlaced(*window, *settings);
     EXPECT_TRUE(window->isMaximized());
 
-    settings->Write(setting::WindowWidth, "wide");  // unreadable: placed as on a first run
-    settings->Write(setting::WindowMaximized, "");
+    ASSERT_EQ(settings->Write(setting::WindowWidth, "wide"), "");  // unreadable: placed as on a first run
+    ASSERT_EQ(settings->Write(setting::WindowMaximized, ""), "");
     MakeWindow();
     ShowPlaced(*window, *settings);
     Settle();
