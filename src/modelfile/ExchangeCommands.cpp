@@ -13,10 +13,10 @@ bool ExchangeCommands::Import() {
     return !path.empty() && ImportPath(path);
 }
 
-bool ExchangeCommands::ImportPath(const std::string& spec) {
+bool ExchangeCommands::ImportPath(const std::string& source) {
     FormatOptions options = Options ? Options() : FormatOptions{};
     std::string path;
-    if (std::string error = SplitModelNumber(spec, path, options.ModelNumber); !error.empty()) {
+    if (std::string error = SplitModelNumber(source, path, options.ModelNumber); !error.empty()) {
         Refuse("Import", error + ".");
         return false;
     }

@@ -34,9 +34,9 @@ public:
 
     // Asks for a file, then imports it; false when nothing was imported.
     bool Import();
-    // Imports `spec` ("file.hxm", "file.ham#12") without asking for the file; a HAM, or an
+    // Imports `source` ("file.hxm", "file.ham#12") without asking for the file; a HAM, or an
     // HXM of several models, without a model number asks which one.
-    bool ImportPath(const std::string& spec);
+    bool ImportPath(const std::string& source);
     // Asks for a name and format, then exports; false when nothing was written.
     bool Export();
     bool ExportTo(const std::string& path);

@@ -111,19 +111,19 @@ std::span<const ModelFormat> ExchangeFormats() {
     return FORMATS;
 }
 
-std::string SplitModelNumber(const std::string& spec, std::string& path, int& number) {
-    size_t hash = spec.rfind('#');
+std::string SplitModelNumber(const std::string& source, std::string& path, int& number) {
+    size_t hash = source.rfind('#');
     number = -1;
-    path = spec;
+    path = source;
     // Only a "#" after the file's extension names a model; folders may contain "#".
-    if (hash == std::string::npos || spec.find('/', hash) != std::string::npos) return "";
-    std::string digits = spec.substr(hash + 1);
-    path = spec.substr(0, hash);
+    if (hash == std::string::npos || source.find('/', hash) != std::string::npos) return "";
+    std::string digits = source.substr(hash + 1);
+    path = source.substr(0, hash);
     auto result = std::from_chars(digits.data(), digits.data() + digits.size(), number);
     if (digits.empty() || result.ec != std::errc() || result.ptr != digits.data() + digits.size() ||
         number < 0) {
         number = -1;
-        return "'" + digits + "' after '#' in " + spec + " is not a model number";
+        return "'" + digits + "' after '#' in " + source + " is not a model number";
     }
     return "";
 }

@@ -39,7 +39,7 @@ std::span<const ModelFormat> ExchangeFormats();
 
 // Splits "file.ham#12" into the path and 12; a path without "#" gives -1. Returns "" or a
 // message when the text after "#" is not a model number.
-std::string SplitModelNumber(const std::string& spec, std::string& path, int& number);
+std::string SplitModelNumber(const std::string& source, std::string& path, int& number);
 
 // Reads a HAM file's models for listing: one line per model with its number, submodels,
 // points, polygons, first texture and texture count (or the reason it cannot be read).

@@ -71,10 +71,13 @@ std::span<const ModelFormat> FileFormats() {
 }
 
 const ModelFormat* FormatForPath(const std::string& path) {
-    std::string extension = AsciiLower(fs::path(path).extension().string());
     for (const ModelFormat& format : FileFormats())
-        if (extension == format.Extension) return &format;
+        if (HasExtension(path, format.Extension)) return &format;
     return nullptr;
+}
+
+bool HasExtension(const std::string& path, std::string_view extension) {
+    return AsciiLower(fs::path(path).extension().string()) == extension;
 }
 
 }  // namespace fw

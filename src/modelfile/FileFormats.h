@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <string_view>
 #include <string>
 
 #include "modelfile/ExchangeFormats.h"
@@ -15,5 +16,8 @@ std::span<const ModelFormat> FileFormats();
 
 // The format of a file, by its extension (any case); null when none fits.
 const ModelFormat* FormatForPath(const std::string& path);
+
+// True when `path` ends in `extension` (".obj", lower case), in any letter case.
+bool HasExtension(const std::string& path, std::string_view extension);
 
 }  // namespace fw

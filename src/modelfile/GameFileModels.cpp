@@ -27,11 +27,6 @@ GameFileModel Describe(int number, GameModel model, GameModelContents& contents)
     return entry;
 }
 
-bool HasExtension(const std::string& path, const char* extension) {
-    const ModelFormat* format = FormatForPath(path);
-    return format && std::string(format->Extension) == extension;
-}
-
 }  // namespace
 
 bool HoldsManyModels(const std::string& path) {

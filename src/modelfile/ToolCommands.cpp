@@ -1,5 +1,7 @@
 #include "modelfile/ToolCommands.h"
 
+#include "modelfile/FileFormats.h"
+
 #include <cctype>
 #include <filesystem>
 #include <fstream>
@@ -15,7 +17,6 @@
 #include "modelfile/ModelFile.h"
 #include "modelfile/ModelJson.h"
 #include "modelfile/StreamChecker.h"
-#include "model/AsciiLower.h"
 
 namespace fw {
 namespace {
@@ -63,10 +64,6 @@ std::unique_ptr<ModelStore> ReadModel(const std::string& path, std::ostream& err
     }
     if (!notice.empty()) err << path << ": " << notice << "\n";
     return m;
-}
-
-bool HasExtension(const std::string& path, const std::string& extension) {
-    return AsciiLower(fs::path(path).extension().string()) == extension;
 }
 
 const ToolCommand COMMANDS[] = {

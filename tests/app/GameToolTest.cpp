@@ -61,7 +61,7 @@ TEST(GameTool, ImportsAModelOfTheGameAndSaysWhatItCouldNotKeep) {
               "points: 6\npolygons: 2\nsubmodels: 2\ntextures: 4 1\n");
     EXPECT_EQ(RunTool(dir, "check robot.pol").ExitCode, 0);
 
-    for (auto [spec, error] :
+    for (auto [source, error] :
          {std::pair{"game/DESCENT2.HAM",
                     "game/DESCENT2.HAM: name a model as game/DESCENT2.HAM#N "
                     "(the file has 3 models, 0 to 2)\n"},
@@ -72,10 +72,10 @@ TEST(GameTool, ImportsAModelOfTheGameAndSaysWhatItCouldNotKeep) {
           {"game/missing.ham#1", "File game/missing.ham not found.\n"},
           {"robot.pol#1",
            "Cannot import robot.pol: use a .json, .ham, .hxm, .pof or .obj file.\n"}}) {
-        ToolResult bad = RunTool(dir, std::string("import ") + spec + " out.pol");
-        EXPECT_EQ(bad.ExitCode, 1) << spec;
-        EXPECT_EQ(bad.Err, error) << spec;
-        EXPECT_FALSE(fs::exists(dir / "out.pol")) << spec;
+        ToolResult bad = RunTool(dir, std::string("import ") + source + " out.pol");
+        EXPECT_EQ(bad.ExitCode, 1) << source;
+        EXPECT_EQ(bad.Err, error) << source;
+        EXPECT_FALSE(fs::exists(dir / "out.pol")) << source;
     }
 }
 

@@ -122,26 +122,26 @@ TEST(ExchangeFormats, GameFilesImportTreesAndRefuseTooManyCorners) {
 
     const std::string refusal =
         "Polygon 0 (offset 260) has 21 corners; the editor handles at most 20.";
-    for (auto [goodSpec, badSpec] : {std::pair{"game.ham#0", "game.ham#1"},
+    for (auto [goodName, badName] : {std::pair{"game.ham#0", "game.ham#1"},
                                      {"level.hxm#10", "level.hxm#11"},
                                      {"good.pof", "bad.pof"}}) {
-        for (auto [spec, ok] : {std::pair{goodSpec, true}, {badSpec, false}}) {
+        for (auto [name, ok] : {std::pair{goodName, true}, {badName, false}}) {
             std::string path;
             FormatOptions o;
-            ASSERT_EQ(SplitModelNumber((dir / spec).string(), path, o.ModelNumber), "");
+            ASSERT_EQ(SplitModelNumber((dir / name).string(), path, o.ModelNumber), "");
             auto m = EmptyModel(1);
             std::string summary;
             std::string error = FormatForPath(path)->Read(*m, path, o, summary);
             if (ok) {
-                EXPECT_EQ(error, "") << spec;
-                EXPECT_EQ(m->NumPolygons, 2) << spec;
+                EXPECT_EQ(error, "") << name;
+                EXPECT_EQ(m->NumPolygons, 2) << name;
                 EXPECT_NE(summary.find("(1 sort-normal record), glow values (1 glow record)"),
                           std::string::npos)
                     << summary;
             } else {
                 std::string where =
-                    std::string(spec).find('#') != std::string::npos ? (dir / spec).string() : path;
-                EXPECT_EQ(error, where + ": " + refusal) << spec;
+                    std::string(name).find('#') != std::string::npos ? (dir / name).string() : path;
+                EXPECT_EQ(error, where + ": " + refusal) << name;
             }
         }
     }
