@@ -10,27 +10,7 @@
 #include <QStatusBar>
 #include <QTimer>
 
-namespace {
-
-class PaintWatch : public QObject {
-public:
-    explicit PaintWatch(QEventLoop& loop) : loop_(loop) {}
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !painted) {
-            painted = true;
-            QTimer::singleShot(0, &loop_, &QEventLoop::quit);
-        }
-        return false;
-    }
-
-private:
-    QEventLoop& loop_;
-};
-
-}  // namespace
+#include "mainwindow/FirstPaintWatch.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -49,7 +29,7 @@ int main(int argc, char* argv[]) {
     window.setGeometry(placed);
 
     QEventLoop loop;
-    PaintWatch watch(loop);
+    fw::FirstPaintWatch watch(loop);
     central->installEventFilter(&watch);
     window.show();
     if (!QApplication::arguments().contains("--smoke")) return app.exec();

@@ -1,10 +1,10 @@
 #include "mainwindow/SmokeRun.h"
 
-#include <QEvent>
 #include <QEventLoop>
 #include <QTimer>
 #include <ostream>
 
+#include "mainwindow/FirstPaintWatch.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/StatusLine.h"
 #include "mainwindow/ViewArea.h"
@@ -13,31 +13,7 @@
 
 namespace fw {
 
-namespace {
-
 constexpr int PAINT_TIMEOUT_MS = 10000;
-
-// Ends the loop once the watched widget has been painted.
-class FirstPaint : public QObject {
-public:
-    explicit FirstPaint(QEventLoop& loop) : loop_(loop) {}
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !painted) {
-            painted = true;
-            // Queued: the paint itself, and the rest of the window's, happen first.
-            QTimer::singleShot(0, &loop_, &QEventLoop::quit);
-        }
-        return false;
-    }
-
-private:
-    QEventLoop& loop_;
-};
-
-}  // namespace
 
 std::optional<int> SmokeRun(const QStringList& args, MainWindow& window, const Settings& settings,
                             std::ostream& err) {
@@ -54,7 +30,7 @@ std::optional<int> SmokeRun(const QStringList& args, MainWindow& window, const S
     window.beepHook = [] {};
 
     QEventLoop loop;
-    FirstPaint watch(loop);
+    FirstPaintWatch watch(loop);
     window.Area()->View(window.Views().CurrentView)->installEventFilter(&watch);
     if (!window.isVisible()) ShowPlaced(window, settings);  // the start-up has shown it
     std::string path = args.at(2).toStdString();
