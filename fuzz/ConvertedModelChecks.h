@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "model/ModelStore.h"
+#include "modelfile/GameModel.h"
 #include "modelfile/ModelFile.h"
+#include "viewer/GameModelPicture.h"
 
 namespace fw::fuzz {
 
@@ -41,6 +43,15 @@ inline void CheckWrites(const ModelStore& m) {
     auto back = std::make_unique<ModelStore>();
     if (!ParseModel(*back, bytes).empty()) abort();
     if (back->NumPolygons != m.NumPolygons || back->NumPoints != m.NumPoints) abort();
+}
+
+// The picture a game file's model list shows for a model: drawn or refused with a reason,
+// never read outside the model, and always a frame of the size asked for.
+inline void CheckPicture(const GameModel& model) {
+    static PlaceholderTextures textures;
+    FrameBuffer frame;
+    RenderGameModelPicture(model, 16, textures, frame);
+    if (frame.Width() != 16 || frame.Height() != 16) abort();
 }
 
 }  // namespace fw::fuzz

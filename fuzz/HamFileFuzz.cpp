@@ -18,6 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto m = std::make_unique<fw::ModelStore>();
     for (const fw::GameModel& model : ham->Models) {
         if (model.Record.size() != size_t(fw::GAME_MODEL_RECORD_SIZE)) abort();
+        fw::fuzz::CheckPicture(model);
         std::string summary;
         if (fw::ConvertGameModel(model, *m, summary).empty()) {
             if (summary.empty()) abort();

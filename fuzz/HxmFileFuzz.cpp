@@ -21,6 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const fw::HxmModel& entry : hxm.Models) {
         std::string summary;
         if (fw::ConvertGameModel(entry.Model, *m, summary).empty()) fw::fuzz::CheckWrites(*m);
+        fw::fuzz::CheckPicture(entry.Model);
     }
     return 0;
 }
