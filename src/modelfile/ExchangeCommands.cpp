@@ -26,8 +26,8 @@ bool ExchangeCommands::ImportPath(const std::string& source) {
         Refuse("Import", "Cannot import " + path + ": use a " + ExtensionList(formats) + " file.");
         return false;
     }
+    std::vector<GameFileModel> models;
     if (options.ModelNumber < 0 && HoldsManyModels(path)) {
-        std::vector<GameFileModel> models;
         if (std::string error = ReadGameFileModels(path, models); !error.empty()) {
             Refuse("Import", error);
             return false;
@@ -42,7 +42,15 @@ bool ExchangeCommands::ImportPath(const std::string& source) {
     auto imported = std::make_unique<ModelStore>();
     NewModel(*imported);
     std::string summary;
-    if (std::string error = format->Read(*imported, path, options, summary); !error.empty()) {
+    // A model chosen from the list is converted from the list: the file is not read again.
+    const GameFileModel* chosen = nullptr;
+    for (const GameFileModel& entry : models)
+        if (entry.Number == options.ModelNumber) chosen = &entry;
+    std::string error =
+        chosen ? ConvertNamedGameModel(chosen->Model, path + "#" + std::to_string(chosen->Number),
+                                       *imported, summary)
+               : format->Read(*imported, path, options, summary);
+    if (!error.empty()) {
         Refuse("Import", error);
         return false;
     }

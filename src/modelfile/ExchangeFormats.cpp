@@ -26,13 +26,6 @@ std::string ModelRange(size_t count) {
                             std::to_string(count - 1);
 }
 
-// A model of a game file, converted; messages name the file and the model.
-std::string ConvertNamed(const GameModel& g, const std::string& where, ModelStore& m,
-                         std::string& summary) {
-    std::string error = ConvertGameModel(g, m, summary);
-    return error.empty() ? "" : where + ": " + error;
-}
-
 std::string ReadHam(ModelStore& m, const std::string& path, const FormatOptions& o,
                     std::string& summary) {
     auto ham = std::make_unique<HamFile>();
@@ -42,7 +35,7 @@ std::string ReadHam(ModelStore& m, const std::string& path, const FormatOptions&
     if (size_t(o.ModelNumber) >= ham->Models.size())
         return path + ": there is no model " + std::to_string(o.ModelNumber) + " (" +
                ModelRange(ham->Models.size()) + ")";
-    return ConvertNamed(ham->Models[o.ModelNumber], path + "#" + std::to_string(o.ModelNumber), m,
+    return ConvertNamedGameModel(ham->Models[o.ModelNumber], path + "#" + std::to_string(o.ModelNumber), m,
                         summary);
 }
 
@@ -64,7 +57,7 @@ std::string ReadHxm(ModelStore& m, const std::string& path, const FormatOptions&
                     : "the file does not replace model " + std::to_string(o.ModelNumber)) +
                " (it replaces models " + numbers + ")";
     }
-    return ConvertNamed(entry->Model, path + "#" + std::to_string(entry->Number), m, summary);
+    return ConvertNamedGameModel(entry->Model, path + "#" + std::to_string(entry->Number), m, summary);
 }
 
 std::string ReadPof(ModelStore& m, const std::string& path, const FormatOptions& o,
@@ -106,6 +99,12 @@ const ModelFormat FORMATS[] = {
 };
 
 }  // namespace
+
+std::string ConvertNamedGameModel(const GameModel& model, const std::string& where,
+                                  ModelStore& m, std::string& summary) {
+    std::string error = ConvertGameModel(model, m, summary);
+    return error.empty() ? "" : where + ": " + error;
+}
 
 std::span<const ModelFormat> ExchangeFormats() {
     return FORMATS;

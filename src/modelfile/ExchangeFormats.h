@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/ModelStore.h"
+#include "modelfile/GameModel.h"
 #include "modelfile/HxmExport.h"
 #include "modelfile/TextureNaming.h"
 
@@ -40,6 +41,11 @@ std::span<const ModelFormat> ExchangeFormats();
 // Splits "file.ham#12" into the path and 12; a path without "#" gives -1. Returns "" or a
 // message when the text after "#" is not a model number.
 std::string SplitModelNumber(const std::string& source, std::string& path, int& number);
+
+// A model of a game file converted into `m`; a refusal names the file and the model as
+// `where` ("file.ham#12").
+std::string ConvertNamedGameModel(const GameModel& model, const std::string& where,
+                                  ModelStore& m, std::string& summary);
 
 // Reads a HAM file's models for listing: one line per model with its number, submodels,
 // points, polygons, first texture and texture count (or the reason it cannot be read).
