@@ -71,7 +71,7 @@ public:
         const ModelRecordFields& r = out_.Record;
         for (int s = 0; s < r.NumSubmodels; ++s) {
             int p = r.SubmodelPointers[s];
-            if (p < 0 || p + 4 > size_)
+            if (p < 0 || p > size_ - 4)  // not p + 4: p may be as large as int goes
                 return "submodel " + std::to_string(s) + " pointer " + std::to_string(p) +
                        " lies outside the " + std::to_string(size_) + " bytes of model data";
             int op = ReadShort(d_, p);

@@ -233,6 +233,14 @@ TEST(GameModelImport, StreamsTheGameCouldNotDrawAreRefusedWithTheirOffset) {
                        g.Record = WriteModelRecord(f);
                    }),
               "the model has 11 submodels; a model has 1 to 10");
+    // Found by fuzzing: the largest pointer there is must not wrap around when checked.
+    EXPECT_EQ(with(GameBytes(tri).Eof(),
+                   [](GameModel& g) {
+                       ModelRecordFields f = ReadModelRecord(g.Record);
+                       f.SubmodelPointers[0] = 2147483647;
+                       g.Record = WriteModelRecord(f);
+                   }),
+              "submodel 0 pointer 2147483647 lies outside the 46 bytes of model data");
 }
 
 // Found by fuzzing: parent bytes of unused entries that no model file may hold made the
