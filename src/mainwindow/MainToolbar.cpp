@@ -12,6 +12,7 @@
 #include <QToolButton>
 
 #include "mainwindow/MainWindow.h"
+#include "mainwindow/PressedButtonStyle.h"
 #include "mainwindow/StatusLine.h"
 #include "mainwindow/ViewArea.h"
 
@@ -99,8 +100,6 @@ void MainWindow::BuildToolbar() {
     toolbar_->setObjectName("TBMain");
     toolbar_->setMovable(false);
     toolbar_->setIconSize(QSize(24, 24));
-    // The selected view's button: pressed, with a border and a white background.
-    toolbar_->setStyleSheet("QToolButton:checked { background: white; border: 1px solid black; }");
 
     auto add = [this](int index, const QIcon& icon) {
         QAction* a = toolbar_->addAction(icon, TOOLS[index].tip);
@@ -131,9 +130,12 @@ void MainWindow::BuildToolbar() {
     BindCommand(add(8, LayoutIcon(true)), "QuadView");
     toolbar_->addSeparator();
     auto* group = new QActionGroup(this);
+    auto* pressed = new PressedButtonStyle;
+    pressed->setParent(toolbar_);
     for (int view = 0; view < 4; ++view) {
         QAction* a = addText(9 + view);
         a->setCheckable(true);
+        toolbar_->widgetForAction(a)->setStyle(pressed);
         group->addAction(a);
         viewButtons_[view] = a;
         static constexpr const char* ids[4] = {"ShowViewXY", "ShowViewXZ", "ShowViewZY",

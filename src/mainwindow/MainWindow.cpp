@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <iostream>
 
 #include "external/ui/CoblEMsg.h"
 #include "mainwindow/ModeListPanel.h"
@@ -205,7 +206,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     files_.Closing();
-    SaveWindowPlacement(*this, settings_);
+    // The window is going: the terminal is the only place left to say so.
+    if (std::string error = SaveWindowPlacement(*this, settings_); !error.empty())
+        std::cerr << "The window's place was not stored: " << error << "\n";
     preview_->Close();
     event->accept();
 }

@@ -16,7 +16,7 @@ namespace fw {
 constexpr int PAINT_TIMEOUT_MS = 10000;
 
 std::optional<int> SmokeRun(const QStringList& args, MainWindow& window, const Settings& settings,
-                            std::ostream& err) {
+                            std::ostream& out, std::ostream& err) {
     if (args.size() < 2 || args.at(1) != "--smoke") return std::nullopt;
     if (args.size() != 3) {
         err << "usage: facetwork --smoke FILE.pol\n";
@@ -45,6 +45,7 @@ std::optional<int> SmokeRun(const QStringList& args, MainWindow& window, const S
         err << "The window was not painted within " << PAINT_TIMEOUT_MS / 1000 << " seconds.\n";
         return 1;
     }
+    watch.ReportFrame(out);
     return 0;
 }
 

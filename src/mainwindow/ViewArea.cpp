@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QPalette>
 #include <QSplitter>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -32,6 +33,7 @@ ViewArea::ViewArea(Editor& ed, ViewState& views, QWidget* parent)
     for (int v = 0; v < 4; ++v) {
         frames_[v] = new QFrame(this);
         frames_[v]->setObjectName(QString(VIEW_NAMES[v]) + "Frame");
+        frames_[v]->setAutoFillBackground(true);  // the outline's colour, round the view
         auto* frameLayout = new QVBoxLayout(frames_[v]);
         frameLayout->setContentsMargins(2, 2, 2, 2);
         views_[v] = new ViewWidget(ed, views, v, frames_[v]);
@@ -104,15 +106,13 @@ void ViewArea::FrameNow() {
 }
 
 void ViewArea::MarkCurrent() {
-    // Applying a style sheet restyles the frame: only do it when the outline moves.
     int current = four_ ? state_.CurrentView : -1;
     if (current == marked_) return;
     marked_ = current;
     for (int v = 0; v < VIEW_COUNT; ++v) {
-        bool marked = v == current;
-        QString colour = marked ? "rgb(64, 128, 255)" : "rgb(96, 96, 96)";
-        frames_[v]->setStyleSheet(
-            QString("#%1 { background: %2; }").arg(frames_[v]->objectName(), colour));
+        QPalette palette = frames_[v]->palette();
+        palette.setColor(QPalette::Window, v == current ? QColor(64, 128, 255) : QColor(96, 96, 96));
+        frames_[v]->setPalette(palette);
     }
 }
 

@@ -65,16 +65,15 @@ void ShowPlaced(QWidget& window, const Settings& settings) {
         window.show();
 }
 
-void SaveWindowPlacement(const QWidget& window, const Settings& settings) {
+std::string SaveWindowPlacement(const QWidget& window, const Settings& settings) {
     bool maximised = window.isMaximized();
     QRect r = maximised ? window.normalGeometry() : window.geometry();
-    if (r.isValid()) {
-        settings.WriteInt(setting::WindowLeft, r.x());
-        settings.WriteInt(setting::WindowTop, r.y());
-        settings.WriteInt(setting::WindowWidth, r.width());
-        settings.WriteInt(setting::WindowHeight, r.height());
-    }
-    settings.WriteFlag(setting::WindowMaximized, maximised);
+    std::string error = settings.WriteFlag(setting::WindowMaximized, maximised);
+    if (!r.isValid() || !error.empty()) return error;
+    for (auto [key, value] : {std::pair{&setting::WindowLeft, r.x()}, {&setting::WindowTop, r.y()},
+                              {&setting::WindowWidth, r.width()}, {&setting::WindowHeight, r.height()}})
+        if (error = settings.WriteInt(*key, value); !error.empty()) return error;
+    return {};
 }
 
 }  // namespace fw

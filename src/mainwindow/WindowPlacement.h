@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 // The main window's size, place and maximised state, kept in the settings between runs.
 
 #include <QList>
@@ -19,7 +21,7 @@ QRect PlaceWindow(const std::optional<QRect>& stored, const QList<QRect>& screen
 // Shows the window as it was when last closed; the first time, filling most of the screen.
 void ShowPlaced(QWidget& window, const Settings& settings);
 // Stores the window's rectangle (the one it returns to when maximised) and whether it is
-// maximised.
-void SaveWindowPlacement(const QWidget& window, const Settings& settings);
+// maximised. Returns why a setting could not be written, empty when all were.
+std::string SaveWindowPlacement(const QWidget& window, const Settings& settings);
 
 }  // namespace fw

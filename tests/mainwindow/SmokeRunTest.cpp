@@ -8,11 +8,12 @@ namespace fw {
 namespace {
 
 TEST_F(MainWindowTest, SmokeRunOpensPaintsAndReports) {
-    std::ostringstream err;
+    std::ostringstream out, err;
     auto run = [&](QStringList args) {
+        out.str("");
         err.str("");
         MakeWindow();
-        return SmokeRun(QStringList{"facetwork"} + args, *window, *settings, err);
+        return SmokeRun(QStringList{"facetwork"} + args, *window, *settings, out, err);
     };
     EXPECT_EQ(run({}), std::nullopt);  // an ordinary start
     EXPECT_EQ(run({"robot.pol"}), std::nullopt);
@@ -20,6 +21,7 @@ TEST_F(MainWindowTest, SmokeRunOpensPaintsAndReports) {
     EXPECT_EQ(run({"--smoke", QString(FW_SOURCE_DIR) + "/examples/robot.pol"}), 0);
     EXPECT_EQ(err.str(), "");
     EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(out.str().starts_with("first frame at ")) << out.str();
 
     EXPECT_EQ(run({"--smoke"}), 1);
     EXPECT_EQ(err.str(), "usage: facetwork --smoke FILE.pol\n");

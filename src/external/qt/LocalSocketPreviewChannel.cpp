@@ -2,31 +2,34 @@
 
 #include <QProcess>
 #include <QStringList>
+#include <QThread>
 
 namespace fw {
 
 LocalSocketPreviewChannel::LocalSocketPreviewChannel(QString serverPath, QObject* parent)
-    : QObject(parent), path_(std::move(serverPath)) {
+    : QObject(parent), path_(serverPath.toStdString()) {
     retry_.setSingleShot(true);
     retry_.setInterval(RETRY_MS);
     connect(&retry_, &QTimer::timeout, this, [this] { TryConnect(); });
-    connect(&socket_, &QLocalSocket::connected, this, [this] { Flush(); });
-    connect(&socket_, &QLocalSocket::errorOccurred, this, [this] { Failed(); });
 }
 
 LocalSocketPreviewChannel::~LocalSocketPreviewChannel() {
-    if (queue_.empty() && socket_.bytesToWrite() == 0) return;
+    writable_.reset();
+    if (!queue_.empty()) DeliverBeforeClosing();
+}
+
+// Blocking, within CLOSING_DELIVERY_MS: waits for a viewer that is still starting to listen,
+// then for the socket to take the last lines.
+void LocalSocketPreviewChannel::DeliverBeforeClosing() {
     QElapsedTimer spent;
     spent.start();
-    if (socket_.state() != QLocalSocket::ConnectedState && InStartWindow()) {
-        socket_.abort();
-        socket_.connectToServer(path_, QIODevice::WriteOnly);
-        socket_.waitForConnected(CLOSING_DELIVERY_MS);
+    auto left = [&] { return CLOSING_DELIVERY_MS - int(spent.elapsed()); };
+    while (!socket_.Connected() && InStartWindow() && left() > 0)
+        if (!socket_.Connect(path_)) QThread::msleep(10);
+    while (socket_.Connected() && !queue_.empty() && left() > 0) {
+        Flush();
+        if (!queue_.empty()) socket_.WaitWritable(left());
     }
-    if (socket_.state() != QLocalSocket::ConnectedState) return;
-    Flush();
-    int left = CLOSING_DELIVERY_MS - int(spent.elapsed());
-    if (left > 0) socket_.waitForBytesWritten(left);
 }
 
 int64_t LocalSocketPreviewChannel::Launch(const std::string& program,
@@ -53,29 +56,51 @@ bool LocalSocketPreviewChannel::InStartWindow() const {
 }
 
 void LocalSocketPreviewChannel::Send(const std::string& line) {
-    queue_.push_back(QByteArray::fromStdString(line + "\n"));
-    if (socket_.state() == QLocalSocket::ConnectedState)
-        Flush();
-    else if (socket_.state() == QLocalSocket::UnconnectedState && !retry_.isActive())
+    queue_.push_back(line + "\n");
+    if (socket_.Connected()) {
+        if (!writable_) Flush();  // else the notifier carries on
+    } else if (!retry_.isActive()) {
         TryConnect();
+    }
 }
 
 void LocalSocketPreviewChannel::TryConnect() {
-    if (queue_.empty() || socket_.state() != QLocalSocket::UnconnectedState) return;
-    socket_.connectToServer(path_, QIODevice::WriteOnly);
+    if (queue_.empty() || socket_.Connected()) return;
+    if (socket_.Connect(path_))
+        Flush();
+    else
+        Failed();
 }
 
 void LocalSocketPreviewChannel::Flush() {
-    while (!queue_.empty() && socket_.state() == QLocalSocket::ConnectedState) {
-        socket_.write(queue_.front());
-        queue_.pop_front();
+    while (!queue_.empty()) {
+        std::string_view rest = std::string_view(queue_.front()).substr(sentOfFront_);
+        long written = socket_.WriteSome(rest);
+        if (written < 0) return Failed();
+        if (written == 0) return ResumeWhenWritable();
+        sentOfFront_ += size_t(written);
+        if (sentOfFront_ == queue_.front().size()) {
+            queue_.pop_front();
+            sentOfFront_ = 0;
+        }
     }
-    socket_.flush();
+}
+
+// The socket is full: go on once the viewer has read some.
+void LocalSocketPreviewChannel::ResumeWhenWritable() {
+    writable_ = std::make_unique<QSocketNotifier>(socket_.Descriptor(), QSocketNotifier::Write);
+    connect(writable_.get(), &QSocketNotifier::activated, this, [this] {
+        writable_->setEnabled(false);
+        writable_.release()->deleteLater();
+        Flush();
+    });
 }
 
 // The viewer is not (or no longer) listening: wait for it while it may still be starting.
 void LocalSocketPreviewChannel::Failed() {
-    if (socket_.state() != QLocalSocket::UnconnectedState) socket_.abort();
+    writable_.reset();
+    socket_.Close();
+    sentOfFront_ = 0;  // a new connection gets whole lines
     if (InStartWindow())
         retry_.start();
     else

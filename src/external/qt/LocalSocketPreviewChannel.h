@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QElapsedTimer>
-#include <QLocalSocket>
 #include <QObject>
+#include <QSocketNotifier>
 #include <QTimer>
 #include <deque>
+#include <memory>
 
 #include "external/PreviewChannel.h"
+#include "external/UnixSocketClient.h"
 
 namespace fw {
 
@@ -39,15 +41,20 @@ public:
 private:
     bool InStartWindow() const;
     void TryConnect();
+    // Writes queued lines until the queue is empty or the socket is full or gone.
     void Flush();
+    void ResumeWhenWritable();
     void Failed();
+    void DeliverBeforeClosing();
 
-    QString path_;
-    QLocalSocket socket_;
+    std::string path_;
+    UnixSocketClient socket_;
+    std::unique_ptr<QSocketNotifier> writable_;  // while the socket is full
     QTimer retry_;
     QElapsedTimer sinceLaunch_;
     int windowMs_ = START_WINDOW_MS;
-    std::deque<QByteArray> queue_;
+    std::deque<std::string> queue_;
+    size_t sentOfFront_ = 0;  // bytes of the front line already written
 };
 
 }  // namespace fw

@@ -99,6 +99,36 @@ TEST_F(PreviewChannelTest, ClosingDeliversTheLastLinesToAViewerStillStarting) {
     EXPECT_EQ(viewer.lines, Lines{"101 0 0 0 0"});
 }
 
+// A viewer that reads slowly fills the socket: the rest follows once it reads, whole and in
+// order, and the editor never waits for it.
+TEST_F(PreviewChannelTest, AFullSocketResumesInOrderWhenTheViewerReads) {
+    FakeViewer viewer;
+    ASSERT_TRUE(viewer.Listen(socketPath));
+    LocalSocketPreviewChannel channel(QString::fromStdString(socketPath));
+    const int count = 40000;  // about a megabyte, more than a socket buffer holds
+    for (int i = 0; i < count; ++i) channel.Send("110 1 " + std::to_string(i) + " 0 0");
+    EXPECT_GT(channel.Queued(), 0);  // nobody has read yet
+    ASSERT_TRUE(WaitFor([&] { return viewer.lines.size() == size_t(count); }, 20000));
+    EXPECT_EQ(viewer.lines.front(), "110 1 0 0 0");
+    EXPECT_EQ(viewer.lines[12345], "110 1 12345 0 0");
+    EXPECT_EQ(viewer.lines.back(), "110 1 39999 0 0");
+    EXPECT_EQ(channel.Queued(), 0);
+}
+
+// A viewer that has quit must not take the editor with it (a write to a closed socket
+// raises SIGPIPE unless told not to).
+TEST_F(PreviewChannelTest, AViewerThatHasGoneAwayIsNoDanger) {
+    auto viewer = std::make_unique<FakeViewer>();
+    ASSERT_TRUE(viewer->Listen(socketPath));
+    LocalSocketPreviewChannel channel(QString::fromStdString(socketPath));
+    channel.Send("127 0 0 0 0");
+    ASSERT_TRUE(WaitFor([&] { return viewer->lines.size() == 1; }));
+    viewer.reset();  // closes the server and its connections
+    QTest::qWait(20);
+    for (int i = 0; i < 100; ++i) channel.Send("119 1 0 0 0");
+    EXPECT_EQ(channel.Queued(), 0);  // no launch, no start window: dropped
+}
+
 TEST_F(PreviewChannelTest, LinesAreDroppedOnceTheStartWindowHasPassed) {
     LocalSocketPreviewChannel channel(QString::fromStdString(socketPath));
     channel.OpenStartWindow(200);
