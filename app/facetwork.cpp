@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "config/StartupSequence.h"
+#include "mainwindow/EditorStyle.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/QtStartupUi.h"
 #include "mainwindow/SmokeRun.h"
@@ -35,6 +36,7 @@ void ImportTexturesFrom(const std::string& gameDir) {
 void SkipTextShaping() {
     QFont font = QApplication::font();
     font.setStyleStrategy(QFont::PreferNoShaping);
+    if (qEnvironmentVariableIsSet("FW_NOHINT")) font.setHintingPreference(QFont::PreferNoHinting);
     QApplication::setFont(font);
 }
 
@@ -52,6 +54,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Facetwork");
     SkipTextShaping();
+    QApplication::setStyle(new fw::EditorStyle);
     fw::StartupOptions options = ParseArguments(QApplication::arguments());
 
     fw::QtStartupUi ui;

@@ -7,9 +7,7 @@ namespace fw {
 Editor::Editor(EditorHost& host)
     : host_(host),
       model_(std::make_unique<ModelStore>()),
-      saved_(std::make_unique<ModelStore>()),
-      clip_(std::make_unique<Clipboard>()),
-      before_(std::make_unique<ModelStore>()) {}
+      saved_(std::make_unique<ModelStore>()) {}
 
 void Editor::Notify(ChangeSet changes) {
     ModelStore& m = Model();
@@ -46,6 +44,7 @@ CommandResult Editor::Run(std::string_view name, const std::function<CommandResu
                           std::string_view mergeKey) {
     if (running_) return command();
     running_ = true;
+    if (!before_) before_ = std::make_unique<ModelStore>();
     ModelStore& before = *before_;
     before = Model();
     const int16_t cornerBefore = CurrentCorner, listCornerBefore = CurrentListCorner;

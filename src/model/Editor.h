@@ -29,7 +29,11 @@ public:
 
     ModelStore& Model() { return *model_; }
     const ModelStore& Model() const { return *model_; }
-    Clipboard& Clip() { return *clip_; }
+    // Made on first use: a store-sized block nobody needs until something is copied.
+    Clipboard& Clip() {
+        if (!clip_) clip_ = std::make_unique<Clipboard>();
+        return *clip_;
+    }
     EditorHost& Host() { return host_; }
 
     // Values the main window's boxes and sliders hold; commands read them as text, the
@@ -118,7 +122,7 @@ private:
     std::unique_ptr<Clipboard> clip_;
     UndoHistory history_;
     std::vector<EditListener*> listeners_;
-    std::unique_ptr<ModelStore> before_;  // reused snapshot of the running command
+    std::unique_ptr<ModelStore> before_;  // reused snapshot of the running command; first Run
     bool running_ = false;
 };
 

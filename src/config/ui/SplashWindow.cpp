@@ -3,20 +3,18 @@
 #include <QApplication>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPixmap>
+#include <QScreen>
 
 namespace fw {
 
 namespace {
 
-QPixmap SplashPicture(const QString& versionText) {
-    QPixmap pixmap(420, 220);
-    QPainter p(&pixmap);
+void DrawSplash(QPainter& p, const QString& versionText) {
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient sky(0, 0, 0, 220);
+    QLinearGradient sky(0, 0, 0, SplashWindow::HEIGHT);
     sky.setColorAt(0, QColor(20, 24, 40));
     sky.setColorAt(1, QColor(60, 30, 20));
-    p.fillRect(pixmap.rect(), sky);
+    p.fillRect(QRect(0, 0, SplashWindow::WIDTH, SplashWindow::HEIGHT), sky);
     // A faceted mark: a wireframe of triangles, as the views draw.
     p.setPen(QPen(QColor(160, 255, 160), 1.5));
     const QPointF corners[] = {{60, 60}, {110, 40}, {140, 95}, {90, 130}, {45, 110}};
@@ -37,14 +35,26 @@ QPixmap SplashPicture(const QString& versionText) {
     p.setPen(QColor(220, 220, 220));
     p.drawText(QRect(167, 90, 250, 20), Qt::AlignLeft, "Descent 2 polygon model editor");
     p.drawText(QRect(20, 180, 380, 20), Qt::AlignLeft, "Tunnelworks  \u00b7  " + versionText);
-    return pixmap;
 }
 
 }  // namespace
 
 SplashWindow::SplashWindow(const QString& versionText)
-    : QSplashScreen(SplashPicture(versionText)), versionText_(versionText) {
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      versionText_(versionText) {
     setObjectName("Splash");
+    setAttribute(Qt::WA_OpaquePaintEvent);  // every pixel is drawn
+    setFixedSize(WIDTH, HEIGHT);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect placed = rect();
+        placed.moveCenter(screen->availableGeometry().center());
+        move(placed.topLeft());
+    }
+}
+
+void SplashWindow::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    DrawSplash(p, versionText_);
 }
 
 }  // namespace fw
