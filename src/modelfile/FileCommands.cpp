@@ -65,11 +65,10 @@ void FileCommands::ShowLoaded(const std::string& path, bool imported) {
 }
 
 bool FileCommands::OpenPath(const std::string& path) {
-    ModelStore& m = ed_.Model();
-    auto before = std::make_unique<ModelStore>(m);
     std::string notice;
-    std::string error = ReadModelFile(m, path, &notice);
-    if (!error.empty() && SameModelContent(*before, m)) {
+    bool replaced = false;
+    std::string error = ReadModelFile(ed_.Model(), path, &notice, &replaced);
+    if (!replaced) {
         // Refused before anything was read: the model in memory is still the old one.
         ed_.ShowStatus(error, -1);
         return false;

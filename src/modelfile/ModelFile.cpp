@@ -40,13 +40,15 @@ std::string WriteModelFile(const ModelStore& m, const std::string& path, Message
     return reason.empty() ? "" : WRITE_ERROR_MESSAGE + " " + reason;
 }
 
-std::string ReadModelFile(ModelStore& m, const std::string& path, std::string* notice) {
+std::string ReadModelFile(ModelStore& m, const std::string& path, std::string* notice,
+                          bool* replaced) {
     if (notice) notice->clear();
+    if (replaced) *replaced = false;
     std::error_code ec;
     if (path.empty() || !fs::exists(path, ec)) return FileNotFoundMessage(path);
     std::vector<uint8_t> bytes;
     if (!ReadWholeFile(path, bytes)) return READ_ERROR_MESSAGE;
-    return ParseModel(m, bytes, notice);
+    return ParseModel(m, bytes, notice, replaced);
 }
 
 }  // namespace fw

@@ -58,7 +58,10 @@ std::string WriteModelFile(const ModelStore& m, const std::string& path,
 // read up to it, brought into a consistent state (a texture number outside the texture
 // window leaves the whole model). `notice`, when given, receives what the user should know
 // about a successful read (submodels whose sorting polygon could not be recovered), or "".
-std::string ParseModel(ModelStore& m, std::span<const uint8_t> file, std::string* notice = nullptr);
-std::string ReadModelFile(ModelStore& m, const std::string& path, std::string* notice = nullptr);
+// `replaced`, when given, tells whether the store was replaced (all or in part) at all.
+std::string ParseModel(ModelStore& m, std::span<const uint8_t> file, std::string* notice = nullptr,
+                       bool* replaced = nullptr);
+std::string ReadModelFile(ModelStore& m, const std::string& path, std::string* notice = nullptr,
+                          bool* replaced = nullptr);
 
 }  // namespace fw

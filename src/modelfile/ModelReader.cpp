@@ -258,10 +258,13 @@ std::string TooFewCornersMessage(int polygon, int corners) {
            (corners == 1 ? " corner" : " corners") + "; a polygon needs at least 3.";
 }
 
-std::string ParseModel(ModelStore& m, std::span<const uint8_t> file, std::string* notice) {
+std::string ParseModel(ModelStore& m, std::span<const uint8_t> file, std::string* notice,
+                       bool* replaced) {
     if (notice) notice->clear();
+    if (replaced) *replaced = false;
     Header h;
     if (std::string error = ReadHeader(file, h); !error.empty()) return error;
+    if (replaced) *replaced = true;
     ClearForLoad(m);
     TakeHeader(m, h);
     auto data = file.subspan(MODEL_HEADER_SIZE, h.DataSize);

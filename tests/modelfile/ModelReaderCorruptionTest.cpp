@@ -41,7 +41,9 @@ TEST(ModelReaderCorruption, DamagedHeadersAreRefusedBeforeTouchingTheModel) {
     for (size_t i = 0; i < std::size(cases); ++i) {
         auto bytes = good;
         cases[i].first(bytes);
-        EXPECT_EQ(ReadInto(*m, bytes), cases[i].second) << "case " << i;
+        bool replaced = true;
+        EXPECT_EQ(ParseModel(*m, bytes, nullptr, &replaced), cases[i].second) << "case " << i;
+        EXPECT_FALSE(replaced) << "case " << i;
         EXPECT_TRUE(SameModelContent(*m, before)) << "case " << i;
     }
 }
@@ -57,6 +59,9 @@ TEST(ModelReaderCorruption, DamagedStreamsGiveAMessageAndAConsistentModel) {
     for (const auto& [name, stream] : cases) {
         auto m = test::MakeRobotModel();
         EXPECT_EQ(ReadInto(*m, FileWithStream(stream)), "General read error.") << name;
+        bool replaced = false;
+        ParseModel(*m, FileWithStream(stream), nullptr, &replaced);
+        EXPECT_TRUE(replaced) << name;  // what was read stays, for the user to see
     }
     // Polygon 513 does not fit the table.
     auto m = test::MakeRobotModel();
