@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -160,6 +161,13 @@ void MainWindow::Refresh(const EditNotice& notice) {
     infoStrip_->ShowViewState();
     if (notice.refreshKind >= REFRESH_VIEWS) viewArea_->RepaintVisible();
     UpdateUndoActions();
+}
+
+int MainWindow::RunDialog(QDialog& dialog, bool abovePreview) {
+    if (abovePreview) PreviewBeforeDialog();
+    int result = dialogHook ? (dialogHook(dialog), dialog.result()) : dialog.exec();
+    if (abovePreview) PreviewAfterDialog();
+    return result;
 }
 
 void MainWindow::SetSubmodelMenuState(const std::string& currentCaption,

@@ -157,6 +157,9 @@ private:
     TextureUiContext TextureContext();
     // Built in MainWindowExchange.cpp: File, Import and Export.
     void RegisterExchangeCommands();
+    // Runs a modal dialog (through dialogHook when set) and returns its result; above the
+    // preview, the viewer holds its reloads meanwhile.
+    int RunDialog(QDialog& dialog, bool abovePreview = false);
 
     // Built in MainToolbar.cpp.
     void BuildToolbar();

@@ -18,10 +18,7 @@ void MainWindow::RegisterExchangeCommands() {
                                  const std::vector<GameFileModel>& models) {
         CatalogueTextures textures(*catalogue_, SetPalettes{});
         GameModelPicker picker(QString::fromStdString(path), models, textures, this);
-        PreviewBeforeDialog();
-        int result = dialogHook ? (dialogHook(picker), picker.result()) : picker.exec();
-        PreviewAfterDialog();
-        return result == QDialog::Accepted ? picker.SelectedModel() : -1;
+        return RunDialog(picker, true) == QDialog::Accepted ? picker.SelectedModel() : -1;
     };
     exchange_.AskReplacedModel = [this] {
         QInputDialog ask(this);
@@ -30,10 +27,7 @@ void MainWindow::RegisterExchangeCommands() {
         ask.setLabelText("Game model the custom model file replaces:");
         ask.setInputMode(QInputDialog::IntInput);
         ask.setIntRange(0, GameLimits{}.PolygonModels - 1);
-        PreviewBeforeDialog();
-        int result = dialogHook ? (dialogHook(ask), ask.result()) : ask.exec();
-        PreviewAfterDialog();
-        return result == QDialog::Accepted ? ask.intValue() : -1;
+        return RunDialog(ask, true) == QDialog::Accepted ? ask.intValue() : -1;
     };
     AddWindowCommand("FileImport", "Import", [this] { exchange_.Import(); });
     AddWindowCommand("FileExport", "Export", [this] { exchange_.Export(); });

@@ -58,13 +58,13 @@ void MainWindow::RegisterTextureCommands() {
     AddWindowCommand("SelectTextureDialog", "Select Texture", [this, needPolygon] {
         if (needPolygon()) return;
         SelectTextureDialog dialog(TextureContext(), this);
-        dialogHook ? dialogHook(dialog) : void(dialog.exec());
+        RunDialog(dialog);
         editor_.Notify(ChangeSet::All());
     });
     AddWindowCommand("TextureMappingDialog", "Texture Mapping", [this, needPolygon] {
         if (needPolygon()) return;
         TextureMappingDialog dialog(TextureContext(), this);
-        dialogHook ? dialogHook(dialog) : void(dialog.exec());
+        RunDialog(dialog);
     });
     AddWindowCommand("ShowAlignmentDisplay", "Texture Alignment View", [this, needPolygon] {
         if (needPolygon()) return;

@@ -49,13 +49,11 @@ QWidget* PointsStrip::BuildButtons() {
         QToolButton* b = MakeStripButton(box, "HOOIcon", index, text, tip);
         grid->addWidget(b, row, col);
         ConnectCommand(b, ctx_, command, std::move(args));
-        return b;
     };
     add(1, "+Pt", "Insert A Point", 0, 0, "InsertPoint");
     add(2, "-Pt", "Delete Points", 0, 1, "DeletePoints");
     add(10, "#", "Mark/Unmark Point", 0, 2, "ToggleCurrentPointMark");
-    connect(add(9, "Ctr", "Get Center", 0, 3, "GetCenter"), &QToolButton::clicked, this,
-            [this] { Fill(); });
+    add(9, "Ctr", "Get Center", 0, 3, "GetCenter");
     // Index, axis and sign of the six move buttons.
     struct Move {
         int index, axis, sign;
@@ -142,7 +140,6 @@ QWidget* PointsStrip::BuildTransformPanel() {
         grid->addWidget(b, 4 + i / 2, 1 + i % 2);
         ++i;
         ConnectCommand(b, ctx_, "RotateMarkedPoints", {IntArg(r.sign), IntArg(r.a), IntArg(r.b)});
-        connect(b, &QToolButton::clicked, this, [this] { Fill(); });
     }
     for (int direction : {-1, 1}) {
         QString name = direction < 0 ? "ScaleDec" : "ScaleInc";
@@ -152,7 +149,6 @@ QWidget* PointsStrip::BuildTransformPanel() {
         grid->addWidget(b, 4 + (direction > 0), 3);
         connect(b, &QToolButton::pressed, this, [&ed] { ed.ShowStatus("", 0); });
         ConnectCommand(b, ctx_, "ScaleMarkedPoints", {IntArg(direction)});
-        connect(b, &QToolButton::clicked, this, [this] { Fill(); });
     }
     return group;
 }

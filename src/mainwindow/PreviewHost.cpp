@@ -92,33 +92,21 @@ void PreviewHost::EditFinished(const EditNotice& notice) {
 }
 
 std::string BracketedFileDialogs::ChooseOpenPath(const std::string& startDirectory) {
-    before_();
-    std::string path = inner_.ChooseOpenPath(startDirectory);
-    after_();
-    return path;
+    return Bracketed([&] { return inner_.ChooseOpenPath(startDirectory); });
 }
 
 std::string BracketedFileDialogs::ChooseSavePath(const std::string& startDirectory) {
-    before_();
-    std::string path = inner_.ChooseSavePath(startDirectory);
-    after_();
-    return path;
+    return Bracketed([&] { return inner_.ChooseSavePath(startDirectory); });
 }
 
 std::string BracketedFileDialogs::ChooseImportPath(const std::string& startDirectory,
                                                    const std::string& filter) {
-    before_();
-    std::string path = inner_.ChooseImportPath(startDirectory, filter);
-    after_();
-    return path;
+    return Bracketed([&] { return inner_.ChooseImportPath(startDirectory, filter); });
 }
 
 std::string BracketedFileDialogs::ChooseExportPath(const std::string& startDirectory,
                                                    const std::string& filter) {
-    before_();
-    std::string path = inner_.ChooseExportPath(startDirectory, filter);
-    after_();
-    return path;
+    return Bracketed([&] { return inner_.ChooseExportPath(startDirectory, filter); });
 }
 
 }  // namespace fw

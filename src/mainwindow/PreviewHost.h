@@ -98,6 +98,15 @@ public:
                                  const std::string& filter) override;
 
 private:
+    // Runs one chooser between the two notices.
+    template <class Choose>
+    std::string Bracketed(Choose choose) {
+        before_();
+        std::string path = choose();
+        after_();
+        return path;
+    }
+
     FileDialogs& inner_;
     std::function<void()> before_, after_;
 };

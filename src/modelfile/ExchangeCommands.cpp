@@ -46,10 +46,9 @@ bool ExchangeCommands::ImportPath(const std::string& source) {
     const GameFileModel* chosen = nullptr;
     for (const GameFileModel& entry : models)
         if (entry.Number == options.ModelNumber) chosen = &entry;
-    std::string error =
-        chosen ? ConvertNamedGameModel(chosen->Model, path + "#" + std::to_string(chosen->Number),
-                                       *imported, summary)
-               : format->Read(*imported, path, options, summary);
+    std::string error = chosen ? ConvertNamedGameModel(chosen->Model, path, chosen->Number,
+                                                       *imported, summary)
+                               : format->Read(*imported, path, options, summary);
     if (!error.empty()) {
         Refuse("Import", error);
         return false;

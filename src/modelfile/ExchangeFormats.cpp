@@ -35,8 +35,7 @@ std::string ReadHam(ModelStore& m, const std::string& path, const FormatOptions&
     if (size_t(o.ModelNumber) >= ham->Models.size())
         return path + ": there is no model " + std::to_string(o.ModelNumber) + " (" +
                ModelRange(ham->Models.size()) + ")";
-    return ConvertNamedGameModel(ham->Models[o.ModelNumber], path + "#" + std::to_string(o.ModelNumber), m,
-                        summary);
+    return ConvertNamedGameModel(ham->Models[o.ModelNumber], path, o.ModelNumber, m, summary);
 }
 
 std::string ReadHxm(ModelStore& m, const std::string& path, const FormatOptions& o,
@@ -57,7 +56,7 @@ std::string ReadHxm(ModelStore& m, const std::string& path, const FormatOptions&
                     : "the file does not replace model " + std::to_string(o.ModelNumber)) +
                " (it replaces models " + numbers + ")";
     }
-    return ConvertNamedGameModel(entry->Model, path + "#" + std::to_string(entry->Number), m, summary);
+    return ConvertNamedGameModel(entry->Model, path, entry->Number, m, summary);
 }
 
 std::string ReadPof(ModelStore& m, const std::string& path, const FormatOptions& o,
@@ -85,10 +84,7 @@ std::string WritePof(const ModelStore& m, const std::string& path, const FormatO
 }
 
 std::string WriteObj(const ModelStore& m, const std::string& path, const FormatOptions& o) {
-    ObjExportOptions options;
-    options.Names = o.Names;
-    options.TexturePicture = o.TexturePicture;
-    return ExportObjFile(m, path, options);
+    return ExportObjFile(m, path, ObjOptionsOf(o));
 }
 
 const ModelFormat FORMATS[] = {
@@ -100,10 +96,17 @@ const ModelFormat FORMATS[] = {
 
 }  // namespace
 
-std::string ConvertNamedGameModel(const GameModel& model, const std::string& where,
+std::string ConvertNamedGameModel(const GameModel& model, const std::string& path, int number,
                                   ModelStore& m, std::string& summary) {
     std::string error = ConvertGameModel(model, m, summary);
-    return error.empty() ? "" : where + ": " + error;
+    return error.empty() ? "" : path + "#" + std::to_string(number) + ": " + error;
+}
+
+ObjExportOptions ObjOptionsOf(const FormatOptions& options) {
+    ObjExportOptions obj;
+    obj.Names = options.Names;
+    obj.TexturePicture = options.TexturePicture;
+    return obj;
 }
 
 std::span<const ModelFormat> ExchangeFormats() {

@@ -8,6 +8,7 @@
 #include "model/ModelStore.h"
 #include "modelfile/GameModel.h"
 #include "modelfile/HxmExport.h"
+#include "modelfile/ObjFile.h"
 #include "modelfile/TextureNaming.h"
 
 namespace fw {
@@ -42,10 +43,13 @@ std::span<const ModelFormat> ExchangeFormats();
 // message when the text after "#" is not a model number.
 std::string SplitModelNumber(const std::string& source, std::string& path, int& number);
 
-// A model of a game file converted into `m`; a refusal names the file and the model as
-// `where` ("file.ham#12").
-std::string ConvertNamedGameModel(const GameModel& model, const std::string& where,
+// Model `number` of the game file at `path`, converted into `m`; a refusal names the file
+// and the model ("file.ham#12: ...").
+std::string ConvertNamedGameModel(const GameModel& model, const std::string& path, int number,
                                   ModelStore& m, std::string& summary);
+
+// The OBJ writer's options taken from the format options.
+ObjExportOptions ObjOptionsOf(const FormatOptions& options);
 
 // Reads a HAM file's models for listing: one line per model with its number, submodels,
 // points, polygons, first texture and texture count (or the reason it cannot be read).

@@ -8,25 +8,24 @@ namespace fw {
 
 namespace {
 
-// The editor's own format is the table's first entry.
-bool IsOwnFormat(const ModelFormat& format) {
-    return &format == &FileFormats().front();
+// The formats other than the editor's own (the table's first entry) that have a reader (or
+// a writer).
+template <class Member>
+std::vector<const ModelFormat*> OtherFormatsWith(Member ModelFormat::*member) {
+    std::vector<const ModelFormat*> formats;
+    for (const ModelFormat& f : FileFormats())
+        if (f.*member && &f != &FileFormats().front()) formats.push_back(&f);
+    return formats;
 }
 
 }  // namespace
 
 std::vector<const ModelFormat*> ImportFormats() {
-    std::vector<const ModelFormat*> formats;
-    for (const ModelFormat& f : FileFormats())
-        if (f.Read && !IsOwnFormat(f)) formats.push_back(&f);
-    return formats;
+    return OtherFormatsWith(&ModelFormat::Read);
 }
 
 std::vector<const ModelFormat*> ExportFormats() {
-    std::vector<const ModelFormat*> formats;
-    for (const ModelFormat& f : FileFormats())
-        if (f.Write && !IsOwnFormat(f)) formats.push_back(&f);
-    return formats;
+    return OtherFormatsWith(&ModelFormat::Write);
 }
 
 std::string FormatFilter(const std::vector<const ModelFormat*>& formats) {

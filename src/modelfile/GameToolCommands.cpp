@@ -143,11 +143,8 @@ int RunExchangeImport(const std::vector<std::string>& args, std::ostream& out, s
 int RunObjExport(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
     auto m = ReadModel(args.at(0), err);
     if (!m) return 1;
-    FormatOptions options = CurrentOptions();
-    ObjExportOptions obj;
-    obj.Names = options.Names;
-    obj.TexturePicture = options.TexturePicture;
-    if (std::string error = ExportObjFile(*m, args.at(1), obj); !error.empty())
+    if (std::string error = ExportObjFile(*m, args.at(1), ObjOptionsOf(CurrentOptions()));
+        !error.empty())
         return Fail(err, error);
     return 0;
 }

@@ -1,7 +1,5 @@
 #include "modelfile/ToolCommands.h"
 
-#include "modelfile/FileFormats.h"
-
 #include <cctype>
 #include <filesystem>
 #include <fstream>
@@ -12,6 +10,7 @@
 #include "external/AtomicFile.h"
 #include "model/EditorHost.h"
 #include "model/ModelStore.h"
+#include "modelfile/FileFormats.h"
 #include "modelfile/GameLimitWarnings.h"
 #include "modelfile/GameToolCommands.h"
 #include "modelfile/ModelFile.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
-#include <set>
+#include <unordered_map>
 
 #include "textures/PngEncoder.h"
 #include "model/AsciiLower.h"
@@ -23,14 +23,16 @@ std::string ExchangeName(const std::string& slotName) {
 
 TextureNaming CatalogueTextureNaming(const TextureNameTable& names) {
     auto exchange = std::make_shared<std::vector<std::string>>(TEXTURE_SLOTS);
-    std::set<std::string> taken;
+    // Lower-case name to texture number, made once: an import looks up every material.
+    auto numberOf = std::make_shared<std::unordered_map<std::string, int>>();
     for (int slot = 1; slot < TEXTURE_SLOTS; ++slot) {
         std::string name = ExchangeName(names[slot]);
+        if (name.empty()) continue;
         // A name an earlier slot has (the game reuses bitmaps) gets the texture number, so
         // every material names one texture.
-        if (!name.empty() && !taken.insert(AsciiLower(name)).second) {
+        if (!numberOf->emplace(AsciiLower(name), slot - 1).second) {
             name += "_" + std::to_string(slot - 1);
-            taken.insert(AsciiLower(name));
+            numberOf->emplace(AsciiLower(name), slot - 1);
         }
         (*exchange)[slot] = name;
     }
@@ -42,10 +44,9 @@ TextureNaming CatalogueTextureNaming(const TextureNameTable& names) {
             return (*exchange)[slot];
         return fallback.NameOf(number);
     };
-    n.NumberOf = [exchange, fallback](const std::string& name) -> std::optional<int> {
-        std::string wanted = AsciiLower(name);
-        for (int slot = 1; slot < TEXTURE_SLOTS; ++slot)
-            if (!(*exchange)[slot].empty() && AsciiLower((*exchange)[slot]) == wanted) return slot - 1;
+    n.NumberOf = [numberOf, fallback](const std::string& name) -> std::optional<int> {
+        if (auto found = numberOf->find(AsciiLower(name)); found != numberOf->end())
+            return found->second;
         return fallback.NumberOf(name);
     };
     return n;
