@@ -63,9 +63,6 @@ class ExchangeMenuTest : public MainWindowTest {
 protected:
     void SetUp() override {
         MainWindowTest::SetUp();
-        window->messageHook = [this](const QString& title, const QString& text) {
-            messages.push_back((title + ": " + text).toStdString());
-        };
         ASSERT_TRUE(folder.isValid());
     }
     fs::path Path(const std::string& name) const {
@@ -81,7 +78,6 @@ protected:
     std::string StatusText() const { return window->Status()->MessageText().toStdString(); }
 
     QTemporaryDir folder;
-    std::vector<std::string> messages;
 };
 
 // Alt+letter reaches one entry only: no two File entries share a mnemonic.
@@ -125,8 +121,8 @@ TEST_F(ExchangeMenuTest, ImportFromAHamPicksAModelByItsPictureAndLeavesItUnsaved
     };
     Action("MenuFileImport")->trigger();
     EXPECT_EQ(pictures, 3);
-    EXPECT_EQ(dialogs.lastFilter, ImportFilter());
-    EXPECT_EQ(dialogs.lastStart, fs::path(ROBOT).parent_path().string());  // where Open starts
+    EXPECT_EQ(dialogs.importFilter, ImportFilter());
+    EXPECT_EQ(dialogs.importStart, fs::path(ROBOT).parent_path().string());  // where Open starts
     EXPECT_EQ(M().NumberOfTextures, 3);
     EXPECT_EQ(M().NumPolygons, 2);
     EXPECT_TRUE(M().Modified);
@@ -148,10 +144,10 @@ TEST_F(ExchangeMenuTest, CancellingThePickerOrTheQuestionChangesNothing) {
     EXPECT_EQ(shown, 1);
     EXPECT_EQ(questions.size(), 1u);
     answer = false;  // keep the changes: no chooser, no picker
-    dialogs.lastFilter.clear();
+    dialogs.importFilter.clear();
     Action("MenuFileImport")->trigger();
     EXPECT_EQ(shown, 1);
-    EXPECT_EQ(dialogs.lastFilter, "");
+    EXPECT_EQ(dialogs.importFilter, "");
     EXPECT_TRUE(SameModelContent(*before, M()));
     EXPECT_EQ(Ed().CurrentFilePath, ROBOT);
     EXPECT_TRUE(M().Modified);
@@ -196,7 +192,7 @@ TEST_F(ExchangeMenuTest, ObjExportWritesTheCataloguesPicturesAndNames) {
     dialogs.exportAnswer = Path("robot.obj").string();
     Action("MenuFileExport")->trigger();
     ASSERT_TRUE(messages.empty()) << messages[0];
-    EXPECT_EQ(dialogs.lastFilter, ExportFilter());
+    EXPECT_EQ(dialogs.exportFilter, ExportFilter());
     std::string mtl = ReadFile(Path("robot.mtl"));
     const TextureCatalogue& catalogue = window->Catalogue();
     int pictures = 0;

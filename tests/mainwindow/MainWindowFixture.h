@@ -1,7 +1,7 @@
 #pragma once
 
 // A main window on a private settings directory, with file choosers, questions, message
-// boxes and the beep answered by the test.
+// boxes and the beep answered (or recorded) by the test.
 
 #include <gtest/gtest.h>
 
@@ -14,34 +14,12 @@
 #include <string>
 #include <vector>
 
+#include "FakeFileDialogs.h"
 #include "config/Settings.h"
 #include "external/ui/ModalHook.h"
 #include "mainwindow/MainWindow.h"
 
 namespace fw {
-
-struct FakeDialogs : FileDialogs {
-    std::string openAnswer, saveAnswer;
-    int openCalls = 0, saveCalls = 0;
-    std::string ChooseOpenPath(const std::string&) override {
-        ++openCalls;
-        return openAnswer;
-    }
-    std::string ChooseSavePath(const std::string&) override {
-        ++saveCalls;
-        return saveAnswer;
-    }
-    // Import and Export: the answer, and the start folder and filter the chooser was given.
-    std::string importAnswer, exportAnswer, lastStart, lastFilter;
-    std::string ChooseImportPath(const std::string& start, const std::string& filter) override {
-        lastStart = start, lastFilter = filter;
-        return importAnswer;
-    }
-    std::string ChooseExportPath(const std::string& start, const std::string& filter) override {
-        lastStart = start, lastFilter = filter;
-        return exportAnswer;
-    }
-};
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -61,7 +39,9 @@ protected:
             questions.push_back((title + ": " + text).toStdString());
             return answer;
         };
-        window->messageHook = [](const QString&, const QString&) {};
+        window->messageHook = [this](const QString& title, const QString& text) {
+            messages.push_back((title + ": " + text).toStdString());
+        };
         window->beepHook = [this] { ++beeps; };
         window->dialogHook = [this](QDialog& dialog) {
             if (onDialog) onDialog(dialog);
@@ -90,9 +70,10 @@ protected:
     QTemporaryDir configDir;
     QTemporaryDir previewDir;
     std::unique_ptr<Settings> settings;
-    FakeDialogs dialogs;
+    FakeFileDialogs dialogs;
     std::unique_ptr<MainWindow> window;
     std::vector<std::string> questions;
+    std::vector<std::string> messages;  // "title: text" of every message box
     bool answer = true;
     int beeps = 0;
     std::function<void(QDialog&)> onDialog;  // what the test does in a modal dialog

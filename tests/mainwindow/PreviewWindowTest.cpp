@@ -56,12 +56,6 @@ struct FakeViewer {
 
 class PreviewWindowTest : public MainWindowTest {
 protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        window->messageHook = [this](const QString& title, const QString& text) {
-            messages.push_back((title + ": " + text).toStdString());
-        };
-    }
     PreviewLink& Link() { return window->Preview().Link(); }
     // Starts the link with the fake viewer listening and everything it sent at start-up
     // received.
@@ -74,7 +68,6 @@ protected:
     }
 
     FakeViewer viewer;
-    std::vector<std::string> messages;
 };
 
 TEST_F(PreviewWindowTest, StartUpSendsTheStoredSettingsThenShowsTheModel) {

@@ -21,12 +21,6 @@ namespace {
 
 class TextureDialogsTest : public MainWindowTest {
 protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        window->messageHook = [this](const QString& title, const QString& text) {
-            messages.push_back((title + ": " + text).toStdString());
-        };
-    }
     // A unit square in the XY plane with the given texture, its U, V its corners.
     void MakeSquare(int texture) {
         ModelStore& m = M();
@@ -50,7 +44,6 @@ protected:
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
-    std::vector<std::string> messages;
 };
 
 TEST_F(TextureDialogsTest, SelectTextureNeedsAPolygon) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "FakeFileDialogs.h"
 #include "GameDataBuilders.h"
 #include "ModelFileTestUtil.h"
 #include "model/RecordingHost.h"
@@ -13,22 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::ReadBytes;
-
-struct FakeDialogs : FileDialogs {
-    std::string openAnswer, saveAnswer, importAnswer, exportAnswer;
-    std::string importFilter, exportFilter, importStart, exportStart;
-    int saveCalls = 0;
-    std::string ChooseOpenPath(const std::string&) override { return openAnswer; }
-    std::string ChooseSavePath(const std::string&) override { return ++saveCalls, saveAnswer; }
-    std::string ChooseImportPath(const std::string& start, const std::string& filter) override {
-        importStart = start, importFilter = filter;
-        return importAnswer;
-    }
-    std::string ChooseExportPath(const std::string& start, const std::string& filter) override {
-        exportStart = start, exportFilter = filter;
-        return exportAnswer;
-    }
-};
 
 TEST(FormatFilters, FiltersComeFromTheTableWithoutTheEditorsOwnFormat) {
     std::string import = ImportFilter();
@@ -81,7 +66,7 @@ protected:
     test::TempDir dir;
     RecordingHost host;
     Editor ed{host};
-    FakeDialogs dialogs;
+    FakeFileDialogs dialogs;
     FileCommands files{ed, dialogs};
     ExchangeCommands exchange{ed, dialogs, files};
     int pick = -1;

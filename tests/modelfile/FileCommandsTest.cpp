@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "FakeFileDialogs.h"
 #include "ModelFileTestUtil.h"
 #include "model/RecordingHost.h"
 #include "modelfile/FileCommands.h"
@@ -14,13 +15,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::ReadBytes;
-
-struct FakeDialogs : FileDialogs {
-    std::string openAnswer, saveAnswer;
-    int openCalls = 0;
-    std::string ChooseOpenPath(const std::string&) override { return ++openCalls, openAnswer; }
-    std::string ChooseSavePath(const std::string&) override { return saveAnswer; }
-};
 
 class FileCommandsTest : public ::testing::Test {
 protected:
@@ -43,7 +37,7 @@ protected:
     test::TempDir dir;
     RecordingHost host;
     Editor ed{host};
-    FakeDialogs dialogs;
+    FakeFileDialogs dialogs;
     FileCommands files{ed, dialogs};
     std::string title;
 };
@@ -188,7 +182,7 @@ TEST_F(FileCommandsTest, SaveAsAddsTheExtensionAndChoosersStartBesideTheFile) {
     EXPECT_EQ(WithModelExtension("a.b/model"), "a.b/model.pol");
     EXPECT_EQ(WithModelExtension("model.POL"), "model.POL");
 
-    struct StartRecorder : FakeDialogs {
+    struct StartRecorder : FakeFileDialogs {
         std::string start;
         std::string ChooseOpenPath(const std::string& s) override { return start = s, ""; }
     } recorder;
