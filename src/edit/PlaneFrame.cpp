@@ -18,8 +18,8 @@ PlaneFrame::PlaneFrame(const PointRecord& p0, const PointRecord& p1, const Point
     nx *= s;
     ny *= s;
     nz *= s;
-    a1_ = PlaneAtan2(ny, std::sqrt(nz * nz + nx * nx));
-    a2_ = PlaneAtan2(nx, nz);
+    a1_ = RoundedAtan2(ny, std::sqrt(nz * nz + nx * nx));
+    a2_ = RoundedAtan2(nx, nz);
     cos1_ = std::cos(a1_);
     sin1_ = std::sin(a1_);
     cos2_ = std::cos(a2_);

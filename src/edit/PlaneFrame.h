@@ -5,10 +5,6 @@
 
 namespace fw {
 
-// The plane tools' pi and full-circle arctangent of a / b (see RoundedAtan2).
-inline constexpr double PLANE_PI = ROUNDED_PI;
-inline double PlaneAtan2(double a, double b) { return RoundedAtan2(a, b); }
-
 // A frame lying in the plane through three points: its origin is p0 and its +Z axis the unit
 // normal (p0 - p1) x (p0 - p2). The frame is reached from model space by a rotation about Y
 // by A2 and then about X by A1. Three points on one line give a zero normal; both angles are

@@ -74,7 +74,7 @@ CommandResult RotateMarkedPoints(Editor& ed, int sign, int axisA, int axisB) {
     bool ok = centre && TryReadNumber(ed.TextRotate, degrees) && IsAxis(axisA) &&
               IsAxis(axisB) && axisA != axisB;
     if (ok) {
-        double theta = sign * degrees * PLANE_PI / 180;
+        double theta = sign * degrees * ROUNDED_PI / 180;
         double c = std::cos(theta), s = std::sin(theta);
         PointRecord C = *centre;
         ok = std::isfinite(theta) && TransformMarkedPoints(m, [&](PointRecord p) {

@@ -29,17 +29,17 @@ void Spherical(const MappingSet& s, const PointRecord& p, double& u, double& v) 
     double h, r, pole;
     switch (s.Axis) {
         case 0:  // ZY plane
-            h = MappingAtan2(dz, dy), r = std::sqrt(dz * dz + dy * dy), pole = MappingAtan2(r, dx);
+            h = RoundedAtan2(dz, dy), r = std::sqrt(dz * dz + dy * dy), pole = RoundedAtan2(r, dx);
             break;
         case 1:  // XZ plane
-            h = MappingAtan2(dx, dz), r = std::sqrt(dx * dx + dz * dz), pole = MappingAtan2(r, dy);
+            h = RoundedAtan2(dx, dz), r = std::sqrt(dx * dx + dz * dz), pole = RoundedAtan2(r, dy);
             break;
         default:  // XY plane
-            h = MappingAtan2(dx, dy), r = std::sqrt(dx * dx + dy * dy), pole = MappingAtan2(r, dz);
+            h = RoundedAtan2(dx, dy), r = std::sqrt(dx * dx + dy * dy), pole = RoundedAtan2(r, dz);
             break;
     }
-    u = h / MAPPING_PI * s.UScale;
-    v = pole / MAPPING_PI * s.VScale;
+    u = h / ROUNDED_PI * s.UScale;
+    v = pole / ROUNDED_PI * s.VScale;
 }
 
 void Cylindrical(const MappingSet& s, const PointRecord& p, double& u, double& v) {
@@ -47,17 +47,17 @@ void Cylindrical(const MappingSet& s, const PointRecord& p, double& u, double& v
     double h, w;
     switch (s.Axis) {
         case 0:
-            h = MappingAtan2(dz, dy), w = dx;
+            h = RoundedAtan2(dz, dy), w = dx;
             break;  // X axis
         case 1:
-            h = MappingAtan2(dx, dz), w = dy;
+            h = RoundedAtan2(dx, dz), w = dy;
             break;  // Y axis
         default:
-            h = MappingAtan2(dx, dy), w = dz;
+            h = RoundedAtan2(dx, dy), w = dz;
             break;  // Z axis
     }
     if (dx == 0 && dy == 0 && dz == 0) h = 0;
-    u = h / MAPPING_PI * s.UScale;
+    u = h / ROUNDED_PI * s.UScale;
     v = w * s.VScale;
 }
 
@@ -111,7 +111,7 @@ std::optional<CornerUVLRecord> MapPoint(const MappingInputs& in, const PointReco
     add(in.Planar, Planar);
     add(in.Spherical, Spherical);
     add(in.Cylindrical, Cylindrical);
-    const double t = in.Rotation * MAPPING_PI / 180;
+    const double t = in.Rotation * ROUNDED_PI / 180;
     const double U = (u * std::cos(t) - v * std::sin(t)) * in.Scaling;
     const double V = (v * std::cos(t) + u * std::sin(t)) * in.Scaling;
     if (!FitsFloat(U) || !FitsFloat(V)) return std::nullopt;

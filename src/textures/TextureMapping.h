@@ -48,8 +48,4 @@ std::optional<CornerUVLRecord> MapPoint(const MappingInputs& inputs, const Point
 // outside the table gives an empty record.
 PolygonRecord MapPolygon(const ModelStore& m, int polygon, const MappingInputs& inputs);
 
-// The mapping's pi and full-circle arctangent of y / x (see RoundedAtan2).
-inline constexpr double MAPPING_PI = ROUNDED_PI;
-inline double MappingAtan2(double y, double x) { return RoundedAtan2(y, x); }
-
 }  // namespace fw

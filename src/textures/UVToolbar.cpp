@@ -51,7 +51,7 @@ void AboutCentre(std::vector<UV>& uv, F f) {
 }
 
 UV Rotated(UV o, double degrees) {
-    const double t = degrees * MAPPING_PI / 180;
+    const double t = degrees * ROUNDED_PI / 180;
     return {o.U * std::cos(t) + o.V * std::sin(t), o.V * std::cos(t) - o.U * std::sin(t)};
 }
 
@@ -59,7 +59,7 @@ void Align(std::vector<UV>& uv, int c) {
     const UV origin = uv[size_t(c)];
     for (UV& p : uv) p = {p.U - origin.U, p.V - origin.V};
     const UV next = uv[size_t(c + 1) % uv.size()];
-    const double a = MappingAtan2(next.U, next.V);
+    const double a = RoundedAtan2(next.U, next.V);
     // A quarter turn, written as the editor has always computed it.
     const double t = 282.743343 / 180;
     for (UV& p : uv) {
