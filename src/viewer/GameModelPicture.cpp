@@ -22,9 +22,11 @@ std::string RenderGameModelPicture(const GameModel& model, int side, TextureSour
                                    FrameBuffer& frame) {
     frame.Resize(side, side);
     RenderOptions options;
-    frame.Fill(BackgroundColour(options.Background));
     ViewerModel viewer;
-    if (std::string error = ViewerModelFromGame(model, viewer); !error.empty()) return error;
+    if (std::string error = ViewerModelFromGame(model, viewer); !error.empty()) {
+        frame.Fill(BackgroundColour(options.Background));  // the renderer paints it otherwise
+        return error;
+    }
     ViewerRenderer().Render(viewer, ViewAngles{}, options, textures, frame);
     return "";
 }

@@ -53,7 +53,7 @@ private:
     bool Spans(const FrameBuffer& frame, const ScreenVertex* v, int n);
     // The parts of row r's span to write: all of it, or its uncovered parts painting under.
     const std::vector<SpanCoverage::Interval>& Pieces(int r);
-    // Marks the runs of `seeThrough_` flags set in [begin, end) covered.
+    // Marks the runs of `shown_` flags set in [begin, end) covered.
     void CoverShown(int r, int begin, int end);
     void Line(FrameBuffer& frame, float x0, float y0, float x1, float y1, uint32_t argb);
 
