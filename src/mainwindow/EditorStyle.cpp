@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QPainter>
 #include <QPixmap>
+#include <QPolygonF>
 #include <QStyleOption>
 #include <QWidget>
 #include <algorithm>
@@ -29,6 +30,71 @@ QIcon ChevronIcon(bool down, const QColor& colour) {
         }
     }
     return QIcon(pixmap);
+}
+
+// A solid triangle pointing away from the middle of the bar, in the middle of a button.
+void DrawStepArrow(QPainter* painter, const QRect& button, QStyle::SubControl which,
+                   bool horizontal, const QColor& colour) {
+    const QPointF c = QRectF(button).center();
+    const double half = std::max(2.0, std::min(button.width(), button.height()) / 4.0);
+    const double toward = which == QStyle::SC_ScrollBarAddLine ? 1 : -1;
+    QPolygonF tip;
+    if (horizontal)
+        tip << QPointF(c.x() + toward * half / 2, c.y())
+            << QPointF(c.x() - toward * half / 2, c.y() - half)
+            << QPointF(c.x() - toward * half / 2, c.y() + half);
+    else
+        tip << QPointF(c.x(), c.y() + toward * half / 2)
+            << QPointF(c.x() - half, c.y() - toward * half / 2)
+            << QPointF(c.x() + half, c.y() - toward * half / 2);
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(colour);
+    painter->drawPolygon(tip);
+    painter->restore();
+}
+
+// Groove, step buttons and handle where the base style's geometry puts them, so that what
+// is drawn is what a click hits.
+void DrawFlatScrollBar(const QStyle& style, const QStyleOptionSlider& bar, QPainter* painter,
+                       const QWidget* widget) {
+    const QPalette& palette = bar.palette;
+    const QColor window = palette.color(QPalette::Window);
+    const QColor edge = window.darker(140);
+    const bool enabled = bar.state & QStyle::State_Enabled;
+    const bool horizontal = bar.orientation == Qt::Horizontal;
+    auto pressed = [&](QStyle::SubControl part) {
+        return (bar.activeSubControls & part) && (bar.state & QStyle::State_Sunken);
+    };
+    painter->save();
+    painter->fillRect(bar.rect, window.darker(106));
+    painter->setPen(edge);
+    for (QStyle::SubControl step : {QStyle::SC_ScrollBarSubLine, QStyle::SC_ScrollBarAddLine}) {
+        const QRect button = style.subControlRect(QStyle::CC_ScrollBar, &bar, step, widget);
+        if (!(bar.subControls & step) || button.isEmpty()) continue;
+        painter->fillRect(button, pressed(step) ? window.darker(115) : window);
+        painter->drawRect(button.adjusted(0, 0, -1, -1));
+        const bool atEnd = step == QStyle::SC_ScrollBarAddLine ? bar.sliderValue >= bar.maximum
+                                                               : bar.sliderValue <= bar.minimum;
+        DrawStepArrow(painter, button, step, horizontal,
+                      palette.color(enabled && !atEnd ? QPalette::Active : QPalette::Disabled,
+                                    QPalette::WindowText));
+    }
+    const QRect handle =
+        style.subControlRect(QStyle::CC_ScrollBar, &bar, QStyle::SC_ScrollBarSlider, widget);
+    if ((bar.subControls & QStyle::SC_ScrollBarSlider) && bar.minimum != bar.maximum &&
+        !handle.isEmpty()) {
+        QColor face = enabled ? palette.color(QPalette::Button) : window;
+        if (pressed(QStyle::SC_ScrollBarSlider))
+            face = face.darker(112);
+        else if ((bar.activeSubControls & QStyle::SC_ScrollBarSlider) &&
+                 (bar.state & QStyle::State_MouseOver))
+            face = face.lighter(106);
+        painter->fillRect(handle, face);
+        painter->drawRect(handle.adjusted(0, 0, -1, -1));
+    }
+    painter->restore();
 }
 
 }  // namespace
@@ -62,6 +128,15 @@ void EditorStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
     painter->setBrush(window.darker(104));
     painter->drawRoundedRect(QRectF(option->rect).adjusted(0.5, top + 0.5, -0.5, -0.5), 2.5, 2.5);
     painter->restore();
+}
+
+void EditorStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                                     QPainter* painter, const QWidget* widget) const {
+    auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option);
+    if (control == CC_ScrollBar && bar)
+        DrawFlatScrollBar(*this, *bar, painter, widget);
+    else
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
 }
 
 }  // namespace fw

@@ -1,9 +1,11 @@
-// The editor's own touches to the application style: drawn toolbar chevrons and group-box
-// frames, and the pressed look of the selected view's button.
+// The editor's own touches to the application style: drawn toolbar chevrons, group-box
+// frames and scroll bars, and the pressed look of the selected view's button.
 #include <gtest/gtest.h>
 
 #include <QGroupBox>
 #include <QImage>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -49,6 +51,51 @@ TEST(EditorStyle, GroupBoxFramesLieBelowTheirTitle) {
     EXPECT_NE(shot.pixel(0, 70), window);   // the border
     EXPECT_NE(shot.pixel(20, 70), window);  // the shaded inside
     EXPECT_LT(qGray(shot.pixel(20, 70)), qGray(window));
+}
+
+// The handle and the step arrows are drawn where the geometry the clicks use puts them, at
+// either end of the range and in either direction.
+TEST(EditorStyle, ScrollBarsDrawTheirHandleWhereClicksFindIt) {
+    EditorStyle style;
+    for (Qt::Orientation direction : {Qt::Vertical, Qt::Horizontal}) {
+        for (int value : {0, 100}) {
+            QScrollBar bar(direction);
+            bar.setStyle(&style);
+            bar.setRange(0, 100);
+            bar.setPageStep(20);
+            bar.setValue(value);
+            bar.resize(direction == Qt::Vertical ? QSize(16, 200) : QSize(200, 16));
+            QImage shot = Shot(bar);
+            QStyleOptionSlider option;
+            option.initFrom(&bar);
+            option.orientation = direction;
+            option.minimum = 0;
+            option.maximum = 100;
+            option.pageStep = 20;
+            option.sliderPosition = option.sliderValue = value;
+            option.subControls = QStyle::SC_All;
+            QRect handle = style.subControlRect(QStyle::CC_ScrollBar, &option,
+                                                QStyle::SC_ScrollBarSlider, &bar);
+            QRect groove = style.subControlRect(QStyle::CC_ScrollBar, &option,
+                                                QStyle::SC_ScrollBarGroove, &bar);
+            ASSERT_FALSE(handle.isEmpty());
+            const QRgb face = bar.palette().color(QPalette::Button).rgb();
+            EXPECT_EQ(shot.pixel(handle.center()), face) << direction << " " << value;
+            // The far end of the groove is bare.
+            QPoint far = value == 0 ? groove.bottomRight() - QPoint(3, 3) : groove.topLeft() + QPoint(3, 3);
+            EXPECT_NE(shot.pixel(far), face) << direction << " " << value;
+            // Both step buttons carry an arrow; the one that can still step is the darker.
+            int gray[2];
+            for (auto step : {QStyle::SC_ScrollBarSubLine, QStyle::SC_ScrollBarAddLine}) {
+                QRect button = style.subControlRect(QStyle::CC_ScrollBar, &option, step, &bar);
+                ASSERT_FALSE(button.isEmpty());
+                gray[step == QStyle::SC_ScrollBarAddLine] = qGray(shot.pixel(button.center()));
+                EXPECT_LT(gray[step == QStyle::SC_ScrollBarAddLine],
+                          qGray(bar.palette().color(QPalette::Window).rgb()));
+            }
+            EXPECT_EQ(gray[value == 0] < gray[value != 0], true) << direction << " " << value;
+        }
+    }
 }
 
 TEST(PressedButtonStyle, TheCheckedButtonIsWhiteInABlackBorder) {
