@@ -1,6 +1,7 @@
 #include "mainwindow/EditorStyle.h"
 
 #include <QGroupBox>
+#include <QMainWindow>
 #include <QPainter>
 #include <QPixmap>
 #include <QPolygonF>
@@ -97,6 +98,54 @@ void DrawFlatScrollBar(const QStyle& style, const QStyleOptionSlider& bar, QPain
     painter->restore();
 }
 
+// What the base style's translucent white or black edge looks like over a solid colour.
+QColor Over(const QColor& below, const QColor& edge, int alpha) {
+    auto mix = [&](int a, int b) { return (a * (255 - alpha) + b * alpha) / 255; };
+    return QColor(mix(below.red(), edge.red()), mix(below.green(), edge.green()),
+                  mix(below.blue(), edge.blue()));
+}
+
+// A main-window toolbar: a light edge away from the window's middle, a dark one towards it,
+// doubled with a light line where the last toolbar meets the central area.
+void DrawFlatToolBar(const QStyleOptionToolBar& bar, QPainter* painter) {
+    const QColor window = bar.palette.color(QPalette::Window);
+    const QColor light = Over(window, Qt::white, 90), shadow = Over(window, Qt::black, 60);
+    const QRect r = bar.rect;
+    // The outer edge and the inner edge, as lines from one corner to the other.
+    QLine outer, inner;
+    QPoint intoBar;
+    switch (bar.toolBarArea) {
+        case Qt::BottomToolBarArea:
+            outer = {r.bottomLeft(), r.bottomRight()}, inner = {r.topLeft(), r.topRight()};
+            intoBar = {0, 1};
+            break;
+        case Qt::LeftToolBarArea:
+            outer = {r.topLeft(), r.bottomLeft()}, inner = {r.topRight(), r.bottomRight()};
+            intoBar = {-1, 0};
+            break;
+        case Qt::RightToolBarArea:
+            outer = {r.topRight(), r.bottomRight()}, inner = {r.topLeft(), r.bottomLeft()};
+            intoBar = {1, 0};
+            break;
+        default:
+            outer = {r.topLeft(), r.topRight()}, inner = {r.bottomLeft(), r.bottomRight()};
+            intoBar = {0, -1};
+            break;
+    }
+    painter->save();
+    painter->fillRect(r, window);
+    painter->setPen(light);
+    painter->drawLine(outer);
+    if (bar.positionOfLine == QStyleOptionToolBar::End ||
+        bar.positionOfLine == QStyleOptionToolBar::OnlyOne) {
+        painter->drawLine(inner);
+        inner.translate(intoBar);
+    }
+    painter->setPen(shadow);
+    painter->drawLine(inner);
+    painter->restore();
+}
+
 }  // namespace
 
 QIcon EditorStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
@@ -128,6 +177,17 @@ void EditorStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
     painter->setBrush(window.darker(104));
     painter->drawRoundedRect(QRectF(option->rect).adjusted(0.5, top + 0.5, -0.5, -0.5), 2.5, 2.5);
     painter->restore();
+}
+
+void EditorStyle::drawControl(ControlElement element, const QStyleOption* option,
+                              QPainter* painter, const QWidget* widget) const {
+    auto* bar = qstyleoption_cast<const QStyleOptionToolBar*>(option);
+    // Like the base style, only a main window's toolbars get the bevelled edges.
+    if (element == CE_ToolBar && bar && widget &&
+        qobject_cast<const QMainWindow*>(widget->parentWidget()))
+        DrawFlatToolBar(*bar, painter);
+    else
+        QProxyStyle::drawControl(element, option, painter, widget);
 }
 
 void EditorStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,

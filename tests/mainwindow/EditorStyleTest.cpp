@@ -1,9 +1,11 @@
 // The editor's own touches to the application style: drawn toolbar chevrons, group-box
-// frames and scroll bars, and the pressed look of the selected view's button.
+// frames, scroll bars and toolbars, and the pressed look of the selected view's button.
 #include <gtest/gtest.h>
 
 #include <QGroupBox>
 #include <QImage>
+#include <QMainWindow>
+#include <QToolBar>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
 #include <QToolButton>
@@ -96,6 +98,26 @@ TEST(EditorStyle, ScrollBarsDrawTheirHandleWhereClicksFindIt) {
             EXPECT_EQ(gray[value == 0] < gray[value != 0], true) << direction << " " << value;
         }
     }
+}
+
+// A lone toolbar at the top: light above, and the doubled edge where it meets the window's
+// middle, dark above light.
+TEST(EditorStyle, MainWindowToolbarsHaveLightAndDarkEdges) {
+    EditorStyle style;
+    QMainWindow window;
+    window.setStyle(&style);
+    QToolBar* bar = window.addToolBar("Main");
+    bar->setStyle(&style);
+    bar->addAction("Open");
+    window.resize(300, 200);
+    window.show();
+    QImage shot = Shot(*bar);
+    const int x = shot.width() - 20, bottom = shot.height() - 1;
+    const int plain = qGray(bar->palette().color(QPalette::Window).rgb());
+    EXPECT_EQ(qGray(shot.pixel(x, bottom / 2)), plain);
+    EXPECT_GT(qGray(shot.pixel(x, 0)), plain);
+    EXPECT_GT(qGray(shot.pixel(x, bottom)), plain);
+    EXPECT_LT(qGray(shot.pixel(x, bottom - 1)), plain);
 }
 
 TEST(PressedButtonStyle, TheCheckedButtonIsWhiteInABlackBorder) {
