@@ -6,8 +6,7 @@ namespace fw {
 
 Editor::Editor(EditorHost& host)
     : host_(host),
-      model_(std::make_unique<ModelStore>()),
-      saved_(std::make_unique<ModelStore>()) {}
+      model_(std::make_unique<ModelStore>()) {}
 
 void Editor::Notify(ChangeSet changes) {
     ModelStore& m = Model();
@@ -96,7 +95,7 @@ bool Editor::Redo() {
 }
 
 void Editor::MarkSaved() {
-    *saved_ = Model();
+    saved_ = SavedContent(Model());
     Model().Modified = false;
 }
 
@@ -108,13 +107,13 @@ void Editor::MarkLoaded() {
 void Editor::MarkImported() {
     // Compared with an empty model, an imported one differs until it is saved; an import
     // that yields an empty model has nothing to lose.
-    NewModel(*saved_);
+    saved_ = SavedContent();
     history_.Clear();
     UpdateModified();
 }
 
 void Editor::UpdateModified() {
-    Model().Modified = !SameModelContent(Model(), *saved_);
+    Model().Modified = !saved_.Matches(Model());
 }
 
 }  // namespace fw

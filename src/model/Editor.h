@@ -14,6 +14,7 @@
 #include "model/CommandResult.h"
 #include "model/EditorHost.h"
 #include "model/ModelStore.h"
+#include "model/SavedContent.h"
 #include "model/UndoHistory.h"
 
 namespace fw {
@@ -118,7 +119,7 @@ public:
 private:
     EditorHost& host_;
     std::unique_ptr<ModelStore> model_;
-    std::unique_ptr<ModelStore> saved_;
+    SavedContent saved_;  // what Modified compares with
     std::unique_ptr<Clipboard> clip_;
     UndoHistory history_;
     std::vector<EditListener*> listeners_;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/ContentFields.h"
+
 namespace fw {
 
 ModelStore::ModelStore() {
@@ -46,7 +48,7 @@ int PolygonSubmodel(const ModelStore& m, int polygon) {
     return m.PointSubmodel[corner];
 }
 
-static bool SamePolygon(const PolygonRecord& a, const PolygonRecord& b) {
+bool SamePolygonContent(const PolygonRecord& a, const PolygonRecord& b) {
     if (a.CornerCount != b.CornerCount || a.TextureNumber != b.TextureNumber ||
         a.FlatColour != b.FlatColour)
         return false;
@@ -56,21 +58,7 @@ static bool SamePolygon(const PolygonRecord& a, const PolygonRecord& b) {
 }
 
 bool SameModelContent(const ModelStore& a, const ModelStore& b) {
-    if (a.NumPoints != b.NumPoints || a.NumPolygons != b.NumPolygons ||
-        a.NumSubmodels != b.NumSubmodels || a.NumberOfTextures != b.NumberOfTextures ||
-        a.FirstModelTexture != b.FirstModelTexture || a.SimplerModel != b.SimplerModel ||
-        a.HeaderReserved != b.HeaderReserved || a.TrailerValue1 != b.TrailerValue1 ||
-        a.TrailerValue2 != b.TrailerValue2 || a.Submodels != b.Submodels)
-        return false;
-    int points = std::clamp<int>(a.NumPoints, 0, MAX_POINTS);
-    if (!std::equal(a.Points.begin(), a.Points.begin() + points, b.Points.begin()) ||
-        !std::equal(a.PointSubmodel.begin(), a.PointSubmodel.begin() + points,
-                    b.PointSubmodel.begin()))
-        return false;
-    int polygons = std::clamp<int>(a.NumPolygons, 0, MAX_POLYGONS);
-    for (int i = 0; i < polygons; ++i)
-        if (!SamePolygon(a.Polygons[i], b.Polygons[i])) return false;
-    return true;
+    return SameContentFields(a, b);
 }
 
 bool PolygonIsValid(const ModelStore& m, int polygon) {

@@ -88,6 +88,8 @@ int PolygonSubmodel(const ModelStore& m, int polygon);
 // True when the two stores hold the same model as a file would save it: points, polygons,
 // submodels and texture window. Marks, hiding and current items do not count.
 bool SameModelContent(const ModelStore& a, const ModelStore& b);
+// The same for one polygon: its corners, texture and colour.
+bool SamePolygonContent(const PolygonRecord& a, const PolygonRecord& b);
 
 // Brings counts and current items back into the tables and the items in use, and drops
 // polygons without corners or with corners that name no point, so that no view or command

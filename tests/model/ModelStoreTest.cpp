@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/ModelStore.h"
+#include "model/SavedContent.h"
 
 namespace fw {
 namespace {
@@ -16,8 +17,10 @@ ModelStore Triangle() {
     return m;
 }
 
+// The store-to-store compare and the compact saved copy the Modified flag keeps agree.
 TEST(ModelStore, ContentCompareIgnoresMarksHidingAndCurrentItems) {
     ModelStore a = Triangle();
+    const SavedContent saved(a);
     ModelStore b = a;
     b.PointMarked[1] = 1;
     b.PolygonHidden[0] = 2;
@@ -26,16 +29,43 @@ TEST(ModelStore, ContentCompareIgnoresMarksHidingAndCurrentItems) {
     b.Points[300] = {9, 9, 9};       // beyond the points in use
     b.Polygons[0].Corners[10] = 77;  // beyond the corners in use
     EXPECT_TRUE(SameModelContent(a, b));
+    EXPECT_TRUE(saved.Matches(b));
 
     for (auto change : std::initializer_list<void (*)(ModelStore&)>{
              [](ModelStore& m) { m.Points[2].Z = 0.5; },
+             [](ModelStore& m) { m.PointSubmodel[2] = 1; },
              [](ModelStore& m) { m.Polygons[0].CornerUVL[2].U = 1; },
+             [](ModelStore& m) { m.Polygons[0].FlatColour = 5; },
              [](ModelStore& m) { m.Submodels[3].Parent = 2; },
-             [](ModelStore& m) { m.FirstModelTexture = 4; }}) {
+             [](ModelStore& m) { m.FirstModelTexture = 4; },
+             [](ModelStore& m) { m.TrailerValue2 = 0; },
+             [](ModelStore& m) { m.NumPoints = 4; },
+             [](ModelStore& m) { m.NumPolygons = 0; }}) {
         b = a;
         change(b);
         EXPECT_FALSE(SameModelContent(a, b));
+        EXPECT_FALSE(saved.Matches(b));
     }
+}
+
+// The saved copy of a new model is written out field by field: it must stay what a new
+// store holds, and a small model's copy must stay small.
+TEST(ModelStore, SavedContentOfANewModelAndOfCountsOutOfRange) {
+    ModelStore fresh;
+    EXPECT_TRUE(SavedContent().Matches(fresh));
+    NewModel(fresh);
+    EXPECT_TRUE(SavedContent().Matches(fresh));
+    EXPECT_FALSE(SavedContent().Matches(Triangle()));
+    EXPECT_LT(SavedContent(Triangle()).BytesUsed(), 1024u);
+
+    // Counts a damaged store may carry are clamped, never read past a table.
+    ModelStore wild = Triangle();
+    wild.NumPoints = 600;
+    wild.NumPolygons = -3;
+    const SavedContent saved(wild);
+    EXPECT_TRUE(saved.Matches(wild));
+    wild.Points[511].X = 1;
+    EXPECT_FALSE(saved.Matches(wild));
 }
 
 TEST(ModelStore, ClampToTablesLeavesNoStaleReferences) {
