@@ -42,7 +42,7 @@ protected:
     std::string title;
 };
 
-TEST_F(FileCommandsTest, NewAndOpenAskBeforeDroppingChangesAndOpenSetsTitle) {
+TEST_F(FileCommandsTest, NewAndOpenAskBeforeDroppingChangesAndNewForgetsTheFile) {
     files.New();
     EXPECT_TRUE(host.questions.empty());
     Modify();
@@ -60,6 +60,15 @@ TEST_F(FileCommandsTest, NewAndOpenAskBeforeDroppingChangesAndOpenSetsTitle) {
     EXPECT_EQ(title, TitleForPath(dialogs.openAnswer));
     EXPECT_EQ(ed.CurrentFilePath, dialogs.openAnswer);
     EXPECT_FALSE(ed.Model().Modified || ed.History().CanUndo());
+
+    // New forgets the file: Save asks for a name, and a cancelled chooser writes nothing.
+    const auto original = ReadBytes(dialogs.openAnswer);
+    files.New();
+    EXPECT_TRUE(ed.CurrentFilePath.empty());
+    EXPECT_EQ(title, "Tunnelworks FACETWORK32");
+    dialogs.saveAnswer = "";
+    EXPECT_FALSE(files.Save());
+    EXPECT_EQ(ReadBytes(dialogs.openAnswer), original);
 }
 
 TEST_F(FileCommandsTest, SaveAsWritesFileAndPreviewCopyAndSetsTitle) {
@@ -160,18 +169,6 @@ TEST_F(FileCommandsTest, SavingRunsTheCheckAsOneUndoStepAndTheWriteChangesNothin
     size_t steps = ed.History().UndoCount();
     ASSERT_TRUE(files.Save());
     EXPECT_EQ(ed.History().UndoCount(), steps);
-}
-
-TEST_F(FileCommandsTest, NewForgetsTheFileSoSaveAsksForAName) {
-    fs::path robot = SavedTriangle("robot.pol");
-    auto original = ReadBytes(robot);
-    ASSERT_TRUE(files.OpenPath(robot.string()));
-    files.New();
-    EXPECT_TRUE(ed.CurrentFilePath.empty());
-    EXPECT_EQ(title, "Tunnelworks FACETWORK32");
-    dialogs.saveAnswer = "";  // the user cancels the chooser
-    EXPECT_FALSE(files.Save());
-    EXPECT_EQ(ReadBytes(robot), original);
 }
 
 TEST_F(FileCommandsTest, SaveAsAddsTheExtensionAndChoosersStartBesideTheFile) {

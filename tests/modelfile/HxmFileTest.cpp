@@ -2,7 +2,6 @@
 
 #include "GameDataBuilders.h"
 #include "ModelFileTestUtil.h"
-#include "modelfile/GameModelImport.h"
 #include "modelfile/HamFile.h"
 #include "modelfile/HxmExport.h"
 #include "modelfile/HxmFile.h"
@@ -107,21 +106,9 @@ TEST(HxmExport, WritesOneModelInTheGameLoadersLayout) {
     ASSERT_EQ(BuildHxmForModel(*m, options, bytes), "");
     WalkAsTheGameLoads(bytes, 165);
 
-    // The record and stream are those of the model's own file.
+    // The record and stream are those of the model's own file, byte for byte.
     std::vector<uint8_t> pol = Serialize(*m);
-    std::vector<uint8_t> record(pol.begin() + 12, pol.begin() + 746);
-    EXPECT_TRUE(std::equal(record.begin(), record.end(), bytes.begin() + 24));
-
-    // And it imports back as the model the file holds.
-    HxmFile hxm;
-    ASSERT_EQ(ParseHxmFile(bytes, hxm), "");
-    auto imported = EmptyModel(1), read = EmptyModel(1);
-    std::string summary;
-    ASSERT_EQ(ConvertGameModel(FindHxmModel(hxm, 165)->Model, *imported, summary), "");
-    ASSERT_EQ(ParseModel(*read, pol), "");
-    for (int s = 1; s < m->NumSubmodels; ++s)
-        read->Submodels[s].SortPolygon = m->Submodels[s].SortPolygon;
-    EXPECT_TRUE(SameModelContent(*imported, *read));
+    EXPECT_TRUE(std::equal(pol.begin() + 12, pol.end() - 8, bytes.begin() + 24));
 }
 
 TEST(HxmExport, RefusesWhatTheGameWouldReject) {

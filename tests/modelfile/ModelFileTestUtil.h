@@ -174,6 +174,34 @@ inline void ExpectConsistentStore(const ModelStore& m) {
     EXPECT_EQ(m.Submodels[0].Parent, NO_PARENT);
 }
 
+// Points within `tolerance` in the same submodels; polygons with the same corners, textures,
+// flat colours and UVs within `uvTolerance`; the same submodel count and texture window.
+inline void ExpectSameMesh(const ModelStore& a, const ModelStore& b, double tolerance,
+                           double uvTolerance) {
+    EXPECT_EQ(a.NumSubmodels, b.NumSubmodels);
+    EXPECT_EQ(a.FirstModelTexture, b.FirstModelTexture);
+    EXPECT_EQ(a.NumberOfTextures, b.NumberOfTextures);
+    ASSERT_EQ(a.NumPoints, b.NumPoints);
+    for (int i = 0; i < a.NumPoints; ++i) {
+        for (auto c : {&PointRecord::X, &PointRecord::Y, &PointRecord::Z})
+            EXPECT_NEAR(a.Points[i].*c, b.Points[i].*c, tolerance) << "point " << i;
+        EXPECT_EQ(a.PointSubmodel[i], b.PointSubmodel[i]) << "point " << i;
+    }
+    ASSERT_EQ(a.NumPolygons, b.NumPolygons);
+    for (int i = 0; i < a.NumPolygons; ++i) {
+        const PolygonRecord &p = a.Polygons[i], &q = b.Polygons[i];
+        ASSERT_EQ(p.CornerCount, q.CornerCount) << "polygon " << i;
+        EXPECT_EQ(p.TextureNumber, q.TextureNumber) << "polygon " << i;
+        EXPECT_EQ(p.IsFlat() ? p.FlatColour : 0, q.FlatColour) << "polygon " << i;
+        for (int j = 0; j < p.CornerCount; ++j) {
+            EXPECT_EQ(p.Corners[j], q.Corners[j]) << i << "/" << j;
+            if (p.IsFlat()) continue;
+            EXPECT_NEAR(p.CornerUVL[j].U, q.CornerUVL[j].U, uvTolerance) << i << "/" << j;
+            EXPECT_NEAR(p.CornerUVL[j].V, q.CornerUVL[j].V, uvTolerance) << i << "/" << j;
+        }
+    }
+}
+
 // Builds interpreter-stream records byte by byte, so tests can make streams the writer
 // never would.
 struct StreamBytes {

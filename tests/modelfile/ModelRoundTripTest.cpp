@@ -10,28 +10,6 @@ namespace {
 
 constexpr double HALF_FIX = 0.5 / 65536 + 1e-12;  // one rounding of a coordinate
 
-void ExpectSameModel(const ModelStore& a, const ModelStore& b) {
-    ASSERT_EQ(a.NumPoints, b.NumPoints);
-    for (int i = 0; i < a.NumPoints; ++i) {
-        for (auto c : {&PointRecord::X, &PointRecord::Y, &PointRecord::Z})
-            EXPECT_NEAR(a.Points[i].*c, b.Points[i].*c, HALF_FIX) << "point " << i;
-        EXPECT_EQ(a.PointSubmodel[i], b.PointSubmodel[i]);
-    }
-    ASSERT_EQ(a.NumPolygons, b.NumPolygons);
-    for (int i = 0; i < a.NumPolygons; ++i) {
-        const PolygonRecord &p = a.Polygons[i], &q = b.Polygons[i];
-        ASSERT_EQ(p.CornerCount, q.CornerCount);
-        EXPECT_EQ(p.TextureNumber, q.TextureNumber);
-        EXPECT_EQ(p.IsFlat() ? p.FlatColour : 0, q.FlatColour);
-        for (int j = 0; j < p.CornerCount; ++j) {
-            EXPECT_EQ(p.Corners[j], q.Corners[j]);
-            if (p.IsFlat()) continue;
-            EXPECT_NEAR(p.CornerUVL[j].U, q.CornerUVL[j].U, HALF_FIX);
-            EXPECT_NEAR(p.CornerUVL[j].V, q.CornerUVL[j].V, HALF_FIX);
-        }
-    }
-}
-
 TEST(ModelRoundTrip, RobotComesBackAsSaved) {
     auto m = test::MakeRobotModel();
     m->HeaderReserved = -123456;
@@ -48,7 +26,7 @@ TEST(ModelRoundTrip, RobotComesBackAsSaved) {
     r->Submodels[1].SortPolygon = 4;
     r->Modified = true;
     ASSERT_EQ(ReadModelFile(*r, path), "");
-    ExpectSameModel(*m, *r);
+    test::ExpectSameMesh(*m, *r, HALF_FIX, HALF_FIX);
     for (int i = 0; i < r->NumPolygons; ++i)
         if (r->Polygons[i].IsFlat()) {
             EXPECT_EQ(r->Polygons[i].CornerUVL[0], CornerUVLRecord{});
@@ -78,7 +56,7 @@ TEST(ModelRoundTrip, DeepTreesKeepEveryPointWithinOneFixStep) {
         auto copy = std::make_unique<ModelStore>(*chain);
         auto r = std::make_unique<ModelStore>();
         ASSERT_EQ(ParseModel(*r, test::Serialize(*chain)), "");
-        ExpectSameModel(*copy, *r);
+        test::ExpectSameMesh(*copy, *r, HALF_FIX, HALF_FIX);
     }
 }
 

@@ -42,6 +42,13 @@ TEST(ModelSave, RefusedOrFailedSaveLeavesTheOldFileAndNoTemporaryFile) {
          "Submodel 2 has parent 2, but needs a parent with a lower number. Model not saved."},
         {[](ModelStore& m) { m = *test::MakeChainModel(5); },
          "Submodel 5 is nested more than 4 levels deep. Model not saved."},
+        // The robot's window holds textures 0 to 2.
+        {[](ModelStore& m) { m.Polygons[1].TextureNumber = 3; },
+         "Polygon 1 uses texture 3, outside the model's texture window of 3 (0 to 2). Model not "
+         "saved."},
+        {[](ModelStore& m) { m.Polygons[1].TextureNumber = -7; },
+         "Polygon 1 uses texture -7, outside the model's texture window of 3 (0 to 2). Model "
+         "not saved."},
     };
     for (const auto& [damage, message] : refusals) {
         auto m = test::MakeRobotModel();

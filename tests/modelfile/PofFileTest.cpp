@@ -89,6 +89,7 @@ TEST(PofFile, WriteThenReadGivesTheSameModel) {
         auto imported = EmptyModel(1), expected = EmptyModel(1);
         std::string summary;
         ASSERT_EQ(ConvertPof(pof, DefaultTextureNaming(), *imported, summary), "");
+        EXPECT_EQ(summary.find("pivot"), std::string::npos) << summary;
         std::vector<uint8_t> file = Serialize(*m);
         ASSERT_EQ(ParseModel(*expected, file), "");
         for (int s = 1; s < m->NumSubmodels; ++s)

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "ModelFileTestUtil.h"
-#include "model/TextureWindow.h"
 #include "modelfile/StreamChecker.h"
 
 namespace fw {
@@ -9,31 +8,9 @@ namespace {
 
 using test::StreamBytes;
 
-// The game looks a polygon's texture up in the model's window without a check: the writer,
-// JSON import (see ModelJsonTest) and the reader all refuse numbers outside it.
-TEST(TextureWindow, WriterRefusesNumbersOutsideTheWindowAndKeepsTheOldFile) {
-    test::TempDir dir;
-    const auto path = dir / "robot.pol";
-    auto good = test::MakeRobotModel();  // textures 0..2 of a window of 3
-    ASSERT_EQ(WriteModelFile(*good, path.string()), "");
-    const auto original = test::ReadBytes(path);
-    const std::pair<int16_t, std::string> cases[] = {
-        {3, "Polygon 1 uses texture 3, outside the model's texture window of 3 (0 to 2)."},
-        {-7, "Polygon 1 uses texture -7, outside the model's texture window of 3 (0 to 2)."},
-    };
-    for (const auto& [texture, message] : cases) {
-        auto m = test::MakeRobotModel();
-        m->Polygons[1].TextureNumber = texture;
-        EXPECT_EQ(WriteModelFile(*m, path.string()), message + " Model not saved.");
-        EXPECT_EQ(test::ReadBytes(path), original);
-    }
-    auto empty = test::MakeRobotModel();
-    empty->NumberOfTextures = 0;
-    EXPECT_EQ(TextureWindowError(*empty),
-              "Polygon 0 uses texture 0, outside the model's texture window which holds no "
-              "textures.");
-}
-
+// The game looks a polygon's texture up in the model's window without a check: the writer
+// (see ModelSaveSafetyTest), JSON import (see ModelJsonTest) and the reader all refuse
+// numbers outside it.
 TEST(TextureWindow, ReaderReportsNumbersOutsideTheWindowAndKeepsTheModel) {
     auto points = [] { return StreamBytes().DefpStart(3, 0); };
     struct Case {
