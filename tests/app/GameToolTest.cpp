@@ -2,14 +2,9 @@
 
 #include "GameDataBuilders.h"
 #include "ToolRunner.h"
-#include "modelfile/ModelFileTestUtil.h"
 
 namespace fw::test {
 namespace {
-
-void WriteData(const fs::path& path, const std::vector<uint8_t>& bytes) {
-    WriteText(path, std::string(bytes.begin(), bytes.end()));
-}
 
 // A game directory whose HAM has three models; model 1 has two submodels.
 void MakeGameDir(const ToolDir& dir) {
@@ -30,7 +25,7 @@ void MakeGameDir(const ToolDir& dir) {
     f.FirstTexture = 4;
     b.Models = {SmallGameModel(0, 2), MakeGameModel(f, s.bytes, 2, -1), SmallGameModel(2, 1)};
     b.ObjBitmaps = {1, 2, 3, 4, 5, 6};
-    WriteData(dir / "game" / "DESCENT2.HAM", b.Build());
+    WriteBytes(dir / "game" / "DESCENT2.HAM", b.Build());
 }
 
 TEST(GameTool, ListsTheModelsOfTheGame) {
@@ -86,9 +81,6 @@ TEST(GameTool, ExportsACustomModelFileThatImportsBack) {
     ToolResult r =
         RunTool(dir, "export-hxm " + Quoted(sample) + " level.hxm --replace 2 --game game");
     ASSERT_EQ(r.ExitCode, 0) << r.Err;
-    std::string hxm = ReadText(dir / "level.hxm");
-    ASSERT_GT(hxm.size(), 40u);
-    EXPECT_EQ(hxm.substr(0, 4), "HMX!");
     ToolResult back = RunTool(dir, "import level.hxm#2 back.pol");
     ASSERT_EQ(back.ExitCode, 0) << back.Err;
     EXPECT_EQ(RunTool(dir, "info back.pol").Out, RunTool(dir, "info " + Quoted(sample)).Out);
@@ -166,7 +158,7 @@ TEST(GameTool, CheckWarnsOfWhatTheGameToleratesBadly) {
     for (int i = 0; i < 6; ++i) s.DefpStart(1, i).Eof();
     std::vector<uint8_t> deep = ModelFileBytes(s, 6, {0, 22, 44, 66, 88, 110}, 1);
     for (int i = 1; i < 6; ++i) deep[464 + i] = uint8_t(i - 1);
-    WriteData(dir / "deep.pol", deep);
+    WriteBytes(dir / "deep.pol", deep);
     ToolResult nested = RunTool(dir, "check deep.pol");
     EXPECT_NE(nested.Out.find("warning: submodel 5 is nested 5 levels below the root; the game's "
                               "instance stack allows 4\n"),

@@ -2,13 +2,14 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+
+#include "modelfile/ModelFileTestUtil.h"
 
 namespace fw::test {
 
@@ -28,24 +29,7 @@ inline std::string Quoted(const fs::path& path) {
 }
 
 // A directory of its own for one test, removed afterwards.
-class ToolDir {
-public:
-    ToolDir() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        path_ = fs::temp_directory_path() /
-                ("fw-tool-" + std::to_string(::getpid()) + "-" + info->name());
-        fs::remove_all(path_);
-        fs::create_directories(path_);
-    }
-    ~ToolDir() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    fs::path operator/(const std::string& name) const { return path_ / name; }
-
-private:
-    fs::path path_;
-};
+using ToolDir = TempDir;
 
 struct ToolResult {
     int ExitCode = -1;

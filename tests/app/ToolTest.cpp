@@ -5,29 +5,20 @@
 namespace fw::test {
 namespace {
 
-TEST(Tool, InfoPrintsCountsAndTextureWindow) {
-    ToolDir dir;
-    WriteText(dir / "tri.json", R"({"points": [[0, 0, 0], [1, 0, 0], [0, 1, 0]],
-        "polygons": [{"corners": [0, 1, 2]}], "numberOfTextures": 7, "firstModelTexture": 12})");
-    ASSERT_EQ(RunTool(dir, "import tri.json tri.pol").ExitCode, 0);
-    ToolResult info = RunTool(dir, "info tri.pol");
-    EXPECT_EQ(info.ExitCode, 0);
-    EXPECT_EQ(info.Out, "points: 3\npolygons: 1\nsubmodels: 1\ntextures: 12 7\n");
-    EXPECT_EQ(info.Err, "");
-}
-
 TEST(Tool, ReadFailuresGoToStderrWithExitOne) {
     ToolDir dir;
     WriteText(dir / "text.pol", std::string(800, 'x'));
     fs::create_directory(dir / "folder.pol");
     for (auto [command, error] : {std::pair{"info missing.pol", "File missing.pol not found.\n"},
                                   {"info text.pol", "Not a ZPMF .POL file\n"},
-                                  {"check folder.pol", "folder.pol is not a file.\n"}}) {
+                                  {"check folder.pol", "folder.pol is not a file.\n"},
+                                  {"export none.pol c.json", "File none.pol not found.\n"}}) {
         ToolResult result = RunTool(dir, command);
         EXPECT_EQ(result.ExitCode, 1) << command;
         EXPECT_EQ(result.Out, "") << command;
         EXPECT_EQ(result.Err, error) << command;
     }
+    EXPECT_FALSE(fs::exists(dir / "c.json"));
 }
 
 // The shipped sample must be what the tool makes of its JSON, and must pass the check.
@@ -63,19 +54,6 @@ TEST(Tool, CheckReportsEachFaultOnItsOwnLine) {
               std::string::npos)
         << window.Out;
     EXPECT_EQ(std::count(window.Out.begin(), window.Out.end(), '\n'), 5) << window.Out;
-}
-
-TEST(Tool, ExportAndImportRoundTrip) {
-    ToolDir dir;
-    fs::path sample = Example("robot.pol");
-    ASSERT_EQ(RunTool(dir, "export " + Quoted(sample) + " a.json").ExitCode, 0);
-    ASSERT_EQ(RunTool(dir, "import a.json b.pol").ExitCode, 0);
-    ASSERT_EQ(RunTool(dir, "export b.pol b.json").ExitCode, 0);
-    EXPECT_EQ(ReadText(dir / "a.json"), ReadText(dir / "b.json"));
-    EXPECT_EQ(RunTool(dir, "info b.pol").Out, RunTool(dir, "info " + Quoted(sample)).Out);
-
-    EXPECT_EQ(RunTool(dir, "export none.pol c.json").ExitCode, 1);
-    EXPECT_FALSE(fs::exists(dir / "c.json"));
 }
 
 TEST(Tool, RefusedImportWritesNothing) {

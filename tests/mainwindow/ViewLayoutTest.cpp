@@ -2,18 +2,14 @@
 // framing, the splitters, the window's place on the screen and the right strip's labels.
 
 #include <QApplication>
-#include <QGridLayout>
 #include <QLabel>
 #include <QScreen>
 #include <QSplitter>
 #include <QTest>
-#include <QToolButton>
-#include <cmath>
 
 #include "MainWindowFixture.h"
 #include "mainwindow/ViewArea.h"
 #include "mainwindow/WindowPlacement.h"
-#include "views/ViewKeys.h"
 #include "views/ViewWidget.h"
 
 namespace fw {
@@ -146,26 +142,6 @@ TEST_F(ViewLayout, OpenFramesTheModelInEveryView) {
     Action("MenuViewZoomToFit")->trigger();
     EXPECT_EQ(window->Views().Views[VIEW_ZY].ZoomLevel, framed);
     EXPECT_EQ(Label("CoordinateZoom")->text(), QString::number(framed) + ".00");
-}
-
-TEST_F(ViewLayout, ZoomToFitTakesAKeyOfItsOwnAndSitsBesideReCenterView) {
-    QAction* fit = Action("MenuViewZoomToFit");
-    ASSERT_NE(fit, nullptr);
-    EXPECT_EQ(fit->text().remove('&'), "Zoom to Fit");
-    EXPECT_EQ(fit->shortcut(), QKeySequence(ZOOM_TO_FIT_KEY));
-    for (QAction* other : window->findChildren<QAction*>()) {
-        if (other == fit) continue;
-        EXPECT_NE(other->shortcut(), fit->shortcut()) << other->objectName().toStdString();
-    }
-
-    auto* button = window->findChild<QToolButton*>("HIcon15");
-    auto* recentre = window->findChild<QToolButton*>("HIcon6");
-    ASSERT_TRUE(button && recentre);
-    EXPECT_EQ(button->toolTip(), "Zoom to Fit");
-    auto* grid =
-        qobject_cast<QGridLayout*>(recentre->parentWidget()->layout()->itemAt(2)->layout());
-    ASSERT_NE(grid, nullptr);
-    EXPECT_EQ(grid->indexOf(button), grid->indexOf(recentre) + 1);
 }
 
 TEST_F(ViewLayout, RightStripCaptionsFitOnOneLine) {
