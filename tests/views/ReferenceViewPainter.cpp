@@ -7,7 +7,6 @@
 #include <memory>
 
 namespace fw {
-
 namespace {
 
 constexpr double POINT_RADIUS = 0.08;
@@ -18,13 +17,9 @@ constexpr double MAX_GRID_LINES = 100000;
 constexpr double MAX_STAMP_RADIUS = 32;
 constexpr double FAR_AWAY = 1e6;
 
-QColor Colour(int index) {
-    const ViewRgb& c = ViewColours[index];
-    return QColor(c.r, c.g, c.b);
-}
-
 QPen Pen(int colour, int width = 1) {
-    QPen pen(Colour(colour));
+    const ViewRgb& c = ViewColours[colour];
+    QPen pen(QColor(c.r, c.g, c.b));
     pen.setWidth(width);
     return pen;
 }
@@ -69,10 +64,10 @@ private:
     QVector<QPoint> offsets_;
 };
 
-}  // namespace
-
-// The mapping from view coordinates to pixels, and every point in use already mapped.
-struct ReferenceViewPainter::Surface {
+// The model, the mapping from view coordinates to pixels, and every point in use mapped.
+struct Surface {
+    const ModelStore& m;
+    const ViewState& views;
     int view;
     ViewWindow window;
     QSize size;
@@ -80,8 +75,10 @@ struct ReferenceViewPainter::Surface {
     RingStamp pointRing, currentRing;
     std::array<QPointF, MAX_POINTS> points;
 
-    Surface(int v, const ViewWindow& w, QSize s)
-        : view(v),
+    Surface(const ModelStore& model, const ViewState& vs, int v, const ViewWindow& w, QSize s)
+        : m(model),
+          views(vs),
+          view(v),
           window(w),
           size(s),
           sx(s.width() / w.width),
@@ -90,84 +87,24 @@ struct ReferenceViewPainter::Surface {
           currentRing(RING_RADIUS * sx, RING_RADIUS * sy) {}
 
     QPointF Map(ViewPos p) const { return {(p.x - window.left) * sx, (p.y - window.top) * sy}; }
+    bool ValidPoint(int i) const { return i >= 0 && i < std::min<int>(m.NumPoints, MAX_POINTS); }
+    bool ValidPolygon(int i) const {
+        return i >= 0 && i < std::min<int>(m.NumPolygons, MAX_POLYGONS);
+    }
+    int Corners(int polygon) const {
+        return std::clamp<int>(m.Polygons[polygon].CornerCount, 0, MAX_CORNERS);
+    }
+    // The mapped points in use whose flag is set (or, with `set` false, clear).
+    QVector<QPointF> PointsWhere(const std::array<uint8_t, MAX_POINTS>& flags, bool set) const {
+        QVector<QPointF> out;
+        for (int i = 0; ValidPoint(i); ++i)
+            if ((flags[i] != 0) == set) out.append(points[i]);
+        return out;
+    }
 };
 
-bool ReferenceViewPainter::ValidPoint(int point) const {
-    return point >= 0 && point < std::min<int>(model_.NumPoints, MAX_POINTS);
-}
-
-bool ReferenceViewPainter::ValidPolygon(int polygon) const {
-    return polygon >= 0 && polygon < std::min<int>(model_.NumPolygons, MAX_POLYGONS);
-}
-
-void ReferenceViewPainter::Paint(QPainter& painter, int view, QSize size) const {
-    if (view < 0 || view >= VIEW_COUNT) return;
-    Paint(painter, view, views_.Views[view].Window, size);
-}
-
-void ReferenceViewPainter::Paint(QPainter& painter, int view, const ViewWindow& window,
-                                 QSize size) const {
-    if (view < 0 || view >= VIEW_COUNT || size.isEmpty()) return;
-    painter.save();
-    // A view drawn into part of a larger surface stays inside its own rectangle.
-    painter.setClipRect(QRect(QPoint(0, 0), size), Qt::IntersectClip);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setBrush(Qt::NoBrush);
-    painter.fillRect(QRect(QPoint(0, 0), size), Qt::black);
-    if (window.width > 0 && window.height > 0) {
-        auto s = std::make_unique<Surface>(view, window, size);
-        for (int i = 0; ValidPoint(i); ++i)
-            s->points[i] = s->Map(ProjectPoint(views_, view, model_.Points[i]));
-        if (view == VIEW_ISO)
-            PaintIso(painter, *s);
-        else
-            PaintOrtho(painter, *s);
-    }
-    painter.restore();
-}
-
-void ReferenceViewPainter::PaintOrtho(QPainter& p, const Surface& s) const {
-    PaintGridAndAxes(p, s, views_.Views[s.view].GridSpacing());
-    if (model_.NumPoints <= 0 && model_.NumPolygons <= 0) return;
-
-    QVector<QPointF> shown;
-    for (int i = 0; ValidPoint(i); ++i)
-        if (model_.PointHidden[i] == 0) shown.append(s.points[i]);
-    p.setPen(Pen(COLOUR_POINT));
-    s.pointRing.Draw(p, shown);
-
-    PaintPolygons(p, s, false);
-    PaintMarkedPoints(p, s);
-    PaintMarkedPolygons(p, s, false);
-    PaintCurrentPolygon(p, s);
-    PaintCurrentPoint(p, s);
-    PaintNormal(p, s);
-}
-
-void ReferenceViewPainter::PaintIso(QPainter& p, const Surface& s) const {
-    PaintPolygons(p, s, true);
-    PaintMarkedPolygons(p, s, true);
-    PaintMarkedPoints(p, s);
-    PaintCurrentPolygon(p, s);
-    PaintCurrentPoint(p, s);
-}
-
-void ReferenceViewPainter::PaintMarkedPoints(QPainter& p, const Surface& s) const {
-    QVector<QPointF> marked;
-    for (int i = 0; ValidPoint(i); ++i)
-        if (model_.PointMarked[i] != 0) marked.append(s.points[i]);
-    p.setPen(Pen(COLOUR_MARKED));
-    s.pointRing.Draw(p, marked);
-}
-
-// Drawn even when the point is hidden, so the user always sees where keys will act.
-void ReferenceViewPainter::PaintCurrentPoint(QPainter& p, const Surface& s) const {
-    if (!ValidPoint(model_.CurrentPoint)) return;
-    p.setPen(Pen(COLOUR_CURRENT_POINT));
-    s.currentRing.Draw(p, s.points[model_.CurrentPoint]);
-}
-
-void ReferenceViewPainter::PaintGridAndAxes(QPainter& p, const Surface& s, float spacing) const {
+void PaintGridAndAxes(QPainter& p, const Surface& s) {
+    const float spacing = s.views.Views[s.view].GridSpacing();
     const ViewWindow& w = s.window;
     double width = s.size.width(), height = s.size.height();
     if (spacing > 0 && (w.width + w.height) / spacing < MAX_GRID_LINES) {
@@ -190,18 +127,30 @@ void ReferenceViewPainter::PaintGridAndAxes(QPainter& p, const Surface& s, float
     p.drawLine(QLineF(origin.x(), 0, origin.x(), height));
 }
 
-void ReferenceViewPainter::AddOutline(QVector<QLineF>& lines, const Surface& s, int polygon) const {
-    const PolygonRecord& poly = model_.Polygons[polygon];
-    int n = std::clamp<int>(poly.CornerCount, 0, MAX_CORNERS);
+void AddOutline(QVector<QLineF>& lines, const Surface& s, int polygon) {
+    const PolygonRecord& poly = s.m.Polygons[polygon];
+    int n = s.Corners(polygon);
     for (int j = 0; j < n; ++j) {
         int a = poly.Corners[j], b = poly.Corners[(j + 1) % n];
-        if (ValidPoint(a) && ValidPoint(b)) lines.append(QLineF(s.points[a], s.points[b]));
+        if (s.ValidPoint(a) && s.ValidPoint(b)) lines.append(QLineF(s.points[a], s.points[b]));
     }
+}
+
+void PaintMarkedPoints(QPainter& p, const Surface& s) {
+    p.setPen(Pen(COLOUR_MARKED));
+    s.pointRing.Draw(p, s.PointsWhere(s.m.PointMarked, true));
+}
+
+// Drawn even when the point is hidden, so the user always sees where keys will act.
+void PaintCurrentPoint(QPainter& p, const Surface& s) {
+    if (!s.ValidPoint(s.m.CurrentPoint)) return;
+    p.setPen(Pen(COLOUR_CURRENT_POINT));
+    s.currentRing.Draw(p, s.points[s.m.CurrentPoint]);
 }
 
 // Shown polygons in number order; in the orthographic views darkened ones are dim, in the
 // iso view they are left out. Runs of one colour are drawn together, keeping the order.
-void ReferenceViewPainter::PaintPolygons(QPainter& p, const Surface& s, bool iso) const {
+void PaintPolygons(QPainter& p, const Surface& s, bool iso) {
     QVector<QLineF> lines;
     int runColour = -1;
     auto flush = [&] {
@@ -210,8 +159,8 @@ void ReferenceViewPainter::PaintPolygons(QPainter& p, const Surface& s, bool iso
         p.drawLines(lines);
         lines.clear();
     };
-    for (int i = 0; ValidPolygon(i); ++i) {
-        int hidden = model_.PolygonHidden[i];
+    for (int i = 0; s.ValidPolygon(i); ++i) {
+        int hidden = s.m.PolygonHidden[i];
         if (hidden == 2 || (iso && hidden != 0)) continue;
         int colour = hidden == 1 ? COLOUR_DIM : COLOUR_EDGE;
         if (colour != runColour) flush();
@@ -221,38 +170,40 @@ void ReferenceViewPainter::PaintPolygons(QPainter& p, const Surface& s, bool iso
     flush();
 }
 
-void ReferenceViewPainter::PaintMarkedPolygons(QPainter& p, const Surface& s, bool iso) const {
+void PaintMarkedPolygons(QPainter& p, const Surface& s, bool iso) {
+    const ModelStore& m = s.m;
+    const bool crossed = !iso && s.views.CrossMarked;
     QVector<QLineF> lines;
     QVector<QPointF> corners;
     bool currentMarked = false;
     p.setPen(Pen(COLOUR_MARKED));
-    for (int i = 0; ValidPolygon(i); ++i) {
-        if (model_.PolygonMarked[i] == 0 || (iso && model_.PolygonHidden[i] != 0)) continue;
-        if (i == model_.CurrentPolygon) currentMarked = true;
-        const PolygonRecord& poly = model_.Polygons[i];
-        int n = std::clamp<int>(poly.CornerCount, 0, MAX_CORNERS);
-        if (!iso && views_.CrossMarked) {
+    for (int i = 0; s.ValidPolygon(i); ++i) {
+        if (m.PolygonMarked[i] == 0 || (iso && m.PolygonHidden[i] != 0)) continue;
+        if (i == m.CurrentPolygon) currentMarked = true;
+        const PolygonRecord& poly = m.Polygons[i];
+        int n = s.Corners(i);
+        if (crossed) {
             QPointF sum;
             int used = 0;
             for (int j = 0; j < n; ++j)
-                if (ValidPoint(poly.Corners[j])) sum += s.points[poly.Corners[j]], ++used;
+                if (s.ValidPoint(poly.Corners[j])) sum += s.points[poly.Corners[j]], ++used;
             if (used == 0) continue;
             QPointF centroid = sum / used;
             for (int j = 0; j < n; ++j)
-                if (ValidPoint(poly.Corners[j]))
+                if (s.ValidPoint(poly.Corners[j]))
                     lines.append(QLineF(s.points[poly.Corners[j]], centroid));
             continue;
         }
         AddOutline(lines, s, i);
         if (iso)
             for (int j = 0; j < n; ++j)
-                if (ValidPoint(poly.Corners[j])) corners.append(s.points[poly.Corners[j]]);
+                if (s.ValidPoint(poly.Corners[j])) corners.append(s.points[poly.Corners[j]]);
     }
     p.drawLines(lines);
     s.currentRing.Draw(p, corners);
-    if (currentMarked && !(views_.CrossMarked && !iso)) {
+    if (currentMarked && !crossed) {
         lines.clear();
-        AddOutline(lines, s, model_.CurrentPolygon);
+        AddOutline(lines, s, m.CurrentPolygon);
         p.setPen(Pen(COLOUR_MARKED, 2));
         p.drawLines(lines);
     }
@@ -260,31 +211,31 @@ void ReferenceViewPainter::PaintMarkedPolygons(QPainter& p, const Surface& s, bo
 
 // Corner rings and edges of the current polygon; corner 1 and the closing edge stand out so
 // that the corner order shows.
-void ReferenceViewPainter::PaintCurrentPolygon(QPainter& p, const Surface& s) const {
-    if (!ValidPolygon(model_.CurrentPolygon)) return;
-    const PolygonRecord& poly = model_.Polygons[model_.CurrentPolygon];
-    int n = std::clamp<int>(poly.CornerCount, 0, MAX_CORNERS);
+void PaintCurrentPolygon(QPainter& p, const Surface& s) {
+    if (!s.ValidPolygon(s.m.CurrentPolygon)) return;
+    const PolygonRecord& poly = s.m.Polygons[s.m.CurrentPolygon];
+    int n = s.Corners(s.m.CurrentPolygon);
     for (int j = 0; j < n; ++j) {
-        if (!ValidPoint(poly.Corners[j])) continue;
+        if (!s.ValidPoint(poly.Corners[j])) continue;
         p.setPen(Pen(j == 1 ? COLOUR_ORDER : COLOUR_CURRENT_POLYGON));
         s.currentRing.Draw(p, s.points[poly.Corners[j]]);
     }
     for (int j = 0; j < n; ++j) {
         int a = poly.Corners[j], b = poly.Corners[(j + 1) % n];
-        if (!ValidPoint(a) || !ValidPoint(b)) continue;
+        if (!s.ValidPoint(a) || !s.ValidPoint(b)) continue;
         p.setPen(Pen(j == n - 1 ? COLOUR_ORDER : COLOUR_CURRENT_POLYGON));
         p.drawLine(QLineF(s.points[a], s.points[b]));
     }
 }
 
-void ReferenceViewPainter::PaintNormal(QPainter& p, const Surface& s) const {
-    if (!ValidPolygon(model_.CurrentPolygon)) return;
-    const PolygonRecord& poly = model_.Polygons[model_.CurrentPolygon];
-    int n = std::clamp<int>(poly.CornerCount, 0, MAX_CORNERS);
+void PaintNormal(QPainter& p, const Surface& s) {
+    if (!s.ValidPolygon(s.m.CurrentPolygon)) return;
+    const PolygonRecord& poly = s.m.Polygons[s.m.CurrentPolygon];
+    int n = s.Corners(s.m.CurrentPolygon);
     if (n < 3) return;  // fewer corners span no plane
     int i0 = poly.Corners[0], i1 = poly.Corners[1], in = poly.Corners[n - 1];
-    if (!ValidPoint(i0) || !ValidPoint(i1) || !ValidPoint(in)) return;
-    const PointRecord &p0 = model_.Points[i0], &p1 = model_.Points[i1], &pn = model_.Points[in];
+    if (!s.ValidPoint(i0) || !s.ValidPoint(i1) || !s.ValidPoint(in)) return;
+    const PointRecord &p0 = s.m.Points[i0], &p1 = s.m.Points[i1], &pn = s.m.Points[in];
     double ax = p0.X - p1.X, ay = p0.Y - p1.Y, az = p0.Z - p1.Z;
     double bx = p0.X - pn.X, by = p0.Y - pn.Y, bz = p0.Z - pn.Z;
     double nx = ay * bz - az * by, ny = az * bx - ax * bz, nz = ax * by - ay * bx;
@@ -292,7 +243,56 @@ void ReferenceViewPainter::PaintNormal(QPainter& p, const Surface& s) const {
     if (length == 0) return;  // collinear corners: the normal has no direction
     PointRecord tip{p0.X + nx / length, p0.Y + ny / length, p0.Z + nz / length};
     p.setPen(Pen(COLOUR_NORMAL));
-    p.drawLine(QLineF(s.points[i0], s.Map(ProjectPoint(views_, s.view, tip))));
+    p.drawLine(QLineF(s.points[i0], s.Map(ProjectPoint(s.views, s.view, tip))));
+}
+
+void PaintOrtho(QPainter& p, const Surface& s) {
+    PaintGridAndAxes(p, s);
+    if (s.m.NumPoints <= 0 && s.m.NumPolygons <= 0) return;
+    p.setPen(Pen(COLOUR_POINT));
+    s.pointRing.Draw(p, s.PointsWhere(s.m.PointHidden, false));
+    PaintPolygons(p, s, false);
+    PaintMarkedPoints(p, s);
+    PaintMarkedPolygons(p, s, false);
+    PaintCurrentPolygon(p, s);
+    PaintCurrentPoint(p, s);
+    PaintNormal(p, s);
+}
+
+void PaintIso(QPainter& p, const Surface& s) {
+    PaintPolygons(p, s, true);
+    PaintMarkedPolygons(p, s, true);
+    PaintMarkedPoints(p, s);
+    PaintCurrentPolygon(p, s);
+    PaintCurrentPoint(p, s);
+}
+
+}  // namespace
+
+void ReferenceViewPainter::Paint(QPainter& painter, int view, QSize size) const {
+    if (view < 0 || view >= VIEW_COUNT) return;
+    Paint(painter, view, views_.Views[view].Window, size);
+}
+
+void ReferenceViewPainter::Paint(QPainter& painter, int view, const ViewWindow& window,
+                                 QSize size) const {
+    if (view < 0 || view >= VIEW_COUNT || size.isEmpty()) return;
+    painter.save();
+    // A view drawn into part of a larger surface stays inside its own rectangle.
+    painter.setClipRect(QRect(QPoint(0, 0), size), Qt::IntersectClip);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
+    painter.fillRect(QRect(QPoint(0, 0), size), Qt::black);
+    if (window.width > 0 && window.height > 0) {
+        auto s = std::make_unique<Surface>(model_, views_, view, window, size);
+        for (int i = 0; s->ValidPoint(i); ++i)
+            s->points[i] = s->Map(ProjectPoint(views_, view, model_.Points[i]));
+        if (view == VIEW_ISO)
+            PaintIso(painter, *s);
+        else
+            PaintOrtho(painter, *s);
+    }
+    painter.restore();
 }
 
 }  // namespace fw

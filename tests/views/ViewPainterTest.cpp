@@ -27,20 +27,19 @@ protected:
         return QPoint(int((h + 1.5) * 100 / 3), int((-v + 1.5) * 100 / 3));
     }
 
-    // True when a pixel within `radius` of `centre` has view colour `colour`.
-    static bool Has(const QImage& image, QPoint centre, int colour, int radius = 1) {
-        const ViewRgb& c = ViewColours[colour];
-        QRgb wanted = qRgb(c.r, c.g, c.b);
+    // True when a pixel within `radius` of `centre` is (or, with `is` false, is not) `rgb`.
+    static bool Any(const QImage& image, QPoint centre, QRgb rgb, int radius, bool is = true) {
         for (int y = centre.y() - radius; y <= centre.y() + radius; ++y)
             for (int x = centre.x() - radius; x <= centre.x() + radius; ++x)
-                if (image.valid(x, y) && image.pixel(x, y) == wanted) return true;
+                if (image.valid(x, y) && (image.pixel(x, y) == rgb) == is) return true;
         return false;
     }
-    static bool Black(const QImage& image, QPoint p, int radius = 1) {
-        for (int y = p.y() - radius; y <= p.y() + radius; ++y)
-            for (int x = p.x() - radius; x <= p.x() + radius; ++x)
-                if (image.pixel(x, y) != qRgb(0, 0, 0)) return false;
-        return true;
+    static bool Has(const QImage& image, QPoint centre, int colour, int radius = 1) {
+        const ViewRgb& c = ViewColours[colour];
+        return Any(image, centre, qRgb(c.r, c.g, c.b), radius);
+    }
+    static bool Black(const QImage& image, QPoint p) {
+        return !Any(image, p, qRgb(0, 0, 0), 1, false);
     }
     static bool AnyOf(const QImage& image, int colour) { return Has(image, {50, 50}, colour, 50); }
 
@@ -117,27 +116,6 @@ TEST_F(Painting, IsoViewDrawsShownPolygonsOnly) {
     EXPECT_TRUE(Has(image, edge, COLOUR_EDGE));
     M().PolygonHidden[1] = 1;  // darkened: not drawn at all in the iso view
     EXPECT_TRUE(Black(Render(VIEW_ISO), edge));
-}
-
-TEST_F(Painting, StaleTablesAreNeverRead) {
-    Triangles();
-    // Leftovers past the items in use, and current items out of range.
-    M().Points[7] = {1, 1, 0};
-    M().PointMarked[7] = 1;
-    M().Polygons[3] = M().Polygons[0];
-    M().PolygonMarked[3] = 1;
-    M().Polygons[0].Corners[2] = 400;  // a corner that names no point in use
-    M().CurrentPoint = 7;
-    M().CurrentPolygon = 3;
-    QImage image = Render(VIEW_XY);
-    for (int c : {COLOUR_MARKED, COLOUR_CURRENT_POINT, COLOUR_CURRENT_POLYGON})
-        EXPECT_FALSE(AnyOf(image, c)) << "colour " << c;
-    EXPECT_TRUE(Has(image, At(0.5, 0), COLOUR_EDGE));     // edge 0-1 is still drawn
-    EXPECT_FALSE(Has(image, At(0.5, 0.5), COLOUR_EDGE));  // edges to the bad corner are not
-
-    M().Polygons[0].CornerCount = 999;  // a count past the corner table
-    Render(VIEW_XY);
-    Render(VIEW_ISO);
 }
 
 }  // namespace

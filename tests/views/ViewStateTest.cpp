@@ -32,7 +32,7 @@ TEST(ViewProjection, AxisPairsAndInverse) {
     EXPECT_NEAR(ProjectPoint(views, VIEW_ISO, {0, 0, 1}).x, 1, 1e-9);
 }
 
-TEST(ViewWindowOps, ZoomKeepsCentreAndStopsAtLimits) {
+TEST(ViewWindowOps, ZoomKeepsCentreOrAnchorAndStopsAtLimits) {
     ViewState views;
     views.Views[0].Window = {0, 0, 2, 1};
     EXPECT_TRUE(views.ZoomIn(VIEW_XY));
@@ -47,16 +47,23 @@ TEST(ViewWindowOps, ZoomKeepsCentreAndStopsAtLimits) {
     }
     EXPECT_GE(w.height, 100);
     EXPECT_LT(w.height / 1.2, 100);
-}
 
-TEST(ViewWindowOps, PanStopsAtLimits) {
-    ViewState views;
-    ViewWindow& w = views.Views[0].Window;
-    w = {-100, 100, 2, 2};
-    EXPECT_FALSE(views.PanLeft(VIEW_XY) || views.PanDown(VIEW_XY));
-    EXPECT_TRUE(views.PanRight(VIEW_XY));
-    w = {100, -100, 2, 2};
-    EXPECT_FALSE(views.PanRight(VIEW_XY) || views.PanUp(VIEW_XY));
+    // The wheel zooms about the mouse: the point under it stays put.
+    ViewWindow& z = views.Views[VIEW_ZY].Window;
+    z = {-2, -1, 4, 3};
+    ViewPos anchor{1, 0.5};  // three quarters across, half down
+    ASSERT_TRUE(views.ZoomInAt(VIEW_ZY, anchor));
+    EXPECT_NEAR((anchor.x - z.left) / z.width, 0.75, 1e-12);
+    EXPECT_NEAR((anchor.y - z.top) / z.height, 0.5, 1e-12);
+    EXPECT_NEAR(z.width, 4 / 1.2, 1e-6);
+    ASSERT_TRUE(views.ZoomOutAt(VIEW_ZY, anchor));
+    EXPECT_EQ(views.Views[VIEW_ZY].ZoomLevel, 0);
+    EXPECT_NEAR(z.left, -2, 1e-6);
+
+    z = {0, 0, 0.1, 0.1};  // the limits of ZoomIn and ZoomOut
+    EXPECT_FALSE(views.ZoomInAt(VIEW_ZY, anchor));
+    z = {0, 0, 100, 100};
+    EXPECT_FALSE(views.ZoomOutAt(VIEW_ZY, anchor));
 }
 
 TEST(ViewWindowOps, GridAndSnapStepsStayInTheirTables) {
@@ -82,12 +89,9 @@ TEST(SnapToStep, NearestMultipleTiesUp) {
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(SnapToStep(c[0], c[1]), c[2]) << c[0];
 }
 
-// Pixels per view unit across and down.
-double ScaleX(const ViewSettings& s) {
-    return s.SurfaceWidth / s.Window.width;
-}
-double ScaleY(const ViewSettings& s) {
-    return s.SurfaceHeight / s.Window.height;
+// Pixels per view unit across less those down: 0 when the picture keeps its proportions.
+double ScaleMismatch(const ViewSettings& s) {
+    return s.SurfaceWidth / s.Window.width - s.SurfaceHeight / s.Window.height;
 }
 ViewPos Centre(const ViewWindow& w) {
     return {w.left + w.width / 2, w.top + w.height / 2};
@@ -108,7 +112,7 @@ TEST(ViewProportions, ResizedSurfacesKeepCentreHeightAndOneScale) {
     for (auto [w, h] : {std::pair{900, 300}, {200, 500}, {961, 541}}) {
         views.SetSurface(VIEW_XZ, w, h);
         const ViewSettings& s = views.Views[VIEW_XZ];
-        EXPECT_NEAR(ScaleX(s), ScaleY(s), 1e-9) << w << "x" << h;
+        EXPECT_NEAR(ScaleMismatch(s), 0, 1e-9) << w << "x" << h;
         EXPECT_DOUBLE_EQ(s.Window.height, 6.75);
         EXPECT_NEAR(Centre(s.Window).x, centre.x, 1e-12);
         EXPECT_NEAR(Centre(s.Window).y, centre.y, 1e-12);
@@ -143,7 +147,7 @@ TEST(ViewFraming, LargestZoomStepThatShowsEveryPointWithAMargin) {
     ASSERT_TRUE(views.ZoomToFit(m, VIEW_XY));
     const ViewSettings& s = views.Views[VIEW_XY];
     const ViewWindow& w = s.Window;
-    EXPECT_NEAR(ScaleX(s), ScaleY(s), 1e-9);
+    EXPECT_NEAR(ScaleMismatch(s), 0, 1e-9);
     EXPECT_NEAR(Centre(w).x, 1, 1e-12);
     EXPECT_NEAR(Centre(w).y, -0.5, 1e-12);
     // Every point inside with room to spare, and one step closer would cut some off.
@@ -178,28 +182,15 @@ TEST(ViewFraming, StaysWithinTheZoomLimits) {
     EXPECT_NEAR(Centre(views.Views[VIEW_XY].Window).x, 0, 1e-12);
 }
 
-TEST(ViewWindowOps, WheelZoomKeepsTheAnchorAndCountsSteps) {
-    ViewState views;
-    ViewWindow& w = views.Views[VIEW_ZY].Window;
-    w = {-2, -1, 4, 3};
-    ViewPos anchor{1, 0.5};  // three quarters across, half down
-    ASSERT_TRUE(views.ZoomInAt(VIEW_ZY, anchor));
-    EXPECT_NEAR((anchor.x - w.left) / w.width, 0.75, 1e-12);
-    EXPECT_NEAR((anchor.y - w.top) / w.height, 0.5, 1e-12);
-    EXPECT_NEAR(w.width, 4 / 1.2, 1e-6);
-    ASSERT_TRUE(views.ZoomOutAt(VIEW_ZY, anchor));
-    EXPECT_EQ(views.Views[VIEW_ZY].ZoomLevel, 0);
-    EXPECT_NEAR(w.left, -2, 1e-6);
-
-    w = {0, 0, 0.1, 0.1};  // the limits of ZoomIn and ZoomOut
-    EXPECT_FALSE(views.ZoomInAt(VIEW_ZY, anchor));
-    w = {0, 0, 100, 100};
-    EXPECT_FALSE(views.ZoomOutAt(VIEW_ZY, anchor));
-}
-
-TEST(ViewWindowOps, DragPanStopsAtTheLimitsWithoutPullingBack) {
+TEST(ViewWindowOps, KeyAndDragPansStopAtTheLimitsWithoutPullingBack) {
     ViewState views;
     ViewWindow& w = views.Views[VIEW_XY].Window;
+    w = {-100, 100, 2, 2};
+    EXPECT_FALSE(views.PanLeft(VIEW_XY) || views.PanDown(VIEW_XY));
+    EXPECT_TRUE(views.PanRight(VIEW_XY));
+    w = {100, -100, 2, 2};
+    EXPECT_FALSE(views.PanRight(VIEW_XY) || views.PanUp(VIEW_XY));
+
     w = {0, 0, 2, 2};
     ASSERT_TRUE(views.PanBy(VIEW_XY, -1.5, 2.5));
     EXPECT_EQ(w, (ViewWindow{-1.5, 2.5, 2, 2}));

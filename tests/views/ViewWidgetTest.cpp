@@ -242,9 +242,7 @@ TEST_F(ViewInput, WheelZoomsAboutTheMouseOneStepPerNotch) {
 
 TEST_F(ViewInput, MiddleDragPansWithTheMouse) {
     Open(VIEW_XY);
-    QTest::mousePress(widget.get(), Qt::MiddleButton, {}, Px(0, 0));
-    QTest::mouseMove(widget.get(), Px(0.5, 0.25));
-    QTest::mouseRelease(widget.get(), Qt::MiddleButton, {}, Px(0.5, 0.25));
+    Drag(Qt::MiddleButton, {}, {0, 0}, {0.5, 0.25});
     PlanePos origin = widget->PixelToPlane(Px(0.5, 0.25));  // the origin moved with the mouse
     EXPECT_NEAR(origin.h, 0, 1e-9);
     EXPECT_NEAR(origin.v, 0, 1e-9);
