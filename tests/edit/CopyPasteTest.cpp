@@ -57,9 +57,7 @@ TEST_F(CopyPasteTest, CopyRefusalAndPointPastes) {
     EXPECT_EQ(ed.Clip().ClipPointCount, 1) << "the earlier copy is kept";
     ed.PasteOffset = {1, 0, 0.5};
     Do([&] { return PasteWithOffset(ed); });
-    Do([&] {
-        return PasteWithOffset(ed);
-    });  // lands in the same place: the offset is from the copy
+    Do([&] { return PasteWithOffset(ed); });  // the same place: the offset is from the copy
     EXPECT_EQ(M().Points[5], (PointRecord{10, 9, 9.5}));
     EXPECT_EQ(M().Points[6], M().Points[5]);
     EXPECT_EQ(First(M().PointMarked, 7), (std::vector<int>{0, 0, 0, 0, 0, 0, 1}));

@@ -38,17 +38,15 @@ TEST_F(Marking, ToggleSetsFlipTheWholeGroupAndNameTheNewState) {
 
     MarkPoints({5});
     MarkPolygons({0});
-    Do([&] {
-        return MarkMarkedPointsPolygons(ed);
-    });  // polygon 0 is marked but has no marked corner
+    // Polygon 0 is marked but has no marked corner.
+    Do([&] { return MarkMarkedPointsPolygons(ed); });
     EXPECT_EQ(M().NumMarkedPolygons, 2);
     Do([&] { return MarkMarkedPointsPolygons(ed); });
     EXPECT_EQ(host.LastStatus(), "Unmarked marked-points' polygons");
     EXPECT_EQ(First(M().PolygonMarked, 3), (std::vector<int>{1, 0, 0}));
 
-    Do([&] {
-        return MarkMarkedPolygonsPoints(ed);
-    });  // only polygon 0 is marked, none of its corners
+    // Only polygon 0 is marked, none of its corners.
+    Do([&] { return MarkMarkedPolygonsPoints(ed); });
     EXPECT_EQ(host.LastStatus(), "Marked marked-polygons' points");
     EXPECT_EQ(First(M().PointMarked, 6), (std::vector<int>{1, 1, 1, 0, 0, 1}));
     Do([&] { return MarkMarkedPolygonsPoints(ed); });

@@ -1,19 +1,10 @@
-#include <cmath>
-
 #include "EditFixture.h"
-#include "edit/PlaneFrame.h"
 #include "edit/PolygonUV.h"
 
 namespace fw {
 namespace {
 
 constexpr double EPS = 1e-5;
-
-TEST(PlaneAtan2Test, FollowsTheEditorsBranchRules) {
-    EXPECT_DOUBLE_EQ(RoundedAtan2(0, -1), ROUNDED_PI);  // b < 0, a >= 0
-    EXPECT_DOUBLE_EQ(RoundedAtan2(-1, -1), std::atan(1.0) - ROUNDED_PI);
-    EXPECT_DOUBLE_EQ(RoundedAtan2(0, 0), -ROUNDED_PI / 2);  // not 0 as std::atan2 gives
-}
 
 using PolygonUVTest = EditFixture;
 

@@ -42,12 +42,7 @@ TEST(PngEncoder, WritesStoredRowsInChunksWithTheirChecksums) {
     std::vector<uint8_t> png = EncodePngRgba(2, 1, rgba);
     ASSERT_EQ(png.size(), 8u + 25 + (12 + 2 + 5 + 9 + 4) + 12);
     EXPECT_EQ(big32(png, 8), 13u);
-    EXPECT_EQ(std::string(png.begin() + 12, png.begin() + 16), "IHDR");
-    EXPECT_EQ(big32(png, 16), 2u);
-    EXPECT_EQ(big32(png, 20), 1u);
-    EXPECT_EQ(png[24], 8);                   // bit depth
-    EXPECT_EQ(png[25], 6);                   // RGBA
-    EXPECT_EQ(big32(png, 29), 0xF4227F8Au);  // the CRC of this IHDR
+    EXPECT_EQ(big32(png, 29), 0xF4227F8Au);  // the CRC of "IHDR" 2 x 1, 8-bit RGBA
     size_t idat = 33;
     EXPECT_EQ(big32(png, idat), 2u + 5 + 9 + 4);
     EXPECT_EQ(std::string(png.begin() + idat + 4, png.begin() + idat + 8), "IDAT");
@@ -57,7 +52,6 @@ TEST(PngEncoder, WritesStoredRowsInChunksWithTheirChecksums) {
     EXPECT_EQ(png[data + 5] | png[data + 6] << 8, 0xFFF6);
     EXPECT_EQ(png[data + 7], 0);  // filter type of the row
     EXPECT_EQ(std::vector<uint8_t>(png.begin() + data + 8, png.begin() + data + 16), rgba);
-    EXPECT_EQ(std::string(png.end() - 8, png.end() - 4), "IEND");
     EXPECT_EQ(big32(png, png.size() - 4), 0xAE426082u);  // the CRC every IEND has
 
     std::vector<uint8_t> wide(300 * 60 * 4, 7);  // 72060 bytes of rows: two blocks
