@@ -75,7 +75,11 @@ TEST_F(AtomicFileTest, RefusesWhatMustNotBeReplacedWithTheSystemsReason) {
               "Cannot write '" + Path("pipe.pol") + "': not a regular file");
     EXPECT_TRUE(fs::is_fifo(dir_ / "pipe.pol"));
     EXPECT_EQ(WriteFileAtomically("", "x"), "No file name given.");
+    EXPECT_NE(WriteFileAtomically(Path("missing/x.pol"), "x"), "");
     EXPECT_EQ(Entries(dir_), 3);  // real, locked.pol, pipe.pol: no temporary file left
+    // A new file gets the usual mode, not the temporary file's private one.
+    EXPECT_EQ(WriteFileAtomically(Path("fresh.pol"), "first"), "");
+    EXPECT_EQ(fs::status(dir_ / "fresh.pol").permissions(), fs::perms(0644));
 }
 
 // A save killed before its rename leaves ".NAME.XXXXXX" behind; the next save of the same

@@ -63,40 +63,34 @@ protected:
     }
     void TearDown() override { fs::remove_all(root); }
 
-    std::string Stored(const char* key) { return IniRead((root / "suite").string(), "cobl.ini", "SBX", key); }
+    std::string In(const char* folder, const char* name = "") const {
+        return (root / folder / name).string();
+    }
+    std::string Stored(const char* key) { return IniRead(In("suite"), "cobl.ini", "SBX", key); }
     void Store(const char* key, const char* value) {
-        IniWrite((root / "suite").string(), "cobl.ini", "SBX", key, value);
+        IniWrite(In("suite"), "cobl.ini", "SBX", key, value);
     }
     void InstallViewer() {
         fs::create_directories(root / "suite" / "SBX");
-        std::ofstream(root / "suite" / "SBX" / "sbx") << "#!/bin/sh\n";
-        fs::permissions(root / "suite" / "SBX" / "sbx", fs::perms::owner_all);
+        std::ofstream(In("suite", "SBX/sbx")) << "#!/bin/sh\n";
+        fs::permissions(In("suite", "SBX/sbx"), fs::perms::owner_all);
     }
 };
 
-TEST_F(PreviewLinkTest, BackgroundSendsItsThreeColourBitsAndStoresTheIndex) {
+TEST_F(PreviewLinkTest, BackgroundAndTextureSetSendTheirCodesAndStoreTheIndex) {
     link.SetPreviewBackground(5);
     EXPECT_EQ(channel.Take(), (Lines{"129 1 4 0 0", "130 1 0 0 0", "131 1 1 0 0"}));
-    EXPECT_EQ(Stored("BKColor"), "5");
     link.SetPreviewBackground(2);
     EXPECT_EQ(channel.Take(), (Lines{"129 1 0 0 0", "130 1 2 0 0", "131 1 0 0 0"}));
-    EXPECT_EQ(link.BackgroundIndex(), 2);
-}
-
-TEST_F(PreviewLinkTest, TextureSetsSendTheirCodeAndOthersOnlyStore) {
+    EXPECT_EQ(Stored("BKColor"), "2");
+    // Only the six sets have a code; the others are only stored.
     link.SetPreviewTextureSet(3);
     EXPECT_EQ(channel.Take(), (Lines{"120 0 0 0 0"}));
-    EXPECT_EQ(Stored("TextureSet"), "3");
     link.SetPreviewTextureSet(6);
     EXPECT_TRUE(channel.Take().empty());
     EXPECT_EQ(Stored("TextureSet"), "6");
     link.SetPreviewTextureSet(-1);
     EXPECT_TRUE(channel.Take().empty());
-    const char* codes[] = {"112", "121", "108", "120", "104", "107"};
-    for (int set = 0; set < 6; ++set) {
-        link.SetPreviewTextureSet(set);
-        EXPECT_EQ(channel.Take(), (Lines{std::string(codes[set]) + " 0 0 0 0"}));
-    }
 }
 
 TEST_F(PreviewLinkTest, TogglesFlipStoreAndSend) {
@@ -124,16 +118,16 @@ TEST_F(PreviewLinkTest, StartLaunchesTheViewerAndSendsTheStoredSettings) {
     InstallViewer();
     link.StartPreviewLink("123456");
     ASSERT_EQ(channel.launches.size(), 1u);
-    EXPECT_EQ(channel.launches[0].program, (root / "suite" / "SBX" / "sbx").string());
+    EXPECT_EQ(channel.launches[0].program, In("suite", "SBX/sbx"));
     EXPECT_EQ(channel.launches[0].arguments,
-              (Lines{(root / "tmp" / "temppol4.pol").string(), "0", "0", "1", "1", "123456"}));
+              (Lines{In("tmp", "temppol4.pol"), "0", "0", "1", "1", "123456"}));
     EXPECT_FALSE(channel.launches[0].focus);
     EXPECT_TRUE(link.Active());
     EXPECT_EQ(link.TaskId(), 4242);
     EXPECT_EQ(channel.Take(), (Lines{"129 1 4 0 0", "130 1 2 0 0", "131 1 0 0 0", "121 0 0 0 0",
                                      "117 1 1 0 0", "111 1 1 0 0", "118 1 0 0 0", "119 1 1 0 0"}));
     link.UpdateTexturedView();  // start-up's first update
-    EXPECT_EQ(editor.writes, Lines{(root / "tmp" / "temppol4.pol").string()});
+    EXPECT_EQ(editor.writes, Lines{In("tmp", "temppol4.pol")});
     EXPECT_EQ(channel.Take(), Lines{"127 0 0 0 0"});
 }
 
@@ -200,7 +194,7 @@ TEST_F(PreviewLinkTest, DialogBracketsAndClose) {
 
 TEST_F(PreviewLinkTest, PreviewCommandStartsTheConfiguredViewerOrExplains) {
     link.PreviewCommand();
-    EXPECT_EQ(editor.writes, Lines{(root / "tmp" / "TEMPPOL2.POL").string()});
+    EXPECT_EQ(editor.writes, Lines{In("tmp", "TEMPPOL2.POL")});
     ASSERT_EQ(editor.errors.size(), 1u);
     EXPECT_EQ(editor.errors[0].rfind("ADD0000|Add-on tool error|Could not open Shadebox! Check your "
                                      "settings in the Options dialog, layer 'Tools'! Please note "
@@ -210,12 +204,12 @@ TEST_F(PreviewLinkTest, PreviewCommandStartsTheConfiguredViewerOrExplains) {
     EXPECT_TRUE(channel.launches.empty());
 
     InstallViewer();
-    std::string viewer = (root / "suite" / "SBX" / "sbx").string();
-    IniWrite((root / "suite").string(), "descent.ini", "DTools", "Shadebox", viewer);
+    std::string viewer = In("suite", "SBX/sbx");
+    IniWrite(In("suite"), "descent.ini", "DTools", "Shadebox", viewer);
     link.PreviewCommand();
     ASSERT_EQ(channel.launches.size(), 1u);
     EXPECT_EQ(channel.launches[0].program, viewer);
-    EXPECT_EQ(channel.launches[0].arguments, Lines{(root / "tmp" / "TEMPPOL2.POL").string()});
+    EXPECT_EQ(channel.launches[0].arguments, Lines{In("tmp", "TEMPPOL2.POL")});
     EXPECT_TRUE(channel.launches[0].focus);
 
     editor.writeError = "Check/compress failed. Model not saved.";
@@ -225,15 +219,11 @@ TEST_F(PreviewLinkTest, PreviewCommandStartsTheConfiguredViewerOrExplains) {
 }
 
 TEST(PreviewCommandLine, FormatAndParse) {
-    EXPECT_EQ(FormatPreviewCommand({117, 1, 0, 0, 0}), "117 1 0 0 0");
     EXPECT_EQ(FormatPreviewCommand({501, -12, 3, 0, -1}), "501 -12 3 0 -1");
-    EXPECT_EQ(ParsePreviewCommand("117 1 0 0 0"), (PreviewCommandLine{117, 1, 0, 0, 0}));
     EXPECT_EQ(ParsePreviewCommand(" 501\t-12 3  0 -1 \r"), (PreviewCommandLine{501, -12, 3, 0, -1}));
     for (const char* bad : {"", "117 1 0 0", "117 1 0 0 0 0", "117 1 0 0 x", "117 1 0 0 0x",
                             "117 1 0 0 99999999999", "117,1,0,0,0", "+117 1 0 0 0"})
         EXPECT_FALSE(ParsePreviewCommand(bad)) << bad;
-    EXPECT_EQ(TextureSetOfCode(107), 5);
-    EXPECT_EQ(TextureSetOfCode(127), -1);
 }
 
 TEST(PreviewLineBuffer, SplitsLinesAndDropsOverlongOnes) {

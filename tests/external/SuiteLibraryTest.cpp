@@ -45,7 +45,6 @@ TEST(SuiteLibrary, InitialisationFindsTheDirectoriesAndMakesTheTemporaryOne) {
     EXPECT_TRUE(s.Exists("suite/_Temp"));
     EXPECT_EQ(start.dirs.program, "/programs/fw/");
     EXPECT_EQ(start.dirs.data, "/programs/fw/data/");
-    EXPECT_EQ(start.dirs.lineBreak, "\r\n");
 
     // Detour comes before Moduls_Dirs; with neither, the program's own folder.
     s.Write("suite/cobl.ini",

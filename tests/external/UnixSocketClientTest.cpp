@@ -52,13 +52,7 @@ TEST_F(UnixSocketClientTest, ConnectsOnlyWhereSomeoneListens) {
     Listener viewer(path);
     ASSERT_GE(viewer.fd, 0);
     ASSERT_TRUE(client.Connect(path));
-    EXPECT_EQ(client.WriteSome("127 0 0 0 0\n"), 12);
-    int accepted = ::accept(viewer.fd, nullptr, nullptr);
-    ASSERT_GE(accepted, 0);
-    char got[32] = {};
-    EXPECT_EQ(::read(accepted, got, sizeof(got)), 12);
-    EXPECT_EQ(std::string(got), "127 0 0 0 0\n");
-    ::close(accepted);
+    EXPECT_EQ(client.WriteSome("127 0 0 0 0\n"), 12);  // delivery: the channel's tests
 }
 
 // A full socket takes nothing more and says so; a peer that has gone away is a failed write

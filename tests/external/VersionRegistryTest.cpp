@@ -27,10 +27,19 @@ const char* const OFFER =
     "Versionkeeper: No Descent versions yet registered. You need to register at least one in "
     "order to use this module! Do you want to call Versionkeeper now?";
 
-TEST(VersionRegistry, ValidNeedsDescentDataANamedVersionAndItsFolder) {
+// An installed suite with no registered version yet.
+struct VersionRegistry : ::testing::Test {
     CraftedSuite s;
+    RecordingUi ui;
+    VersionRegistry() { s.InstallSuite(); }
+    RegistryCheck Check() { return CheckVersionRegistry(s.Suite(), ui); }
+};
+using VersionKeeper = VersionRegistry;
+using LaunchAndWaitTest = VersionRegistry;
+using GameFolder = VersionRegistry;
+
+TEST_F(VersionRegistry, ValidNeedsDescentDataANamedVersionAndItsFolder) {
     s.RegisterGame();
-    EXPECT_TRUE(CurrentVersionValid(s.Suite()));
     auto registry = [&](const std::string& text) { s.Write("suite/descent.ini", text); };
     registry("[Current]\nDescData=game.dat\nDescVers=D2\n[D2]\nDir=/g\n");
     EXPECT_FALSE(CurrentVersionValid(s.Suite()));
@@ -42,12 +51,10 @@ TEST(VersionRegistry, ValidNeedsDescentDataANamedVersionAndItsFolder) {
     EXPECT_TRUE(CurrentVersionValid(s.Suite()));
 }
 
-TEST(VersionRegistry, AValidRegistryIsReadWithoutAQuestion) {
-    CraftedSuite s;
-    s.InstallSuite();
+TEST_F(VersionRegistry, AValidRegistryIsReadWithoutAQuestion) {
     s.RegisterGame();
-    RecordingUi ui;
-    RegistryCheck check = CheckVersionRegistry(s.Suite(), ui);
+    EXPECT_TRUE(CurrentVersionValid(s.Suite()));
+    RegistryCheck check = Check();
     ASSERT_TRUE(check.proceed);
     EXPECT_EQ(check.version,
               (GameVersion{"descent.1", s.Suite() + "ddata/", s.Game(), s.Game() + "missions/"}));
@@ -55,12 +62,9 @@ TEST(VersionRegistry, AValidRegistryIsReadWithoutAQuestion) {
     EXPECT_TRUE(ui.errors.empty());
 }
 
-TEST(VersionRegistry, NoVersionAndNoRegistryProgramIsFatal) {
-    CraftedSuite s;
-    s.InstallSuite();
+TEST_F(VersionRegistry, NoVersionAndNoRegistryProgramIsFatal) {
     s.Write("suite/descent.ini", "[Current]\nDescData=game.dat\nDescVers=D2\n[D2]\nDir=/g\n");
-    RecordingUi ui;
-    RegistryCheck check = CheckVersionRegistry(s.Suite(), ui);
+    RegistryCheck check = Check();
     EXPECT_FALSE(check.proceed);
     EXPECT_EQ(check.exitCode, 1);
     ASSERT_EQ(ui.errors.size(), 1u);
@@ -70,13 +74,10 @@ TEST(VersionRegistry, NoVersionAndNoRegistryProgramIsFatal) {
     EXPECT_TRUE(ui.questions.empty());
 }
 
-TEST(VersionRegistry, DecliningTheOfferEndsSilentlyWithoutRunningIt) {
-    CraftedSuite s;
-    s.InstallSuite();
+TEST_F(VersionRegistry, DecliningTheOfferEndsSilentlyWithoutRunningIt) {
     s.InstallVersionkeeper("touch '" + s.Path("ran") + "'\n");
-    RecordingUi ui;
     ui.answer = false;
-    RegistryCheck check = CheckVersionRegistry(s.Suite(), ui);
+    RegistryCheck check = Check();
     EXPECT_FALSE(check.proceed);
     EXPECT_EQ(check.exitCode, 0);
     EXPECT_EQ(ui.questions, std::vector<std::string>{OFFER});
@@ -84,17 +85,14 @@ TEST(VersionRegistry, DecliningTheOfferEndsSilentlyWithoutRunningIt) {
     EXPECT_FALSE(s.Exists("ran"));
 }
 
-TEST(VersionRegistry, ARegistryMadeValidByTheProgramLetsStartUpGoOn) {
-    CraftedSuite s;
-    s.InstallSuite();
+TEST_F(VersionRegistry, ARegistryMadeValidByTheProgramLetsStartUpGoOn) {
     // The registry program takes a moment, then registers a version.
     s.InstallVersionkeeper(
         "sleep 0.3\nprintf '[Current]\\nDescData=descent.7\\nDescVers=Game\\n"
         "DescDir=" +
         s.Game() + "\\n[Game]\\nDir=" + s.Game() + "\\n' > '" + s.Suite() +
         "descent.ini'\ntouch '" + s.Suite() + "ddata/descent.7'\n");
-    RecordingUi ui;
-    RegistryCheck check = CheckVersionRegistry(s.Suite(), ui);
+    RegistryCheck check = Check();
     ASSERT_TRUE(check.proceed);
     EXPECT_EQ(check.version.dataFile, "descent.7");
     EXPECT_EQ(check.version.gameDir, s.Game());
@@ -102,36 +100,28 @@ TEST(VersionRegistry, ARegistryMadeValidByTheProgramLetsStartUpGoOn) {
     EXPECT_GT(ui.yields, 0);  // the interface was kept alive while it ran
 }
 
-TEST(VersionRegistry, ClosingTheProgramWithoutRegisteringEndsSilently) {
-    CraftedSuite s;
-    s.InstallSuite();
+TEST_F(VersionRegistry, ClosingTheProgramWithoutRegisteringEndsSilently) {
     s.InstallVersionkeeper("exit 0\n");
-    RecordingUi ui;
-    RegistryCheck check = CheckVersionRegistry(s.Suite(), ui);
+    RegistryCheck check = Check();
     EXPECT_FALSE(check.proceed);
     EXPECT_EQ(check.exitCode, 0);
     EXPECT_TRUE(ui.errors.empty());
 }
 
-TEST(VersionRegistry, AMissingDataFileIsFatal) {
-    CraftedSuite s;
-    s.InstallSuite();
+TEST_F(VersionRegistry, AMissingDataFileIsFatal) {
     s.RegisterGame();
     std::filesystem::remove(s.Path("suite/ddata/descent.1"));
-    RecordingUi ui;
-    EXPECT_FALSE(CheckVersionRegistry(s.Suite(), ui).proceed);
+    EXPECT_FALSE(Check().proceed);
     ASSERT_EQ(ui.errors.size(), 1u);
     EXPECT_EQ(ui.errors[0], (SuiteError{"VKP0001", "VKP error",
                                         "Data file for current Descent version not found. "
                                         "Reinstall Versionkeeper!"}));
     // A data file name that reaches out of ddata/ is no data file.
     s.Write("suite/descent.ini", "[Current]\nDescData=../descent.ini\nDescVers=D2\n[D2]\nDir=/g\n");
-    EXPECT_FALSE(CheckVersionRegistry(s.Suite(), ui).proceed);
+    EXPECT_FALSE(Check().proceed);
 }
 
-TEST(LaunchAndWait, AMissingProgramIsReportedWithItsPath) {
-    CraftedSuite s;
-    RecordingUi ui;
+TEST_F(LaunchAndWaitTest, AMissingProgramIsReportedWithItsPath) {
     auto error = LaunchAndWait(s.Path("bin/none"), ui);
     ASSERT_TRUE(error);
     EXPECT_EQ(*error, (SuiteError{"", "Internal error",
@@ -143,8 +133,7 @@ TEST(LaunchAndWait, AMissingProgramIsReportedWithItsPath) {
     EXPECT_NE(error->message.find("could not be started"), std::string::npos);
 }
 
-TEST(GameFolder, TheTextureFileIsFoundWhateverItsCase) {
-    CraftedSuite s;
+TEST_F(GameFolder, TheTextureFileIsFoundWhateverItsCase) {
     EXPECT_FALSE(HasGameTextureFile(s.Game()));
     EXPECT_FALSE(HasGameTextureFile(""));
     s.Write("game/GroupA.Pig", "");
@@ -156,21 +145,16 @@ TEST(GameFolder, TheTextureFileIsFoundWhateverItsCase) {
     EXPECT_FALSE(HasGameTextureFile(s.Game()));
 }
 
-TEST(VersionKeeper, AddingVersionsWritesTheRegistryKeysAndDataFiles) {
-    CraftedSuite s;
-    s.InstallSuite();
+TEST_F(VersionKeeper, AddingVersionsWritesTheRegistryKeysAndDataFiles) {
     s.Write("game/GROUPA.PIG", "");
     std::filesystem::create_directories(s.Path("game/Missions"));
     EXPECT_EQ(AddVersion(s.Suite(), " Descent 2 ", s.Path("game")), "");
     // The first version becomes current and the registry is valid for start-up.
-    EXPECT_TRUE(CurrentVersionValid(s.Suite()));
     EXPECT_EQ(CurrentVersionName(s.Suite()), "Descent 2");
-    EXPECT_EQ(IniRead(s.Suite(), "descent.ini", "Current", "DescData"), "descent.1");
-    EXPECT_EQ(IniRead(s.Suite(), "descent.ini", "Current", "DescDir"), s.Game());
-    EXPECT_EQ(IniRead(s.Suite(), "descent.ini", "Current", "LevelDir"), s.Path("game/Missions/"));
-    EXPECT_EQ(IniRead(s.Suite(), "descent.ini", "Descent 2", "Dir"), s.Game());
-    RecordingUi ui;
-    EXPECT_TRUE(CheckVersionRegistry(s.Suite(), ui).proceed);
+    RegistryCheck check = Check();
+    ASSERT_TRUE(check.proceed);
+    EXPECT_EQ(check.version, (GameVersion{"descent.1", s.Suite() + "ddata/", s.Game(),
+                                          s.Path("game/Missions/")}));
 
     s.Write("game2/groupa.pig", "");
     EXPECT_EQ(AddVersion(s.Suite(), "Vertigo", s.Path("game2")), "");
@@ -184,9 +168,7 @@ TEST(VersionKeeper, AddingVersionsWritesTheRegistryKeysAndDataFiles) {
     EXPECT_EQ(IniRead(s.Suite(), "descent.ini", "Current", "DescData"), "descent.2");
 }
 
-TEST(VersionKeeper, BadNamesAndFoldersAreRefusedWithoutWriting) {
-    CraftedSuite s;
-    s.InstallSuite();
+TEST_F(VersionKeeper, BadNamesAndFoldersAreRefusedWithoutWriting) {
     s.Write("game/groupa.pig", "");
     EXPECT_NE(AddVersion(s.Suite(), "D2", s.Path("home")).find("holds no GROUPA.PIG"),
               std::string::npos);

@@ -1,5 +1,5 @@
 // The link over a real local socket: a listening server in the test stands in for the
-// viewer, a shell script for the viewer program; one test drives the real viewer.
+// viewer; one test drives the real viewer program.
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
@@ -8,7 +8,6 @@
 #include <QTest>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "external/PreviewLink.h"
 #include "external/qt/LocalSocketPreviewChannel.h"
@@ -138,46 +137,6 @@ TEST_F(PreviewChannelTest, LinesAreDroppedOnceTheStartWindowHasPassed) {
     ASSERT_TRUE(viewer.Listen(socketPath));
     QTest::qWait(300);
     EXPECT_TRUE(viewer.lines.empty());
-    // Without a launch, a line nobody listens for is dropped at once.
-    LocalSocketPreviewChannel unlaunched(QString::fromStdString((root / "tmp" / "none").string()));
-    unlaunched.Send("101 0 0 0 0");
-    QTest::qWait(50);
-    EXPECT_EQ(unlaunched.Queued(), 0);
-}
-
-TEST_F(PreviewChannelTest, TheLaunchLineStartsTheViewerAndTheSettingsFollow) {
-    // The fake viewer program records its command line.
-    fs::path script = root / "suite" / "SBX" / "sbx";
-    fs::path record = root / "launched.txt";
-    std::ofstream(script) << "#!/bin/sh\necho \"$@\" > '" << record.string() << "'\n";
-    fs::permissions(script, fs::perms::owner_all);
-    IniPreviewSettings settings((root / "suite").string());
-    WritePreviewDefaults(settings);
-    settings.Write("cobl.ini", "SBX", "BKColor", "5");
-    settings.Write("cobl.ini", "SBX", "TextureSet", "3");
-    LocalSocketPreviewChannel channel(QString::fromStdString(socketPath));
-    NoEditor editor;
-    PreviewLink link(channel, settings, editor, {(root / "suite").string(), (root / "tmp").string()});
-    link.StartPreviewLink("31337");
-    link.UpdateTexturedView();
-    EXPECT_GT(link.TaskId(), 0);
-    ASSERT_TRUE(WaitFor([&] { return fs::exists(record) && fs::file_size(record) > 0; }));
-    std::ifstream in(record);
-    std::string launched((std::istreambuf_iterator<char>(in)), {});
-    EXPECT_EQ(launched, (root / "tmp" / "temppol4.pol").string() + " 0 0 1 1 31337\n");
-
-    FakeViewer viewer;  // the viewer comes up a little later
-    QTest::qWait(150);
-    ASSERT_TRUE(viewer.Listen(socketPath));
-    ASSERT_TRUE(WaitFor([&] { return viewer.lines.size() == 9; }));
-    EXPECT_EQ(viewer.lines, (Lines{"129 1 4 0 0", "130 1 0 0 0", "131 1 1 0 0", "120 0 0 0 0",
-                                   "117 1 1 0 0", "111 1 1 0 0", "118 1 1 0 0", "119 1 1 0 0",
-                                   "127 0 0 0 0"}));
-    link.ToggleViewerSetting(PreviewToggle::Color);
-    link.ClosePreviewLink();
-    ASSERT_TRUE(WaitFor([&] { return viewer.lines.size() == 11; }));
-    EXPECT_EQ(viewer.lines[9], "119 1 0 0 0");
-    EXPECT_EQ(viewer.lines[10], "101 0 0 0 0");
 }
 
 TEST_F(PreviewChannelTest, TheRealViewerFollowsTheLinkAndQuitsOn101) {
