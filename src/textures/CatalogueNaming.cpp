@@ -1,6 +1,5 @@
 #include "textures/CatalogueNaming.h"
 
-#include <algorithm>
 #include <cctype>
 #include <unordered_map>
 
