@@ -116,16 +116,6 @@ TEST_F(FileCommandsTest, RefusedOpenKeepsEverythingButAPartlyReadFileIsForgotten
     EXPECT_EQ(ed.Model().NumPoints, 3);  // what was read before the polygon stays
 }
 
-TEST_F(FileCommandsTest, FailedWritesReportAndKeepModified) {
-    Modify();
-    dialogs.saveAnswer = (dir / "no-such-dir" / "x.pol").string();
-    EXPECT_FALSE(files.SaveAs());
-    // The system's reason follows the general message.
-    EXPECT_EQ(host.LastStatus(), "General write error. Cannot create a temporary file for '" +
-                                     dialogs.saveAnswer + "': No such file or directory");
-    EXPECT_TRUE(ed.Model().Modified);
-}
-
 TEST_F(FileCommandsTest, OpenTellsWhenASortingPolygonCouldNotBeRecovered) {
     auto bytes = test::Serialize(*test::MakeRobotModel());
     test::SetShortAt(bytes, HeaderOffset::PlaneNormals + 12 + 2, 0x1234);  // submodel 1
@@ -137,7 +127,16 @@ TEST_F(FileCommandsTest, OpenTellsWhenASortingPolygonCouldNotBeRecovered) {
     EXPECT_EQ(host.LastKind(), 1);
 }
 
-TEST_F(FileCommandsTest, SaveAsStopsBeforeTheChooserWhenTheCheckFails) {
+TEST_F(FileCommandsTest, FailedSavesReportAndKeepTheModelModified) {
+    Modify();
+    dialogs.saveAnswer = (dir / "no-such-dir" / "x.pol").string();
+    EXPECT_FALSE(files.SaveAs());
+    // The system's reason follows the general message.
+    EXPECT_EQ(host.LastStatus(), "General write error. Cannot create a temporary file for '" +
+                                     dialogs.saveAnswer + "': No such file or directory");
+    EXPECT_TRUE(ed.Model().Modified);
+
+    // A failed check stops Save As before the chooser.
     ed.Model() = *test::MakeRobotModel();
     ed.Model().PointSubmodel[ed.Model().Polygons[0].Corners[1]] = 1;  // a spread polygon
     dialogs.saveAnswer = (dir / "never.pol").string();

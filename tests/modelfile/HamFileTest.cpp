@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "GameDataBuilders.h"
 #include "ModelFileTestUtil.h"
 #include "modelfile/HamFile.h"
@@ -29,19 +31,17 @@ TEST(HamFile, ReadsModelsAndObjectTextureTables) {
         EXPECT_EQ(ham.Models[i].Record, b.Models[i].Record);
         EXPECT_EQ(ham.Models[i].Stream, b.Models[i].Stream);
     }
-    EXPECT_EQ(ham.Models[0].DyingModel, 1);
-    EXPECT_EQ(ham.Models[0].DeadModel, -1);
-    EXPECT_EQ(ham.Models[1].DeadModel, 0);
+    EXPECT_EQ(std::tuple(ham.Models[0].DyingModel, ham.Models[0].DeadModel, ham.Models[1].DeadModel,
+                         ham.FirstMultiBitmap, ham.MarkerModel),
+              std::tuple(1, -1, 0, 7, 1));
     EXPECT_EQ(ham.ObjBitmaps, b.ObjBitmaps);
     EXPECT_EQ(ham.ObjBitmapPtrs, b.ObjBitmapPtrs);
-    EXPECT_EQ(ham.FirstMultiBitmap, 7);
-    EXPECT_EQ(ham.MarkerModel, 1);
-    // Model 0 uses slots 0 and 1, model 1 slot 2; slot k is bitmap ObjBitmaps[ObjBitmapPtrs[k]].
-    EXPECT_EQ(ModelTextureBitmap(ham, 0, 0), 13);
-    EXPECT_EQ(ModelTextureBitmap(ham, 0, 1), 11);
-    EXPECT_EQ(ModelTextureBitmap(ham, 1, 0), 12);
-    EXPECT_EQ(ModelTextureBitmap(ham, 1, 1), -1);  // beyond the model's one texture
-    EXPECT_EQ(ModelTextureBitmap(ham, 2, 0), -1);
+    // Model 0 uses slots 0 and 1, model 1 slot 2 (and nothing beyond its one texture); slot k
+    // is bitmap ObjBitmaps[ObjBitmapPtrs[k]].
+    EXPECT_EQ((std::array{ModelTextureBitmap(ham, 0, 0), ModelTextureBitmap(ham, 0, 1),
+                          ModelTextureBitmap(ham, 1, 0), ModelTextureBitmap(ham, 1, 1),
+                          ModelTextureBitmap(ham, 2, 0)}),
+              (std::array{13, 11, 12, -1, -1}));
 }
 
 // The tables before the models have counted sizes; a wrong size for any of them would

@@ -64,8 +64,6 @@ TEST(ModelJson, BadInputIsNamedAndChangesNothing) {
         // The game would look textures up outside the model's list.
         {R"({"polygons": [{"corners": [0, 0, 0], "textureNumber": 25}], "numberOfTextures": 5})",
          "Polygon 0 uses texture 25, outside the model's texture window of 5 (0 to 4)."},
-        {R"({"polygons": [{"corners": [0, 0, 0]}, {"corners": [0, 0, 0], "textureNumber": -7}]})",
-         "Polygon 1 uses texture -7, outside the model's texture window of 5 (0 to 4)."},
         {R"({"polygons": [{"corners": [0, 0, 0], "textureNumber": 0}], "numberOfTextures": 0})",
          "Polygon 0 uses texture 0, outside the model's texture window which holds no textures."},
     };

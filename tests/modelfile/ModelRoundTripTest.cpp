@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <span>
 #include <tuple>
 
 #include "ModelFileTestUtil.h"
@@ -27,10 +28,8 @@ TEST(ModelRoundTrip, RobotComesBackAsSaved) {
     r->Modified = true;
     ASSERT_EQ(ReadModelFile(*r, path), "");
     test::ExpectSameMesh(*m, *r, HALF_FIX, HALF_FIX);
-    for (int i = 0; i < r->NumPolygons; ++i)
-        if (r->Polygons[i].IsFlat()) {
-            EXPECT_EQ(r->Polygons[i].CornerUVL[0], CornerUVLRecord{});
-        }
+    for (const PolygonRecord& p : std::span(r->Polygons.data(), size_t(r->NumPolygons)))
+        EXPECT_TRUE(!p.IsFlat() || p.CornerUVL[0] == CornerUVLRecord{});  // none carried over
     EXPECT_EQ(
         std::tuple(r->NumSubmodels, r->Submodels[2].FirstPoint, r->HeaderReserved, r->TrailerValue1,
                    r->TrailerValue2, r->SimplerModel, r->NumberOfTextures, r->FirstModelTexture),

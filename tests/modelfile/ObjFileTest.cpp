@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <tuple>
 
 #include "ModelFileTestUtil.h"
 #include "modelfile/ModelGeometry.h"
@@ -19,17 +20,13 @@ std::unique_ptr<ModelStore> RandomFullModel(unsigned seed) {
         AddPoint(*m, coordinate(random), coordinate(random), coordinate(random),
                  i * 10 / MAX_POINTS);
     for (int i = 0; i < MAX_POLYGONS; ++i) {
-        int s = i * 10 / MAX_POLYGONS;
-        int start = 0;
-        for (int t = 0; t < s; ++t) start += m->Submodels[t].PointCount;
-        int count = m->Submodels[s].PointCount;
-        std::vector<int> pool(count);
-        for (int k = 0; k < count; ++k) pool[k] = start + k;
-        std::shuffle(pool.begin(), pool.end(), random);
-        int corners = 3 + int(random() % 18);
-        int p = AddFlatPolygon(*m, {pool[0], pool[1], pool[2]}, int16_t(random() % 0x8000));
+        // Distinct corners of one submodel (each holds at least 51 points, in order).
+        int s = i * 10 / MAX_POLYGONS, start = s * MAX_POINTS / 10 + (s * MAX_POINTS % 10 != 0);
+        int corners = 3 + int(random() % 18), step = 1 + int(random() % 2);
+        int p = AddFlatPolygon(*m, {}, int16_t(random() % 0x8000));
         PolygonRecord& poly = m->Polygons[p];
-        for (int k = 3; k < corners; ++k) poly.Corners[poly.CornerCount++] = int16_t(pool[k]);
+        for (int k = 0; k < corners; ++k)
+            poly.Corners[poly.CornerCount++] = int16_t(start + (i + k * step) % 51);
         if (random() % 2) {
             poly.TextureNumber = int16_t(random() % 7);
             for (int k = 0; k < corners; ++k) poly.CornerUVL[k] = {uv(random), uv(random), 0};
@@ -53,9 +50,7 @@ TEST(ObjFile, AFullRandomModelSurvivesARoundTrip) {
 
 TEST(ObjFile, ExportFlipsZAndWalksCornersBackwardsFromTheFirst) {
     auto m = EmptyModel(1);
-    AddPoint(*m, 0, 0, 1, 0);
-    AddPoint(*m, 1, 0, 1, 0);
-    AddPoint(*m, 0, 1, 1, 0);
+    for (int i = 0; i < 3; ++i) AddPoint(*m, i == 1, i == 2, 1, 0);
     AddTexturedPolygon(*m, {0, 1, 2}, 1);
     m->Polygons[0].CornerUVL[1] = {0.75f, 0.25f, 0};
     m->FirstModelTexture = 9;
@@ -72,9 +67,7 @@ TEST(ObjFile, ExportFlipsZAndWalksCornersBackwardsFromTheFirst) {
     EXPECT_EQ(t.Mtl,
               "# Facetwork materials: the model's textures, then its flat colours\n\n"
               "newmtl tex9\nKd 1 1 1\n\nnewmtl tex10\nKd 1 1 1\nmap_Kd tex10.png\n");
-    ASSERT_EQ(t.Pictures.size(), 1u);
-    EXPECT_EQ(t.Pictures[0].first, "tex10.png");
-    EXPECT_EQ(t.Pictures[0].second, (std::vector<uint8_t>{1, 2}));
+    EXPECT_EQ(t.Pictures, (decltype(t.Pictures){{"tex10.png", {1, 2}}}));
     // The OBJ normal of the listed corners (right-handed) is the game normal with z flipped.
     m->Polygons[0].TextureNumber = -1;
     m->Polygons[0].FlatColour = 0x7C1F;
@@ -150,20 +143,16 @@ TEST(ObjFile, BlenderExportConventionsImport) {
         "Imported 2 submodels, 11 points and 7 polygons; made 1 face flat (unknown materials: "
         "Mystery); statements not used: 1 s, 6 vn.");
     EXPECT_EQ(m->Points[0], (PointRecord{2, 2, 2}));  // scaled, z flipped
-    EXPECT_EQ(m->Submodels[1].Parent, 0);
-    EXPECT_EQ(m->Submodels[1].PointCount, 3);
-    EXPECT_EQ(m->FirstModelTexture, 61);
-    EXPECT_EQ(m->NumberOfTextures, 1);
+    EXPECT_EQ(std::tuple(m->Submodels[1].Parent, m->Submodels[1].PointCount, PolygonSubmodel(*m, 6),
+                         m->FirstModelTexture, m->NumberOfTextures),
+              std::tuple(0, 3, 1, 61, 1));
     const PolygonRecord& top = m->Polygons[0];
-    EXPECT_EQ(top.TextureNumber, 0);
-    // f 1 5 7 3 lists corners 0, 3, 2, 1 of the polygon.
-    EXPECT_EQ(std::vector<int>(top.Corners.begin(), top.Corners.begin() + 4),
-              (std::vector<int>{0, 2, 6, 4}));
-    EXPECT_EQ(top.CornerUVL[1].U, 0.625f);  // vt 4
-    EXPECT_EQ(top.CornerUVL[1].V, 0.25f);
-    EXPECT_EQ(m->Polygons[3].FlatColour, 0x7C00);
-    EXPECT_EQ(m->Polygons[6].FlatColour, DEFAULT_FLAT_COLOUR);
-    EXPECT_EQ(PolygonSubmodel(*m, 6), 1);
+    // f 1 5 7 3 lists corners 0, 3, 2, 1 of the polygon; corner 1 has vt 4.
+    EXPECT_EQ(std::tuple(std::vector<int>(top.Corners.begin(), top.Corners.begin() + 4),
+                         top.TextureNumber, top.CornerUVL[1].U, top.CornerUVL[1].V),
+              std::tuple(std::vector<int>{0, 2, 6, 4}, 0, 0.625f, 0.25f));
+    EXPECT_EQ(std::tuple(m->Polygons[3].FlatColour, m->Polygons[6].FlatColour),
+              std::tuple(0x7C00, DEFAULT_FLAT_COLOUR));
     // Blender's cube faces point outwards; so must the game normals of the import.
     for (int i = 0; i < 6; ++i) {
         Vector3 n = PolygonNormal(*m, i);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "GameDataBuilders.h"
 #include "ModelFileTestUtil.h"
 #include "modelfile/PofFile.h"
@@ -33,14 +35,12 @@ PofBuilder TwoPartPof(const std::vector<std::string>& names) {
 TEST(PofFile, ReadsChunksAndConvertsWithTheTextureWindowOfItsNames) {
     PofFile pof;
     ASSERT_EQ(ParsePofFile(TwoPartPof({"tex40", "TEX41"}).Build(), pof), "");
-    EXPECT_EQ(pof.Version, 8);
-    EXPECT_EQ(pof.NumSubmodels, 2);
-    ASSERT_EQ(pof.Submodels.size(), 2u);
-    EXPECT_EQ(pof.Submodels[1].DataOffset, 202);
-    EXPECT_EQ(pof.Submodels[0].Parent, -1);
-    ASSERT_EQ(pof.Guns.size(), 1u);
-    EXPECT_EQ(pof.Guns[0].Submodel, 1);
-    EXPECT_EQ(pof.Animation.size(), 62u);
+    ASSERT_EQ(std::tuple(pof.Version, pof.NumSubmodels, pof.Submodels.size(), pof.Guns.size(),
+                         pof.Animation.size()),
+              std::tuple(8, 2, 2u, 1u, 62u));
+    EXPECT_EQ(
+        std::tuple(pof.Submodels[1].DataOffset, pof.Submodels[0].Parent, pof.Guns[0].Submodel),
+        std::tuple(202, -1, 1));
     EXPECT_EQ(pof.TextureNames, (std::vector<std::string>{"tex40", "TEX41"}));
     EXPECT_EQ(pof.Stream, TwoPartStream());
 
@@ -48,12 +48,9 @@ TEST(PofFile, ReadsChunksAndConvertsWithTheTextureWindowOfItsNames) {
     std::string summary;
     ASSERT_EQ(ConvertPof(pof, DefaultTextureNaming(), *m, summary), "");
     ExpectConsistentStore(*m);
-    EXPECT_EQ(m->NumPoints, 7);
-    EXPECT_EQ(m->Points[5], (PointRecord{1, 0, 2}));
-    ASSERT_EQ(m->NumPolygons, 2);
-    EXPECT_EQ(m->Polygons[1].TextureNumber, 1);
-    EXPECT_EQ(m->FirstModelTexture, 40);
-    EXPECT_EQ(m->NumberOfTextures, 2);
+    EXPECT_EQ(m->Points[5], (PointRecord{1, 0, 2}));  // the child's offset added
+    EXPECT_EQ(std::tuple(m->Polygons[1].TextureNumber, m->FirstModelTexture, m->NumberOfTextures),
+              std::tuple(1, 40, 2));
     EXPECT_EQ(summary,
               "Imported 2 submodels, 7 points and 2 polygons; not kept: the internal drawing order "
               "(1 sort-normal record), glow values (1 glow record), 1 submodel pivot (a save puts "
@@ -66,10 +63,10 @@ TEST(PofFile, NamesOutsideTheCatalogueFollowTheKnownOnes) {
     auto m = EmptyModel(1);
     std::string summary;
     ASSERT_EQ(ConvertPof(pof, DefaultTextureNaming(), *m, summary), "");
-    EXPECT_EQ(m->FirstModelTexture, 7);
-    EXPECT_EQ(m->NumberOfTextures, 2);
-    EXPECT_EQ(m->Polygons[0].TextureNumber, 1);  // rbot061
-    EXPECT_EQ(m->Polygons[1].TextureNumber, 0);  // tex7
+    // tex7 is texture 0 of the window at 7, rbot061 texture 1.
+    EXPECT_EQ(std::tuple(m->FirstModelTexture, m->NumberOfTextures, m->Polygons[0].TextureNumber,
+                         m->Polygons[1].TextureNumber),
+              std::tuple(7, 2, 1, 0));
     EXPECT_NE(summary.find(
                   "; 1 texture name not in the catalogue (rbot061) placed after the known ones."),
               std::string::npos)

@@ -32,13 +32,11 @@ TEST(StreamWriter, RootWithOneChildCallsItThroughASortnormGroup) {
     for (int s = 0; s < 2; ++s)
         EXPECT_EQ(ShortAt(b, D + LongAt(b, HeaderOffset::SubmodelPointers + 4 * s)), d_defp_start);
 
-    EXPECT_EQ(ShortAt(b, D), d_sortnorm);
+    // d_sortnorm: the root's block in front, the d_subcall of submodel 1 behind.
     EXPECT_EQ(FixAt(b, D + 4), (FixVector{0, 0, 65536}));  // normal of polygon 1
-    EXPECT_EQ(ShortAt(b, D + 28), 56);
-    EXPECT_EQ(ShortAt(b, D + 30), 34);
-    EXPECT_EQ(ShortAt(b, D + 34), d_subcall);
-    EXPECT_EQ(ShortAt(b, D + 36), 1);
-    EXPECT_EQ(ShortAt(b, D + 50), 56 + rootData - 34);
+    EXPECT_EQ((std::array{ShortAt(b, D), ShortAt(b, D + 28), ShortAt(b, D + 30), ShortAt(b, D + 34),
+                          ShortAt(b, D + 36), ShortAt(b, D + 50)}),
+              (std::array<int16_t, 6>{d_sortnorm, 56, 34, d_subcall, 1, 56 + rootData - 34}));
 }
 
 }  // namespace
