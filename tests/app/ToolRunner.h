@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 
 #include "modelfile/ModelFileTestUtil.h"
 
@@ -44,11 +45,14 @@ inline ToolResult RunTool(const ToolDir& dir, const std::string& arguments) {
                           Quoted(fs::path(FW_BIN_DIR) / "facetwork-tool") + " " + arguments + " >" +
                           Quoted(out) + " 2>" + Quoted(err);
     int status = std::system(command.c_str());
-    ToolResult result;
-    result.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.Out = ReadText(out);
-    result.Err = ReadText(err);
-    return result;
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText(out), ReadText(err)};
+}
+
+// The exit code and error stream of a run, to compare in one step with Failed(...).
+using Failed = std::pair<int, std::string>;
+inline Failed Failure(const ToolDir& dir, const std::string& arguments) {
+    ToolResult r = RunTool(dir, arguments);
+    return {r.ExitCode, r.Err};
 }
 
 inline fs::path Example(const std::string& name) {

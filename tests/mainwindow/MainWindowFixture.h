@@ -7,11 +7,9 @@
 
 #include <QAction>
 #include <QDialog>
-#include <functional>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
-#include <string>
-#include <vector>
 
 #include "FakeFileDialogs.h"
 #include "config/Settings.h"
@@ -60,15 +58,12 @@ protected:
     void MakeSquare(int texture) {
         ModelStore& m = M();
         m.NumPoints = 4;
-        for (int i = 0; i < 4; ++i) m.Points[i] = {double(i & 1), double(i >> 1), 0};
         m.NumPolygons = 1;
-        PolygonRecord& p = m.Polygons[0];
-        p.CornerCount = 4;
-        p.Corners = {0, 1, 3, 2};
-        p.TextureNumber = static_cast<int16_t>(texture);
-        for (int j = 0; j < 4; ++j) {
-            const PointRecord& pt = m.Points[p.Corners[j]];
-            p.CornerUVL[j] = {float(pt.X), float(pt.Y), 0};
+        PolygonRecord& p = m.Polygons[0] = {.Corners = {0, 1, 3, 2}, .CornerCount = 4,
+                                            .TextureNumber = int16_t(texture)};
+        for (int i = 0; i < 4; ++i) {
+            m.Points[i] = {double(i & 1), double(i >> 1), 0};
+            p.CornerUVL[i] = {float(p.Corners[i] & 1), float(p.Corners[i] >> 1), 0};
         }
         Ed().Notify(ChangeSet::All());
         Ed().MarkLoaded();

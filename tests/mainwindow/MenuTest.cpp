@@ -19,22 +19,17 @@ namespace {
 // Entries whose dialogs and tools are not part of this build, or have no command at all
 // (the test's settings name no manual).
 const std::set<std::string> DISABLED = {
-    "MenuFileSaveBSP",         "MenuToolsModelAttributes",
-    "MenuWindowCascade",       "MenuWindowTileHorizontal",
-    "MenuWindowTileVertical",  "MenuHelpGuideBot",
-    "MenuHelpManual",
-    "MenuHelpInternetEntry",
-};
+    "MenuFileSaveBSP",        "MenuToolsModelAttributes", "MenuWindowCascade",
+    "MenuWindowTileHorizontal", "MenuWindowTileVertical", "MenuHelpGuideBot",
+    "MenuHelpManual",         "MenuHelpInternetEntry"};
 
 // The command entries of every menu, submenus included (their own entries excluded).
 void CollectEntries(QMenu* menu, std::vector<QAction*>& out) {
-    for (QAction* a : menu->actions()) {
-        if (a->isSeparator()) continue;
+    for (QAction* a : menu->actions())
         if (a->menu() && a->isEnabled())
             CollectEntries(a->menu(), out);
-        else
+        else if (!a->isSeparator())
             out.push_back(a);
-    }
 }
 
 std::vector<QAction*> AllEntries(MainWindow& w) {
@@ -70,21 +65,18 @@ TEST_F(MainWindowTest, EveryCommandIdNamedByTheInterfaceResolves) {
 
     int named = 0;
     for (int mode = 0; mode < 5; ++mode) window->ModeList()->SetMode(mode);  // builds them all
-    for (QToolButton* b : window->findChild<QWidget*>("ModeStrips")->findChildren<QToolButton*>()) {
-        QString id = b->property("commandId").toString();
-        if (id.isEmpty()) continue;
-        EXPECT_TRUE(resolves(id)) << b->objectName().toStdString();
-        ++named;
-    }
+    for (QToolButton* b : window->findChild<QWidget*>("ModeStrips")->findChildren<QToolButton*>())
+        if (QString id = b->property("commandId").toString(); !id.isEmpty()) {
+            EXPECT_TRUE(resolves(id)) << b->objectName().toStdString();
+            ++named;
+        }
     EXPECT_GE(named, 40);
 
     for (int key : {int(Qt::Key_Space), int(Qt::Key_V), int(Qt::Key_N), int(Qt::Key_Insert),
                     int(Qt::Key_Delete)})
-        for (int shift = 0; shift < 4; ++shift) {
-            if (const char* id = EditKeyCommand({key, shift, false})) {
+        for (int shift = 0; shift < 4; ++shift)
+            if (const char* id = EditKeyCommand({key, shift, false}))
                 EXPECT_NE(EditingCommands().Find(id), nullptr) << id;
-            }
-        }
 }
 
 // One action shows one name wherever it is started from, and the Undo and Redo entries
@@ -92,15 +84,14 @@ TEST_F(MainWindowTest, EveryCommandIdNamedByTheInterfaceResolves) {
 TEST_F(MainWindowTest, AnActionHasOneUndoNameFromMenuKeyAndButton) {
     QAction* undo = Action("MenuEditUndo");
     EXPECT_FALSE(undo->isEnabled());
+    std::vector<std::string> names;
     Action("MenuEditPointInsert")->trigger();
-    std::string fromMenu = Ed().History().UndoName();
+    names.push_back(Ed().History().UndoName());
     QTest::keyClick(window->Area()->findChild<ViewWidget*>(), Qt::Key_Insert);
-    std::string fromKey = Ed().History().UndoName();
+    names.push_back(Ed().History().UndoName());
     window->findChild<QToolButton*>("HOOIcon1")->click();
-    std::string fromButton = Ed().History().UndoName();
-    EXPECT_EQ(fromMenu, "Insert Point");
-    EXPECT_EQ(fromKey, fromMenu);
-    EXPECT_EQ(fromButton, fromMenu);
+    names.push_back(Ed().History().UndoName());
+    EXPECT_EQ(names, std::vector<std::string>(3, "Insert Point"));
     EXPECT_EQ(Ed().History().UndoCount(), 3u);
 
     QApplication::processEvents();
@@ -114,11 +105,9 @@ TEST_F(MainWindowTest, AnActionHasOneUndoNameFromMenuKeyAndButton) {
 
 TEST_F(MainWindowTest, NoTwoEntriesShareAShortcut) {
     std::set<QString> seen;
-    for (QAction* a : window->findChildren<QAction*>()) {
-        for (const QKeySequence& key : a->shortcuts()) {
+    for (QAction* a : window->findChildren<QAction*>())
+        for (const QKeySequence& key : a->shortcuts())
             EXPECT_TRUE(seen.insert(key.toString()).second) << key.toString().toStdString();
-        }
-    }
 }
 
 TEST_F(MainWindowTest, EveryEntryWorksOrIsDisabled) {
