@@ -35,7 +35,6 @@ protected:
         M().Submodels[0].PointCount = static_cast<int16_t>(count);
     }
 
-    // Appends a point and returns its number.
     int AddPoint(double x, double y, double z, int submodel = 0) {
         int n = M().NumPoints++;
         M().Points[n] = {x, y, z};
@@ -43,7 +42,7 @@ protected:
         return n;
     }
 
-    // Appends a flat polygon with the given corners and returns its number.
+    // Appends a flat polygon.
     int AddPolygon(std::initializer_list<int> corners) {
         int p = M().NumPolygons++;
         PolygonRecord& poly = M().Polygons[p] = PolygonRecord{};

@@ -29,8 +29,6 @@ TEST_F(SubmodelTools, NewSubmodelMovesItsPointsToTheEnd) {
     AddPolygon({0, 1, 2});
     M().PointHidden[5] = 2;
     MarkPoints({4, 5, 6});
-    ed.Notify(ChangeSet::All());
-    EXPECT_EQ(host.newCaption, "In a new submodel (1)");
     Do([&] { return PutPointsInNewSubmodel(ed); });
     EXPECT_EQ(M().NumSubmodels, 2);
     EXPECT_EQ(First(M().PointSubmodel, 8), (V{0, 0, 0, 0, 0, 1, 1, 1}));

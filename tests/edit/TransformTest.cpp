@@ -20,14 +20,10 @@ TEST_F(Transform, MoveRotateAndScaleOnlyMarkedPoints) {
     Do([&] { return MoveMarkedPoints(ed, 1, -1); });
     Do([&] { return MoveMarkedPoints(ed, 2, +1, 5); });
     ExpectPoint(1, 0.9, 0.5, 0);
-    ExpectPoint(2, 2, 0, 0);
 
-    M().Points[1] = {1, 0, 0};
-    ed.TextRotate = "90";
-    Do([&] { return RotateMarkedPoints(ed, +1, 1, 2); });
-    ExpectPoint(1, 0, 1, 0);
-    // About another centre, in the ZY plane: Z turns towards Y.
+    // About a centre off the origin, in the ZY plane: Z turns towards Y.
     M().Points[1] = {4, 2, 3};
+    ed.TextRotate = "90";
     ed.TextCenter = {"0", "2", "2"};
     Do([&] { return RotateMarkedPoints(ed, +1, 3, 2); });
     ExpectPoint(1, 4, 3, 2);
@@ -83,8 +79,6 @@ TEST_F(Transform, MovesAndResizingRefuseResultsTheFileCannotHold) {
     expectRefused("infinite move");
     Do([&] { return DoubleModelSize(ed); });
     expectRefused("double");
-    Do([&] { return TripleModelSize(ed); });
-    expectRefused("triple");
     M().Points[0] = {-1e308, 0, 0};
     M().Points[1] = {1e308, 0, 0};  // the box centre is fine, the moved points are not
     const ModelStore wide = M();
