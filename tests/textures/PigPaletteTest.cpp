@@ -38,8 +38,7 @@ TEST(PigFile, PlainAndBothRleFormsDecodeAlike) {
          PlainEntry("big", 4095, 257, Pattern)});
     PigFile pig;
     ASSERT_EQ(ReadPigHeaders(bytes, pig), "");
-    EXPECT_EQ(pig.Bitmaps[4].Width, 4095);
-    EXPECT_EQ(pig.Bitmaps[4].Height, 257);
+    EXPECT_EQ(std::pair(pig.Bitmaps[4].Width, pig.Bitmaps[4].Height), std::pair(4095, 257));
     PigBitmap plain, rle8, rle16, reference;
     ASSERT_EQ(DecodePigBitmap(pig, 1, plain), "");
     ASSERT_EQ(DecodePigBitmap(pig, 2, rle8), "");
@@ -49,7 +48,6 @@ TEST(PigFile, PlainAndBothRleFormsDecodeAlike) {
     EXPECT_EQ(plain.Pixels[299 + 300 * 39], Pattern(299, 39));
     EXPECT_EQ(rle16.Pixels, plain.Pixels);
     EXPECT_EQ(rle8.Pixels, reference.Pixels);
-    EXPECT_EQ(rle16.Width, 300);
 }
 
 // What the game tolerates inside a row is tolerated; what lies outside the bitmap is not.
@@ -106,13 +104,12 @@ TEST(PigFile, DamagedHeadersGiveMessages) {
         {with(11, 0x80), "has a negative bitmap count."},
         {std::vector<uint8_t>(good.begin(), good.begin() + 10),
          "is cut short before its bitmap count."},
-        {with(12 + 14, 5), ""},  // an offset past the end is found when the bitmap is read
     };
     for (const auto& [bytes, message] : cases) {
         PigFile pig;
         EXPECT_EQ(ReadPigHeaders(bytes, pig), message);
     }
-    PigFile pig;
+    PigFile pig;  // an offset past the end is found when the bitmap is read
     ASSERT_EQ(ReadPigHeaders(with(12 + 14, 5), pig), "");
     PigBitmap b;
     EXPECT_EQ(DecodePigBitmap(pig, 1, b), "bitmap 1 (a) starts past the end of the file.");

@@ -19,20 +19,19 @@ std::string Lines(int count, const std::string& prefix = "name") {
     return text;
 }
 
+std::vector<std::string> Slots(const TextureNameTable& t, int first, int count) {
+    return {t.begin() + first, t.begin() + first + count};
+}
+
 TEST(TextureNames, ListLinesFillSlotsInFileOrder) {
     // Comment and empty lines are skipped without using a slot; names are padded or cut.
+    // Leading blanks stay.
     TextureNameTable t = ParseTextureList(";comment\n\nrbot001\nabcdefghijkl\n;x\n  lead\n");
-    EXPECT_EQ(t[0], "");
-    EXPECT_EQ(t[1], "rbot001 ");
-    EXPECT_EQ(t[2], "abcdefgh");
-    EXPECT_EQ(t[3], "  lead  ");  // leading blanks stay
-    EXPECT_EQ(t[4], "");
-
+    EXPECT_EQ(Slots(t, 0, 5),
+              (std::vector<std::string>{"", "rbot001 ", "abcdefgh", "  lead  ", ""}));
     // Blank-only and ";"-later lines are names; the last line needs no line end.
     t = ParseTextureList("   \nab;cd\nend");
-    EXPECT_EQ(t[1], "        ");
-    EXPECT_EQ(t[2], "ab;cd   ");
-    EXPECT_EQ(t[3], "end     ");
+    EXPECT_EQ(Slots(t, 1, 3), (std::vector<std::string>{"        ", "ab;cd   ", "end     "}));
 
     // 650 names: slots 1..599 filled, the last 51 lines read and ignored.
     t = ParseTextureList(Lines(650));
@@ -47,7 +46,7 @@ TEST(TextureNames, ListLinesFillSlotsInFileOrder) {
 TEST(TextureNames, LineEndsAndByteOrderMarkInPiecesOfAnySize) {
     const std::string text = "\xEF\xBB\xBF; head\r\n\r\nfirst\r\nsecond-long-name\rthird\n\r\n;\n4";
     const TextureNameTable whole = ParseTextureList(text);
-    EXPECT_EQ(std::vector<std::string>(whole.begin() + 1, whole.begin() + 6),
+    EXPECT_EQ(Slots(whole, 1, 5),
               (std::vector<std::string>{"first   ", "second-l", "third   ", "4       ", ""}));
     for (size_t piece = 1; piece <= 5; ++piece) {
         TextureListReader reader;

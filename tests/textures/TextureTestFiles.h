@@ -33,27 +33,20 @@ inline Rgb PaletteColour(int i) {
 // would read as codes, become runs of at most 31.
 inline std::vector<uint8_t> RleBytes(const std::vector<uint8_t>& pixels, int width, int height,
                                      bool bigRows) {
-    std::vector<std::vector<uint8_t>> rows;
+    GameBytes sizes, rows;
     for (int y = 0; y < height; ++y) {
-        std::vector<uint8_t> row;
         const uint8_t* p = pixels.data() + y * width;
-        for (int x = 0; x < width;) {
-            int n = 1;
-            while (x + n < width && n < 31 && p[x + n] == p[x]) ++n;
-            if (n > 1 || p[x] >= 0xE0) row.push_back(uint8_t(0xE0 | n));
-            row.push_back(p[x]);
-            x += n;
+        const int start = rows.Size();
+        for (int x = 0, n = 1; x < width; x += n) {
+            for (n = 1; x + n < width && n < 31 && p[x + n] == p[x];) ++n;
+            if (n > 1 || p[x] >= 0xE0) rows.Byte(0xE0 | n);
+            rows.Byte(p[x]);
         }
-        row.push_back(0xE0);
-        rows.push_back(row);
+        rows.Byte(0xE0);
+        bigRows ? sizes.Short(rows.Size() - start) : sizes.Byte(rows.Size() - start);
     }
     GameBytes b;
-    b.Long(0);
-    for (const auto& row : rows) bigRows ? b.Short(int(row.size())) : b.Byte(int(row.size()));
-    for (const auto& row : rows) b.Append(row);
-    b.bytes[0] = uint8_t(b.Size()), b.bytes[1] = uint8_t(b.Size() >> 8);
-    b.bytes[2] = uint8_t(b.Size() >> 16);
-    return b.bytes;
+    return b.Long(4 + sizes.Size() + rows.Size()).Append(sizes.bytes).Append(rows.bytes).bytes;
 }
 
 struct PigEntry {
@@ -130,13 +123,11 @@ struct GameFolder {
 
     void Write(const std::filesystem::path& folder) const {
         std::filesystem::create_directories(folder);
-        auto write = [&](const std::string& name, const std::vector<uint8_t>& bytes) {
+        for (const auto& [name, bytes] : {std::pair{"DESCENT2.HAM", Ham.Build()},
+                                          {"GroupA.Pig", PigFileBytes(Bitmaps)},
+                                          {"groupa.256", Palette}})
             std::ofstream(folder / name, std::ios::binary)
                 .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-        };
-        write("DESCENT2.HAM", Ham.Build());
-        write("GroupA.Pig", PigFileBytes(Bitmaps));
-        write("groupa.256", Palette);
     }
 };
 

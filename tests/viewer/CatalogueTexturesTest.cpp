@@ -73,10 +73,9 @@ TEST(CatalogueTexturesTest, OnlyWholePaletteFilesAreRead) {
     good.push_back(0);
     std::ofstream(dir / "water.256", std::ios::binary).write(good.data(), std::streamsize(good.size()));
     SetPalettes read = ReadSetPalettes(dir);
-    EXPECT_TRUE(read[3].has_value());
-    EXPECT_FALSE(read[2].has_value());
-    EXPECT_FALSE(read[1].has_value());
-    EXPECT_FALSE(read[0].has_value());
+    EXPECT_EQ(std::vector({read[0].has_value(), read[1].has_value(), read[2].has_value(),
+                           read[3].has_value()}),
+              std::vector({false, false, false, true}));
     EXPECT_EQ((*read[3])[0], (Rgb{4, 4, 4}));
     std::filesystem::remove_all(dir);
 }

