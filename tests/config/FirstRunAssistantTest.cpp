@@ -67,17 +67,15 @@ TEST_F(FirstRunAssistantTest, FinishingCreatesTheModelFolderAndWritesEveryKey) {
     EXPECT_TRUE(std::filesystem::is_directory(suite.Path("models/zpmf")));
     EXPECT_EQ(settings->ModelDirectory(), suite.Path("models/zpmf"));
     EXPECT_EQ(settings->Read(setting::PigDir), suite.Game());
-    EXPECT_EQ(settings->Read(setting::UsePig), "4");
     EXPECT_TRUE(suite.Exists("suite/SBX/sbx.ini"));
-    // The viewer's defaults, as the suite had none.
-    EXPECT_EQ(settings->Read(setting::SbxConfigured), "1");
-    EXPECT_EQ(settings->Read(setting::SbxCullFace), "1");
-    EXPECT_EQ(settings->Read(setting::SbxBackground), "0");
-    // The last screen's values win over screen 2's choice.
-    EXPECT_EQ(settings->Read(setting::IsoMode), "2");
-    EXPECT_EQ(settings->Read(setting::SplitterH), "2725");
-    EXPECT_EQ(settings->Read(setting::SplitterV), "4410");
-    EXPECT_EQ(settings->Read(setting::Configured), "3");
+    // The viewer's defaults, as the suite had none; the last screen's values win over
+    // screen 2's choice of iso mode.
+    std::vector<std::string> values;
+    for (const SettingKey& key :
+         {setting::UsePig, setting::SbxConfigured, setting::SbxCullFace, setting::SbxBackground,
+          setting::IsoMode, setting::SplitterH, setting::SplitterV, setting::Configured})
+        values.push_back(settings->Read(key));
+    EXPECT_EQ(values, (std::vector<std::string>{"4", "1", "1", "0", "2", "2725", "4410", "3"}));
     EXPECT_EQ(imported, suite.Game());
 }
 

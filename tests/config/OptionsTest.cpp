@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "CraftedSuite.h"
@@ -56,26 +57,15 @@ TEST_F(OptionsTest, OpeningShowsTheStoredAndRunValues) {
     suite.Write("suite/descent.ini", "[DTools]\nShadebox=/opt/sbx\n[Directories]\nZPMF=/m\n");
     target.run = {{0.5, -2, 0.125}, true, false, true, 3};
     OptionsValues v = LoadOptions(settings, target.run);
-    EXPECT_EQ(v.moveRateIndex, 6);  // no MoveRate key
-    EXPECT_EQ(v.grid, (std::array<int, 3>{6, 2, 6}));
-    EXPECT_EQ(v.snap, (std::array<int, 3>{4, 8, 4}));
-    EXPECT_EQ(v.offsetText, (std::array<std::string, 3>{"0.5", "-2", "0.125"}));
-    EXPECT_TRUE(v.viewOrient);
-    EXPECT_FALSE(v.crossMark);
-    EXPECT_TRUE(v.pointMove);
-    EXPECT_EQ(v.interfaceMode, 1);
-    EXPECT_FALSE(v.interfaceTouched);
-    EXPECT_EQ(v.isoMode, 1);
-    EXPECT_EQ(v.shadebox, "/opt/sbx");
-    EXPECT_EQ(v.modelDir, "/m");
-    EXPECT_TRUE(v.cullFace);
-    EXPECT_FALSE(v.textured);
-    EXPECT_TRUE(v.linePoly);
-    EXPECT_FALSE(v.size2Poly);
-    EXPECT_EQ(v.background, 5);
-    EXPECT_EQ(v.textureSet, 5);  // out of range: the last set
-    EXPECT_TRUE(v.standardUndoKeys);
-    EXPECT_FALSE(v.stretchViews);
+    // No MoveRate key gives index 6; texture set 9 is out of range and shows the last set.
+    EXPECT_EQ(std::tie(v.moveRateIndex, v.grid, v.snap, v.offsetText, v.interfaceMode, v.isoMode,
+                       v.shadebox, v.modelDir, v.background, v.textureSet),
+              std::make_tuple(6, std::array{6, 2, 6}, std::array{4, 8, 4},
+                              std::array<std::string, 3>{"0.5", "-2", "0.125"}, 1, 1,
+                              std::string("/opt/sbx"), std::string("/m"), 5, 5));
+    EXPECT_EQ(std::tie(v.viewOrient, v.crossMark, v.pointMove, v.interfaceTouched, v.cullFace,
+                       v.textured, v.linePoly, v.size2Poly, v.standardUndoKeys, v.stretchViews),
+              std::make_tuple(true, false, true, false, true, false, true, false, true, false));
 }
 
 // The move rate, view orientation and cross mark are checked through the dialog.
@@ -89,18 +79,16 @@ TEST_F(OptionsTest, OkWritesEveryKeyAndAppliesTheRunValues) {
     v.grid = {0, 1, 9};
     v.snap = {9, 8, 7};
     ApplyOptions(v, settings, target, preview);
-    EXPECT_EQ(settings.Read(setting::Shadebox), "/opt/sbx/sbx");  // the file trims blanks
-    EXPECT_EQ(target.run.insertOffset.X, 1.5);
-    EXPECT_EQ(target.run.insertOffset.Y, 0);  // not a number
-    EXPECT_EQ(target.run.insertOffset.Z, -0.25);
-    EXPECT_EQ(settings.Read(setting::PmoveMode), "1");
-    EXPECT_EQ(settings.Read(setting::IsoMode), "2");
-    EXPECT_EQ(settings.Read(setting::StretchViews), "1");
-    EXPECT_EQ(settings.Read(setting::StandardUndoKeys), "0");
-    for (int view = 0; view < 3; ++view) {
-        EXPECT_EQ(settings.GridIndex(view), v.grid[view]) << view;
-        EXPECT_EQ(settings.SnapIndex(view), v.snap[view]) << view;
-    }
+    // The file trims blanks; "abc" is not a number.
+    EXPECT_EQ(settings.Read(setting::Shadebox), "/opt/sbx/sbx");
+    EXPECT_EQ(target.run.insertOffset, (PointRecord{1.5, 0, -0.25}));
+    EXPECT_EQ(std::make_tuple(settings.Read(setting::PmoveMode), settings.Read(setting::IsoMode),
+                              settings.Read(setting::StretchViews),
+                              settings.Read(setting::StandardUndoKeys)),
+              std::make_tuple("1", "2", "1", "0"));
+    for (int view = 0; view < 3; ++view)
+        EXPECT_EQ(std::pair(settings.GridIndex(view), settings.SnapIndex(view)),
+                  std::pair(v.grid[view], v.snap[view]));
     // The layout was not touched: it stays; redraw comes last.
     EXPECT_EQ(target.calls, (std::vector<std::string>{"offset", "pmove 1", "redraw"}));
 

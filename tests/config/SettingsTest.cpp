@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <tuple>
 
 #include "config/Settings.h"
 #include "config/WorkingValues.h"
@@ -33,16 +34,12 @@ protected:
 
 TEST_F(SettingsTest, MissingFilesGiveTheDefaults) {
     Settings settings(dir_.string());
-    EXPECT_EQ(settings.Configured(), 0);
-    EXPECT_EQ(settings.IsoMode(), 0);
-    for (int view : {0, 1, 2, 3}) {  // 3, the iso view, has no grid and gets the defaults
-        EXPECT_EQ(settings.GridIndex(view), 6);
-        EXPECT_EQ(settings.SnapIndex(view), 4);
-    }
-    EXPECT_EQ(settings.SplitterH(), 2275);
-    EXPECT_EQ(settings.SplitterV(), 0);
-    EXPECT_FALSE(settings.FourViewLayout());
-    EXPECT_EQ(settings.ModelDirectory(), "");
+    EXPECT_EQ(
+        std::tuple(settings.Configured(), settings.IsoMode(), settings.SplitterH(),
+                   settings.SplitterV(), settings.FourViewLayout(), settings.ModelDirectory()),
+        std::tuple(0, 0, 2275, 0, false, std::string()));
+    for (int view : {0, 1, 2, 3})  // 3, the iso view, has no grid and gets the defaults
+        EXPECT_EQ(std::pair(settings.GridIndex(view), settings.SnapIndex(view)), std::pair(6, 4));
 }
 
 TEST_F(SettingsTest, ValuesAreClampedIntoTheirRanges) {
@@ -55,10 +52,9 @@ TEST_F(SettingsTest, ValuesAreClampedIntoTheirRanges) {
     EXPECT_EQ(settings.SplitterV(), 7400);
     EXPECT_EQ(settings.IsoMode(), 2);
     // Snap 0 is not a number and reads as 0.
-    for (auto [view, grid, snap] : {std::tuple{0, 9, 0}, {1, 0, 9}, {2, 7, 3}}) {
-        EXPECT_EQ(settings.GridIndex(view), grid) << view;
-        EXPECT_EQ(settings.SnapIndex(view), snap) << view;
-    }
+    for (auto [view, grid, snap] : {std::tuple{0, 9, 0}, {1, 0, 9}, {2, 7, 3}})
+        EXPECT_EQ(std::pair(settings.GridIndex(view), settings.SnapIndex(view)),
+                  std::pair(grid, snap));
     EXPECT_EQ(settings.MoveRateIndex(), 9);
     EXPECT_DOUBLE_EQ(settings.MoveRateValue(), 1.0);
 

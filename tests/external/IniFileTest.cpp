@@ -71,27 +71,20 @@ TEST(IniDocument, SetChangesOnlyTheValueOrAddsInSensiblePlaces) {
     EXPECT_EQ(small.Text(), "[A]\nk=v\n");
 }
 
-TEST_F(IniFileTest, ReadAndWriteIgnoreCaseFindTheFileAndCreateIt) {
+// Writing creates the folders and the file and keeps the other lines; refused values and a
+// file where a directory is expected write nothing.
+TEST_F(IniFileTest, WriteCreatesTheFileKeepsOtherLinesAndRefusedWritesChangeNothing) {
     EXPECT_EQ(IniRead(Dir() + "/no/such/dir", "x.ini", "General", "Configured"), "");
-    std::ofstream(dir_ / "fctwrk32.ini") << "[General]\nConfigured=3\n";
-    EXPECT_EQ(IniRead(Dir(), "fctwrk32.ini", "general", "CONFIGURED"), "3");
-    EXPECT_EQ(IniRead(Dir(), "fctwrk32.ini", "General", "Other"), "");
+    EXPECT_EQ(IniWrite(Dir() + "/a/b", "cobl.ini", "SBX", "Line/Poly", "0"), "");
+    EXPECT_EQ(IniRead(Dir() + "/a/b", "cobl.ini", "sbx", "line/poly"), "0");
 
-    std::string nested = Dir() + "/a/b";  // writing creates the directories and the file
-    EXPECT_EQ(IniWrite(nested, "cobl.ini", "SBX", "Line/Poly", "0"), "");
-    EXPECT_EQ(IniRead(nested, "cobl.ini", "sbx", "line/poly"), "0");
-}
-
-// A write keeps the other lines; refused values and a file where a directory is expected
-// write nothing.
-TEST_F(IniFileTest, WriteKeepsOtherLinesAndRefusedWritesChangeNothing) {
     std::ofstream(dir_ / "descent.ini") << "[Directories]\nZPMF = C:\\Models\nMissions=C:\\M\n";
     EXPECT_EQ(IniWrite(Dir(), "descent.ini", "directories", "zpmf", "/home/u/models"), "");
     EXPECT_EQ(IniRead(Dir(), "descent.ini", "Directories", "Missions"), "C:\\M");
     EXPECT_NE(IniWrite(Dir(), "descent.ini", "Directories", "ZPMF", "a\nb"), "");
     EXPECT_NE(IniWrite(Dir() + "/descent.ini", "x.ini", "A", "k", "v"), "");
     EXPECT_EQ(IniRead(Dir(), "descent.ini", "Directories", "ZPMF"), "/home/u/models");
-    EXPECT_EQ(Entries(), 1);
+    EXPECT_EQ(Entries(), 2);  // a/ and descent.ini
 }
 
 // A settings file that is a link to /dev/zero would fill memory, a pipe would block the

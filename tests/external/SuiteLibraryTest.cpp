@@ -54,18 +54,6 @@ TEST(SuiteLibrary, InitialisationFindsTheDirectoriesAndMakesTheTemporaryOne) {
     EXPECT_EQ(ProgramDirectory(s.Suite(), MODULE_NAME, s.Bin()), s.Bin());
 }
 
-TEST(SuiteLibrary, APointerToAFolderWithoutCoblIniIsFatalAndWritesNothing) {
-    CraftedSuite s;
-    s.PointToSuite();
-    SuiteStart start = InitialiseSuite(MODULE_NAME, s.Bin());
-    ASSERT_TRUE(start.fatal);
-    EXPECT_EQ(*start.fatal,
-              (SuiteError{"SYS0000", "Cobl32 error", "Cobl3 is not properly installed!"}));
-    EXPECT_FALSE(s.Exists("suite/_Temp"));
-    EXPECT_FALSE(s.Exists("config/tunnelworks"));
-    EXPECT_FALSE(s.Exists("data/tunnelworks"));
-}
-
 TEST(SuiteLibrary, WithoutAnyPointerThePerUserSuiteIsSetUp) {
     CraftedSuite s;
     s.Write("share/doc/facetwork/manual.html", "<html></html>");
@@ -73,13 +61,9 @@ TEST(SuiteLibrary, WithoutAnyPointerThePerUserSuiteIsSetUp) {
     ASSERT_FALSE(start.fatal) << start.fatal->message;
     EXPECT_TRUE(start.createdUserSuite);
     std::string suite = s.Path("data/tunnelworks/");
+    // The pointer, ddata/, _Temp/ and the VKP entry: the start-up paths' tests.
     EXPECT_EQ(start.dirs.suite, suite);
-    EXPECT_EQ(start.dirs.pointerFile, s.Path("config/tunnelworks/cobl.cfg"));
-    EXPECT_EQ(ReadSuiteDirectory(start.dirs.pointerFile), suite);
-    EXPECT_TRUE(s.Exists("data/tunnelworks/ddata"));
-    EXPECT_TRUE(s.Exists("data/tunnelworks/_Temp"));
     EXPECT_EQ(start.dirs.program, suite);  // fctwrk32.ini lives with the suite
-    EXPECT_EQ(IniRead(suite, SUITE_INI, "Moduls_Dirs", "VKP"), s.Bin());
     EXPECT_EQ(IniRead(suite, SUITE_INI, "Moduls_Dirs", "FCTWMAN32"),
               s.Path("share/doc/facetwork/"));
     EXPECT_EQ(IniRead(suite, SUITE_INI, "Moduls_EXEs", "FCTWMAN32"), "manual.html");

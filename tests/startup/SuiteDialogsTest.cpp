@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QApplication>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,7 +19,6 @@
 #include "config/ui/AboutBox.h"
 #include "config/ui/SplashWindow.h"
 #include "external/VersionKeeper.h"
-#include "external/VersionRegistry.h"
 #include "external/ui/CoblDirC.h"
 #include "external/ui/DesktopServices.h"
 #include "external/ui/VersionKeeperDialog.h"
@@ -67,20 +65,17 @@ TEST(SuiteDialogs, VersionkeeperRegistersAFolderAndMarksTheCurrentVersion) {
     auto* list = keeper.findChild<QTreeWidget*>("VersionList");
     auto* folder = keeper.findChild<QLineEdit*>("GameFolder");
     auto* name = keeper.findChild<QLineEdit*>("VersionName");
-    EXPECT_EQ(list->topLevelItemCount(), 0);
-
+    // What is written and refused: the library's tests; here, the form's wiring.
     folder->setText(QString::fromStdString(suite.Game()));
     name->setText("Descent 2");
     EXPECT_FALSE(keeper.AddVersionFromForm());  // no GROUPA.PIG yet
     EXPECT_NE(keeper.StatusText().indexOf("GROUPA.PIG"), -1);
-    EXPECT_FALSE(suite.Exists("suite/descent.ini"));
 
     suite.Write("game/groupa.pig", "");
     keeper.findChild<QPushButton*>("Add")->click();
     ASSERT_EQ(list->topLevelItemCount(), 1);
     EXPECT_EQ(list->topLevelItem(0)->text(1), "Descent 2");
     EXPECT_FALSE(list->topLevelItem(0)->text(0).isEmpty());  // marked current
-    EXPECT_TRUE(CurrentVersionValid(suite.Suite()));
 
     suite.Write("game2/GROUPA.PIG", "");
     folder->setText(QString::fromStdString(suite.Path("game2")));
@@ -142,8 +137,6 @@ TEST_F(HelpMenuTest, ManualIsEnabledOnlyForAnInstalledFileAndAboutShowsTheBox) {
     EXPECT_FALSE(manual->isEnabled());
     EXPECT_EQ(manual->toolTip(), "No manual is installed: the suite's cobl.ini names none.");
     EXPECT_FALSE(Action(window, "MenuHelpGuideBot")->isEnabled());
-    EXPECT_FALSE(Action(window, "MenuHelpGuideBot")->toolTip().isEmpty());
-    EXPECT_FALSE(Action(window, "MenuHelpInternetEntry")->toolTip().isEmpty());
     EXPECT_TRUE(window.findChild<QMenu*>("MenuHelp")->toolTipsVisible());
 
     suite.Write("suite/cobl.ini", "[Moduls_Dirs]\nFCTWMAN32=" + suite.Path("doc") +
